@@ -1,0 +1,35 @@
+# The two commands that matter: `make run` starts Tarnwick, `make test` runs every suite.
+# Each installs the Debian packages it needs first (scripts/install-deps.sh).
+
+PRESET ?= default
+JOBS ?= $(shell nproc)
+SAMPLE ?= samples/Sample-ja.xliff
+
+.PHONY: all deps configure build run test test-sanitize bench fuzz clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	cmake --preset $(PRESET)
+
+build: configure
+	cmake --build --preset $(PRESET) -j $(JOBS)
+
+run: build
+	@if [ -x build/$(PRESET)/src/app/tarnwick ]; then \
+		build/$(PRESET)/src/app/tarnwick $(SAMPLE); \
+	else \
+		build/$(PRESET)/src/cli/tarnwick-cli units $(SAMPLE); \
+	fi
+
+test: build
+	ctest --preset $(PRESET) -j $(JOBS)
+
+test-sanitize:
+	$(MAKE) test PRESET=sanitize
+
+clean:
+	rm -rf build

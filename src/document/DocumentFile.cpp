@@ -1,0 +1,72 @@
+#include "document/DocumentFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("DocumentFile", text);
+}
+
+} // namespace
+
+DocumentFile::Bytes DocumentFile::read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, file.errorString()};
+    if (file.size() > maxSize)
+        return {{}, tr("the file is larger than 256 MB")};
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {{}, file.errorString()};
+    return {std::move(bytes), {}};
+}
+
+std::optional<QString> DocumentFile::decodeUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                       QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+QByteArray DocumentFile::encodeUtf8(const QString &text)
+{
+    QStringEncoder encoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    return encoder.encode(text);
+}
+
+bool DocumentFile::write(const QString &path, QByteArrayView bytes, QString *error)
+{
+    // QSaveFile gives the new file the permissions of the one it replaces.
+    QSaveFile file(path);
+    if (QFileInfo(path).isDir()) {
+        *error = tr("a folder stands where the file should be");
+        return false;
+    }
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    // QSaveFile::commit() can report success after a failed final write (a full disk),
+    // so every byte must be accepted and flushed before the rename.
+    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
+        *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+/// Whole-file input and atomic output for documents and the files beside them.
+class DocumentFile
+{
+public:
+    /// Files larger than this are refused before they are read.
+    static constexpr qint64 maxSize = 256LL * 1024 * 1024;
+
+    struct Bytes
+    {
+        QByteArray bytes;
+        QString error; ///< empty on success
+    };
+
+    static Bytes read(const QString &path);
+
+    /// Decodes UTF-8 exactly, a leading byte-order mark kept; nothing for invalid UTF-8.
+    static std::optional<QString> decodeUtf8(QByteArrayView bytes);
+    static QByteArray encodeUtf8(const QString &text);
+
+    /// Replaces the file at `path` in one step (a temporary file renamed over it), keeping
+    /// the permissions of the file it replaces. On failure the old file is left as it was.
+    static bool write(const QString &path, QByteArrayView bytes, QString *error);
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <expat.h>
+
+/// An expat parser over one whole document, with namespace processing off and no
+/// entity declarations accepted: Xcode never writes a DOCTYPE, and refusing entity
+/// declarations rules out entity-expansion attacks and external entities alike.
+class ExpatParser
+{
+public:
+    class Handler
+    {
+    public:
+        virtual ~Handler() = default;
+        /// `attributes` alternates names and values and ends with a null pointer.
+        virtual void startElement(const char *name, const char **attributes) = 0;
+        virtual void endElement(const char *name) = 0;
+        virtual void characters(const char *text, int length) = 0;
+    };
+
+    explicit ExpatParser(Handler &handler);
+    ~ExpatParser();
+    ExpatParser(const ExpatParser &) = delete;
+    ExpatParser &operator=(const ExpatParser &) = delete;
+
+    /// Parses the document to its end; false at the first fatal error.
+    bool parse(QByteArrayView bytes);
+
+    /// Byte offset and length of the markup that raised the current callback.
+    qint64 currentByteIndex() const;
+    int currentByteCount() const;
+
+    /// After a failed parse: what went wrong and where (1-based line and column).
+    QString errorString() const { return m_error; }
+    qint64 errorLine() const { return m_errorLine; }
+    qint64 errorColumn() const { return m_errorColumn; }
+
+    /// Finds the value of an attribute in expat's attribute list.
+    static const char *attribute(const char **attributes, const char *name);
+
+private:
+    static void onStart(void *self, const XML_Char *name, const XML_Char **attributes);
+    static void onEnd(void *self, const XML_Char *name);
+    static void onCharacters(void *self, const XML_Char *text, int length);
+    static void onEntityDeclaration(void *self, const XML_Char *, int, const XML_Char *, int,
+                                    const XML_Char *, const XML_Char *, const XML_Char *,
+                                    const XML_Char *);
+    void recordError();
+
+    XML_Parser m_parser;
+    Handler &m_handler;
+    bool m_refusedEntity = false;
+    QString m_error;
+    qint64 m_errorLine = 0;
+    qint64 m_errorColumn = 0;
+};

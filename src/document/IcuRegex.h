@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+#include <unicode/uversion.h>
+
+U_NAMESPACE_BEGIN
+class RegexPattern;
+class RegexMatcher;
+U_NAMESPACE_END
+
+/// An ICU regular expression compiled with no options, matched over UTF-16 text in place.
+/// ICU's rules are the ones the splice patterns are written for: "." stops at line
+/// terminators, a group reports its last repetition, an unused group has no range.
+class IcuRegex
+{
+public:
+    struct Range
+    {
+        qsizetype start = -1;
+        qsizetype length = 0;
+    };
+    enum class Outcome { Matched, NoMatch, TimedOut };
+
+    explicit IcuRegex(const QString &pattern);
+    ~IcuRegex();
+    IcuRegex(const IcuRegex &) = delete;
+    IcuRegex &operator=(const IcuRegex &) = delete;
+
+    /// False when the pattern does not compile; such an expression matches nothing.
+    bool isValid() const { return m_matcher != nullptr; }
+
+    /// Matches at `position` exactly (not searching on), the match free to run to the end
+    /// of `text`. On a match `groups` holds group 0 and every capture group.
+    Outcome matchAt(const QString &text, qsizetype position, std::vector<Range> &groups);
+
+private:
+    std::unique_ptr<icu::RegexPattern> m_pattern;
+    std::unique_ptr<icu::RegexMatcher> m_matcher;
+};

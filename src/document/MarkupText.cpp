@@ -1,0 +1,106 @@
+#include "document/MarkupText.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString escaped(QStringView text, bool quotes)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'&':
+            out += u"&amp;"_s;
+            break;
+        case u'<':
+            out += u"&lt;"_s;
+            break;
+        case u'>':
+            out += u"&gt;"_s;
+            break;
+        case u'"':
+            out += quotes ? u"&quot;"_s : u"\""_s;
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+void appendCodePoint(QString &out, char32_t code)
+{
+    if (code == 0 || code > 0x10FFFF)
+        return;
+    out += QString::fromUcs4(&code, 1);
+}
+
+/// Resolves the reference that starts at `at` (an '&'); returns where reading goes on.
+qsizetype appendReference(QString &out, QStringView markup, qsizetype at)
+{
+    const qsizetype end = markup.indexOf(u';', at);
+    if (end < 0) {
+        out += markup.sliced(at);
+        return markup.size();
+    }
+    const QStringView name = markup.sliced(at + 1, end - at - 1);
+    if (name == u"amp")
+        out += u'&';
+    else if (name == u"lt")
+        out += u'<';
+    else if (name == u"gt")
+        out += u'>';
+    else if (name == u"quot")
+        out += u'"';
+    else if (name == u"apos")
+        out += u'\'';
+    else if (name.startsWith(u"#x"))
+        appendCodePoint(out, name.sliced(2).toUInt(nullptr, 16));
+    else if (name.startsWith(u'#'))
+        appendCodePoint(out, name.sliced(1).toUInt(nullptr, 10));
+    else
+        out += markup.sliced(at, end - at + 1);
+    return end + 1;
+}
+
+} // namespace
+
+QString MarkupText::escapeText(QStringView text)
+{
+    return escaped(text, false);
+}
+
+QString MarkupText::escapeAttribute(QStringView text)
+{
+    return escaped(text, true);
+}
+
+QString MarkupText::decode(QStringView markup)
+{
+    static constexpr QStringView cdataOpen = u"<![CDATA[";
+    QString out;
+    out.reserve(markup.size());
+    qsizetype i = 0;
+    while (i < markup.size()) {
+        const QChar c = markup[i];
+        if (c == u'&') {
+            i = appendReference(out, markup, i);
+        } else if (c == u'<' && markup.sliced(i).startsWith(cdataOpen)) {
+            const qsizetype close = markup.indexOf(u"]]>", i);
+            const qsizetype end = close < 0 ? markup.size() : close;
+            out += markup.sliced(i + cdataOpen.size(), end - i - cdataOpen.size());
+            i = close < 0 ? end : end + 3;
+        } else if (c == u'<') {
+            const qsizetype close = markup.indexOf(u'>', i);
+            i = close < 0 ? markup.size() : close + 1;
+        } else if (c == u'\r') {
+            out += u'\n';
+            i += (i + 1 < markup.size() && markup[i + 1] == u'\n') ? 2 : 1;
+        } else {
+            out += c;
+            ++i;
+        }
+    }
+    return out;
+}

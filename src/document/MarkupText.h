@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+/// Conversions between plain text and the character data of an XLIFF file.
+namespace MarkupText {
+
+/// Escapes text for character data as Xcode writes it: `&`, `<` and `>`; quotes stay.
+QString escapeText(QStringView text);
+
+/// Escapes an attribute value as Xcode writes it: `&`, the double quote, `<` and `>`.
+QString escapeAttribute(QStringView text);
+
+/// The text a parser reports for a stretch of markup: entity and character references
+/// resolved, CDATA sections unwrapped, tags dropped, line ends normalised to line feeds.
+QString decode(QStringView markup);
+
+} // namespace MarkupText

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "document/UnitRecord.h"
+
+#include <QByteArray>
+
+#include <vector>
+
+/// The reader's working values. They outlive a single parse: `insideUnit` stays set once
+/// the first unit of the process has started, and `parsedUnits` keeps the last parse.
+struct ParseState
+{
+    quint64 unitCounter = 0;
+    UnitRecord currentUnit;
+    std::vector<UnitRecord> parsedUnits;
+    bool insideUnit = false;
+    /// Character data gathered since the last store, kept as the parser's UTF-8.
+    QByteArray textBuffer;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+/// One translation unit of the open file. Absent and empty differ: a unit whose
+/// `<target/>` is empty has an empty `tget`, a unit without `<target>` has none.
+struct UnitRecord
+{
+    /// The record keys, by the short names the table columns and tools use.
+    enum class Key { From, Name, Srcs, Tget, Note, Part };
+
+    std::optional<QString> from; ///< `original` of the enclosing `<file>`
+    std::optional<QString> name; ///< the unit's `id`
+    std::optional<QString> srcs; ///< source text, trimmed
+    std::optional<QString> tget; ///< target text, trimmed, or as the user typed it
+    std::optional<QString> note; ///< text of the unit's last `<note>`, trimmed
+    std::optional<QString> part; ///< class named by the note, e.g. "NSMenuItem"
+    quint64 port = 0;            ///< zero-based position of the unit in the file
+    bool translatable = true;    ///< false where the unit says translate="no"
+
+    const std::optional<QString> &value(Key key) const;
+    void setValue(Key key, std::optional<QString> value);
+
+    /// The key's short name ("from", "name", "srcs", "tget", "note", "part").
+    static QString keyName(Key key);
+    static std::optional<Key> keyFromName(QStringView name);
+
+private:
+    template <typename Self>
+    static auto &field(Self &self, Key key);
+};

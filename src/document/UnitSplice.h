@@ -1,0 +1,37 @@
+#pragma once
+
+#include "document/IcuRegex.h"
+#include "document/UnitRecord.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+/// One replacement in the file text, at positions of the text before any of its edits.
+struct TextEdit
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+    QString replacement;
+};
+
+/// What writing a row into a matched unit changes, given the match's groups.
+namespace UnitSplice {
+
+/// A unit without a target: the target line replaces the line feed after `</source>`.
+/// Nothing when the row has no target.
+std::optional<TextEdit> insertion(const std::vector<IcuRegex::Range> &groups,
+                                  const UnitRecord &row);
+
+/// A unit with a target: the target text and note texts the match captured, in text
+/// order. A group whose text already reads as the row's value is left as it is, so a
+/// save without edits changes nothing; notes are written only when the row's note
+/// differs from the unit's, so a unit with two notes never has one copied over the other.
+std::vector<TextEdit> update(QStringView text, const std::vector<IcuRegex::Range> &groups,
+                             const UnitRecord &row);
+
+/// Applies edits that lie in ascending, non-overlapping order.
+void apply(QString &text, const std::vector<TextEdit> &edits);
+
+} // namespace UnitSplice

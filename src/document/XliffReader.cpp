@@ -1,0 +1,138 @@
+#include "document/XliffReader.h"
+
+#include "document/DocumentFile.h"
+#include "document/ExpatParser.h"
+
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool named(const char *name, const char *expected)
+{
+    return std::strcmp(name, expected) == 0;
+}
+
+std::optional<QString> attributeText(const char **attributes, const char *name)
+{
+    const char *value = ExpatParser::attribute(attributes, name);
+    if (!value)
+        return std::nullopt;
+    return QString::fromUtf8(value);
+}
+
+/// The parser callbacks: build one record per `trans-unit`.
+class UnitCollector final : public ExpatParser::Handler
+{
+public:
+    explicit UnitCollector(ParseState &state) : m_state(state) {}
+
+    void startElement(const char *name, const char **attributes) override
+    {
+        if (named(name, "file")) {
+            m_state.currentUnit.from = attributeText(attributes, "original");
+            return;
+        }
+        if (named(name, "trans-unit")) {
+            m_state.currentUnit.name = attributeText(attributes, "id");
+            const char *translate = ExpatParser::attribute(attributes, "translate");
+            m_state.currentUnit.translatable = !(translate && named(translate, "no"));
+            m_state.insideUnit = true;
+        }
+    }
+
+    void characters(const char *text, int length) override
+    {
+        if (m_state.insideUnit && length > 0)
+            m_state.textBuffer.append(text, length);
+    }
+
+    void endElement(const char *name) override
+    {
+        if (named(name, "source")) {
+            m_state.currentUnit.srcs = takeBuffer();
+        } else if (named(name, "target")) {
+            m_state.currentUnit.tget = takeBuffer();
+        } else if (named(name, "note")) {
+            QString note = takeBuffer();
+            if (auto part = XliffReader::noteClass(note))
+                m_state.currentUnit.part = std::move(part);
+            m_state.currentUnit.note = std::move(note);
+        } else if (named(name, "trans-unit")) {
+            finishUnit();
+        }
+    }
+
+private:
+    QString takeBuffer()
+    {
+        QString text = QString::fromUtf8(m_state.textBuffer).trimmed();
+        m_state.textBuffer.clear();
+        return text;
+    }
+
+    void finishUnit()
+    {
+        UnitRecord &unit = m_state.currentUnit;
+        unit.port = m_state.unitCounter;
+        std::optional<QString> from = unit.from;
+        m_state.parsedUnits.push_back(std::move(unit));
+        unit = UnitRecord{};
+        unit.from = std::move(from);
+        ++m_state.unitCounter;
+    }
+
+    ParseState &m_state;
+};
+
+} // namespace
+
+ReadResult XliffReader::read(QByteArrayView bytes)
+{
+    m_state.unitCounter = 0;
+    m_state.currentUnit = UnitRecord{};
+    m_state.parsedUnits.clear();
+    m_state.textBuffer.clear();
+
+    UnitCollector collector(m_state);
+    ExpatParser parser(collector);
+    ReadResult result;
+    if (!parser.parse(bytes)) {
+        result.errorString = parser.errorString();
+        result.line = parser.errorLine();
+        result.column = parser.errorColumn();
+        return result;
+    }
+    result.complete = true;
+    result.units = std::move(m_state.parsedUnits);
+    m_state.parsedUnits.clear();
+    return result;
+}
+
+ReadResult XliffReader::readFile(const QString &path)
+{
+    const DocumentFile::Bytes file = DocumentFile::read(path);
+    if (!file.error.isEmpty()) {
+        ReadResult result;
+        result.errorString = file.error;
+        return result;
+    }
+    return read(file.bytes);
+}
+
+std::optional<QString> XliffReader::noteClass(QStringView note)
+{
+    // Leftmost match of `Class = "([^"]+)"`: at least one character that is not a quote,
+    // then a quote. When the first candidate has no closing quote, no later one has either.
+    static constexpr QStringView lead = u"Class = \"";
+    for (qsizetype at = note.indexOf(lead); at >= 0; at = note.indexOf(lead, at + 1)) {
+        const qsizetype begin = at + lead.size();
+        const qsizetype end = note.indexOf(u'"', begin);
+        if (end < 0)
+            return std::nullopt;
+        if (end > begin)
+            return note.sliced(begin, end - begin).toString();
+    }
+    return std::nullopt;
+}

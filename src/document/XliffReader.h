@@ -1,0 +1,31 @@
+#pragma once
+
+#include "document/ParseState.h"
+#include "document/ReadResult.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+/// Reads an Xcode XLIFF export into unit records with one event-driven pass, no tree.
+/// It reacts to `file`, `trans-unit`, `source`, `target` and `note` wherever they stand
+/// and gathers character data in the state's one buffer.
+class XliffReader
+{
+public:
+    explicit XliffReader(ParseState &state) : m_state(state) {}
+
+    /// Parses a whole document. The buffer is emptied first, so text left by a parse that
+    /// stopped on an error never leads the next load's first value.
+    ReadResult read(QByteArrayView bytes);
+
+    /// Reads and parses a file; a file that can't be read gives an incomplete result.
+    ReadResult readFile(const QString &path);
+
+    /// The class a note names, as the regular expression `Class = "([^"]+)"` finds it.
+    static std::optional<QString> noteClass(QStringView note);
+
+private:
+    ParseState &m_state;
+};

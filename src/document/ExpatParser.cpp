@@ -92,7 +92,8 @@ void ExpatParser::recordError()
     m_errorLine = qint64(XML_GetCurrentLineNumber(m_parser));
     m_errorColumn = qint64(XML_GetCurrentColumnNumber(m_parser)) + 1;
     if (m_refusedEntity) {
-        m_error = QCoreApplication::translate("ExpatParser", "entity declarations are not accepted");
+        m_error =
+            QCoreApplication::translate("ExpatParser", "entity declarations are not accepted");
         return;
     }
     m_error = QString::fromUtf8(XML_ErrorString(XML_GetErrorCode(m_parser)));

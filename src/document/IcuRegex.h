@@ -23,7 +23,12 @@ public:
         qsizetype start = -1;
         qsizetype length = 0;
     };
-    enum class Outcome { Matched, NoMatch, TimedOut };
+    enum class Outcome
+    {
+        Matched,
+        NoMatch,
+        TimedOut
+    };
 
     explicit IcuRegex(const QString &pattern);
     ~IcuRegex();

@@ -82,10 +82,9 @@ SpliceResult ReferenceSplicer::splice(const QString &fileText, std::span<const U
             continue;
         if (!spliceRow(text, rows[i], occurrence[i])) {
             SpliceResult result;
-            result.errorString =
-                QCoreApplication::translate("ReferenceSplicer",
-                                            "matching the unit \"%1\" took too long")
-                    .arg(*rows[i].name);
+            result.errorString = QCoreApplication::translate(
+                                     "ReferenceSplicer", "matching the unit \"%1\" took too long")
+                                     .arg(*rows[i].name);
             return result;
         }
     }

@@ -28,7 +28,13 @@ QStringView updateTail();
 QString targetLine(QStringView escapedValue);
 
 /// Capture groups of the update pattern that carry text.
-enum UpdateGroup { NoteBefore = 2, Target = 4, NoteAfter = 6, UpdateGroupCount = 7 };
+enum UpdateGroup
+{
+    NoteBefore = 2,
+    Target = 4,
+    NoteAfter = 6,
+    UpdateGroupCount = 7
+};
 /// Capture group of the insertion pattern: the line feed after `</source>`.
 constexpr int insertionGroup = 1;
 

@@ -25,13 +25,12 @@ SpliceResult SpliceVerifier::verify(QString text, std::span<const UnitRecord> ro
     ParseState state;
     const ReadResult back = XliffReader(state).read(bytes);
     if (!back.complete) {
-        result.errorString =
-            QCoreApplication::translate("SpliceVerifier",
-                                        "the new text would not be well-formed XML "
-                                        "(line %1, column %2: %3)")
-                .arg(back.line)
-                .arg(back.column)
-                .arg(back.errorString);
+        result.errorString = QCoreApplication::translate(
+                                 "SpliceVerifier", "the new text would not be well-formed XML "
+                                                   "(line %1, column %2: %3)")
+                                 .arg(back.line)
+                                 .arg(back.column)
+                                 .arg(back.errorString);
         return result;
     }
     for (const UnitRecord &row : rows) {

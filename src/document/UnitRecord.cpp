@@ -21,8 +21,7 @@ constexpr std::array<KeyEntry, 6> keyNames{{
 
 } // namespace
 
-template <typename Self>
-auto &UnitRecord::field(Self &self, Key key)
+template <typename Self> auto &UnitRecord::field(Self &self, Key key)
 {
     switch (key) {
     case Key::From:

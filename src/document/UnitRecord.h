@@ -9,7 +9,15 @@
 struct UnitRecord
 {
     /// The record keys, by the short names the table columns and tools use.
-    enum class Key { From, Name, Srcs, Tget, Note, Part };
+    enum class Key
+    {
+        From,
+        Name,
+        Srcs,
+        Tget,
+        Note,
+        Part
+    };
 
     std::optional<QString> from; ///< `original` of the enclosing `<file>`
     std::optional<QString> name; ///< the unit's `id`
@@ -28,6 +36,5 @@ struct UnitRecord
     static std::optional<Key> keyFromName(QStringView name);
 
 private:
-    template <typename Self>
-    static auto &field(Self &self, Key key);
+    template <typename Self> static auto &field(Self &self, Key key);
 };

@@ -38,8 +38,8 @@ std::vector<TextEdit> UnitSplice::update(QStringView text, const std::vector<Ran
 {
     const bool noteChanged = row.note && currentNote(text, groups) != row.note;
     std::vector<TextEdit> edits;
-    for (const int g : {SplicePatterns::NoteBefore, SplicePatterns::Target,
-                        SplicePatterns::NoteAfter}) {
+    for (const int g :
+         {SplicePatterns::NoteBefore, SplicePatterns::Target, SplicePatterns::NoteAfter}) {
         const Range &range = groups[size_t(g)];
         if (range.length == 0)
             continue;

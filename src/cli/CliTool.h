@@ -1,0 +1,49 @@
+#pragma once
+
+#include "document/ProcessState.h"
+#include "document/ReadResult.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+#include <optional>
+
+/// `tarnwick-cli`: the core on the command line, for scripts and CI.
+class CliTool
+{
+public:
+    enum Exit
+    {
+        Success = 0,
+        Error = 1,
+        Usage = 2,
+        PartlyWritten = 3
+    };
+
+    CliTool(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
+
+    /// Runs one command; `arguments` excludes the program name.
+    int run(const QStringList &arguments);
+
+private:
+    struct Document
+    {
+        QString path;
+        ReadResult content;
+    };
+
+    int units(const QStringList &arguments);
+    int apply(const QStringList &arguments);
+    int stats(const QStringList &arguments);
+    int usage(const QString &problem);
+
+    /// Resolves a file or folder to its one XLIFF file and reads it; reports failures.
+    std::optional<Document> load(const QString &path);
+    /// Splices the rows into `source`, writes to `target` and reports what did not land.
+    int save(const QString &source, const QString &target, const std::vector<UnitRecord> &rows);
+    int fail(const QString &message);
+
+    QTextStream &m_out;
+    QTextStream &m_err;
+    ProcessState m_state;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "document/UnitRecord.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+/// Target edits read from JSON Lines: `{"port": N, "tget": "…"}` or
+/// `{"from": "…", "name": "…", "tget": "…"}`, one object per line.
+class EditList
+{
+public:
+    struct Edit
+    {
+        std::optional<quint64> port;
+        std::optional<QString> from;
+        QString name;
+        QString tget;
+        int line = 0;
+    };
+
+    /// Parses the edits; on failure `error` names the line.
+    static std::optional<EditList> parse(QByteArrayView jsonLines, QString *error);
+
+    /// Sets the targets on the rows. An edit that names no unit is an error.
+    bool applyTo(std::vector<UnitRecord> &rows, QString *error) const;
+
+    qsizetype size() const { return qsizetype(m_edits.size()); }
+
+private:
+    std::vector<Edit> m_edits;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "document/UnitRecord.h"
+
+#include <cstddef>
+#include <vector>
+
+/// The rows after a replacement pass, in the same number and order as before, and the
+/// indexes (ascending) of the rows whose target the pass changed.
+struct ReplacementResult
+{
+    std::vector<UnitRecord> rows;
+    std::vector<std::size_t> changedRows;
+};

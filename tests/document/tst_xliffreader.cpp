@@ -1,0 +1,210 @@
+#include "document/ParseState.h"
+#include "document/XliffReader.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray wrap(const QByteArray &body)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xliff version=\"1.2\">\n"
+           "  <file original=\"App/en.lproj/Main.strings\">\n    <body>\n" +
+           body + "\n    </body>\n  </file>\n</xliff>\n";
+}
+
+QByteArray unit(const QByteArray &id, const QByteArray &inner)
+{
+    return "      <trans-unit id=\"" + id + "\" xml:space=\"preserve\">\n" + inner +
+           "\n      </trans-unit>";
+}
+
+using Optional = std::optional<QString>;
+
+} // namespace
+
+class TestXliffReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void values_data();
+    void values();
+    void fileElementsCarryOriginalAndCountOn();
+    void malformedGivesNoRows();
+    void prefixedNamesAreNotRecognised();
+    void textBeforeFirstUnitOfProcessIsDropped();
+    void secondLoadStartsAfresh();
+    void failedParseLeavesNothingForTheNextLoad();
+    void translateNo();
+    void noteClass_data();
+    void noteClass();
+};
+
+void TestXliffReader::values_data()
+{
+    QTest::addColumn<QByteArray>("inner");
+    QTest::addColumn<Optional>("srcs");
+    QTest::addColumn<Optional>("tget");
+    QTest::addColumn<Optional>("note");
+    QTest::addColumn<Optional>("part");
+
+    const Optional none;
+    QTest::newRow("missing target")
+        << QByteArray("<source>Open</source>") << Optional(u"Open"_s) << none << none << none;
+    QTest::newRow("empty target") << QByteArray("<source>Open</source><target/>")
+                                  << Optional(u"Open"_s) << Optional(u""_s) << none << none;
+    QTest::newRow("blank target") << QByteArray("<source>Open</source><target> \n\t </target>")
+                                  << Optional(u"Open"_s) << Optional(u""_s) << none << none;
+    QTest::newRow("ends trimmed, inside kept")
+        << QByteArray(
+               "<source>  two\n  lines  </source><target>\xe3\x80\x80 a  b \xc2\x85</target>")
+        << Optional(u"two\n  lines"_s) << Optional(u"a  b"_s) << none << none;
+    QTest::newRow("entities") << QByteArray(
+                                     "<source>Rock &amp; &lt;Roll&gt; &#x3042;&#65;</source>")
+                              << Optional(u"Rock & <Roll> \u3042A"_s) << none << none << none;
+    QTest::newRow("nested element text joins")
+        << QByteArray("<source>Search <mrk mtype=\"x\">on</mrk> web</source>")
+        << Optional(u"Search on web"_s) << none << none << none;
+    QTest::newRow("cdata is text") << QByteArray("<source><![CDATA[a<b]]></source>")
+                                   << Optional(u"a<b"_s) << none << none << none;
+    QTest::newRow("note without class")
+        << QByteArray("<source>A</source><note>No comment provided.</note>") << Optional(u"A"_s)
+        << none << Optional(u"No comment provided."_s) << none;
+    QTest::newRow("note names class")
+        << QByteArray("<source>A</source><note>Class = \"NSMenuItem\"; title = \"A\";</note>")
+        << Optional(u"A"_s) << none << Optional(u"Class = \"NSMenuItem\"; title = \"A\";"_s)
+        << Optional(u"NSMenuItem"_s);
+    QTest::newRow("first class of a note wins")
+        << QByteArray("<source>A</source><note>Class = \"NSMenu\"; Class = \"NSButton\";</note>")
+        << Optional(u"A"_s) << none << Optional(u"Class = \"NSMenu\"; Class = \"NSButton\";"_s)
+        << Optional(u"NSMenu"_s);
+    QTest::newRow("second note holds, class from last with one")
+        << QByteArray("<source>A</source><note>Class = \"NSMenuItem\";</note><note>plain</note>")
+        << Optional(u"A"_s) << none << Optional(u"plain"_s) << Optional(u"NSMenuItem"_s);
+}
+
+void TestXliffReader::values()
+{
+    QFETCH(QByteArray, inner);
+    ParseState state;
+    const ReadResult result = XliffReader(state).read(wrap(unit("k", inner)));
+    QVERIFY(result.complete);
+    QCOMPARE(result.units.size(), size_t(1));
+    const UnitRecord &record = result.units.front();
+    QCOMPARE(record.name, Optional(u"k"_s));
+    QTEST(record.srcs, "srcs");
+    QTEST(record.tget, "tget");
+    QTEST(record.note, "note");
+    QTEST(record.part, "part");
+}
+
+void TestXliffReader::fileElementsCarryOriginalAndCountOn()
+{
+    const QByteArray text = "<xliff><file original=\"a.xib\"><body>" +
+                            unit("1", "<source>x</source>") + unit("2", "<source>y</source>") +
+                            "</body></file><file><body>" + unit("3", "<source>z</source>") +
+                            "</body></file><file original=\"b.strings\"><body>" +
+                            unit("1", "<source>w</source>") + "</body></file></xliff>";
+    ParseState state;
+    const ReadResult result = XliffReader(state).read(text);
+    QVERIFY(result.complete);
+    QCOMPARE(result.units.size(), size_t(4));
+    const std::vector<Optional> froms{u"a.xib"_s, u"a.xib"_s, std::nullopt, u"b.strings"_s};
+    for (size_t i = 0; i < 4; ++i) {
+        QCOMPARE(result.units[i].from, froms[i]);
+        QCOMPARE(result.units[i].port, quint64(i));
+    }
+}
+
+void TestXliffReader::malformedGivesNoRows()
+{
+    ParseState state;
+    const ReadResult result = XliffReader(state).read(
+        wrap(unit("a", "<source>ok</source>") + "\n<trans-unit id=\"b\">&oops;"));
+    QVERIFY(!result.complete);
+    QVERIFY(result.units.empty());
+    QVERIFY(!result.errorString.isEmpty());
+    QCOMPARE(result.line, 8);
+    QVERIFY(result.column > 0);
+    QCOMPARE(state.parsedUnits.size(), size_t(1)); // gathered so far, never shown
+}
+
+void TestXliffReader::prefixedNamesAreNotRecognised()
+{
+    ParseState state;
+    const ReadResult result = XliffReader(state).read(
+        "<x:xliff xmlns:x=\"urn:x\"><x:file original=\"f\"><x:body><x:trans-unit id=\"a\">"
+        "<x:source>A</x:source></x:trans-unit></x:body></x:file></x:xliff>");
+    QVERIFY(result.complete);
+    QVERIFY(result.units.empty());
+}
+
+void TestXliffReader::textBeforeFirstUnitOfProcessIsDropped()
+{
+    // A note in the header of a fresh process gathers no text but still stores.
+    const QByteArray text = "<xliff><file><header><note>header words</note></header><body>" +
+                            unit("a", "<source>A</source>") + "</body></file></xliff>";
+    ParseState state;
+    ReadResult result = XliffReader(state).read(text);
+    QVERIFY(result.complete);
+    QCOMPARE(result.units.front().note, Optional(u""_s));
+    // Once a unit has started in this process, the same header note is gathered.
+    result = XliffReader(state).read(text);
+    QCOMPARE(result.units.front().note, Optional(u"header words"_s));
+}
+
+void TestXliffReader::secondLoadStartsAfresh()
+{
+    ParseState state;
+    XliffReader reader(state);
+    QCOMPARE(reader.read(wrap(unit("a", "<source>A</source>") + unit("b", "<source>B</source>")))
+                 .units.size(),
+             size_t(2));
+    const ReadResult second = reader.read(wrap(unit("c", "<source>C</source>")));
+    QCOMPARE(second.units.size(), size_t(1));
+    QCOMPARE(second.units.front().port, quint64(0));
+    QCOMPARE(second.units.front().name, Optional(u"c"_s));
+}
+
+void TestXliffReader::failedParseLeavesNothingForTheNextLoad()
+{
+    ParseState state;
+    XliffReader reader(state);
+    QVERIFY(!reader.read(wrap(unit("a", "<source>A</source>")) + "<source>left over").complete);
+    const ReadResult next = reader.read(wrap(unit("b", "<source>B</source>")));
+    QCOMPARE(next.units.front().srcs, Optional(u"B"_s));
+}
+
+void TestXliffReader::translateNo()
+{
+    ParseState state;
+    const ReadResult result = XliffReader(state).read(
+        "<xliff><file><body><trans-unit id=\"a\" translate=\"no\"><source>A</source></trans-unit>"
+        "<trans-unit id=\"b\"><source>B</source></trans-unit></body></file></xliff>");
+    QVERIFY(!result.units[0].translatable);
+    QVERIFY(result.units[1].translatable);
+}
+
+void TestXliffReader::noteClass_data()
+{
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<Optional>("part");
+    QTest::newRow("plain") << u"Class = \"NSMenuItem\";"_s << Optional(u"NSMenuItem"_s);
+    QTest::newRow("empty class skipped")
+        << u"Class = \"\"; Class = \"NSMenu\""_s << Optional(u"NSMenu"_s);
+    QTest::newRow("unclosed") << u"Class = \"NSMenu"_s << Optional();
+    QTest::newRow("spans lines") << u"Class = \"a\nb\""_s << Optional(u"a\nb"_s);
+    QTest::newRow("case matters") << u"class = \"NSMenu\""_s << Optional();
+    QTest::newRow("none") << u"No comment provided by engineer."_s << Optional();
+}
+
+void TestXliffReader::noteClass()
+{
+    QFETCH(QString, note);
+    QTEST(XliffReader::noteClass(note), "part");
+}
+
+QTEST_GUILESS_MAIN(TestXliffReader)
+#include "tst_xliffreader.moc"

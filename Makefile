@@ -4,6 +4,7 @@
 PRESET ?= default
 JOBS ?= $(shell nproc)
 SAMPLE ?= samples/Sample-ja.xliff
+FUZZ_SECONDS ?= 60
 
 .PHONY: all deps configure build run test test-sanitize bench fuzz clean
 
@@ -28,8 +29,13 @@ run: build
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)
 
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize:
 	$(MAKE) test PRESET=sanitize
+
+# Builds the libFuzzer targets (clang) and runs each for FUZZ_SECONDS seconds.
+fuzz: deps
+	fuzz/run.sh $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

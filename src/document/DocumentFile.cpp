@@ -18,14 +18,24 @@ QString tr(const char *text)
 
 DocumentFile::Bytes DocumentFile::read(const QString &path)
 {
+    // A device, pipe or socket has no end to read to (a link named "x.xliff" may point
+    // at /dev/zero, and opening a pipe waits for a writer), so only plain files are read.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return {{}, info.isDir() ? tr("it is a folder") : tr("it is not a regular file")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, file.errorString()};
+    if (file.isSequential())
+        return {{}, tr("it is not a regular file")};
     if (file.size() > maxSize)
         return {{}, tr("the file is larger than 256 MB")};
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {{}, file.errorString()};
+    // The file may have grown since its size was looked at.
+    if (bytes.size() > maxSize)
+        return {{}, tr("the file is larger than 256 MB")};
     return {std::move(bytes), {}};
 }
 

@@ -18,6 +18,8 @@ public:
         QString error; ///< empty on success
     };
 
+    /// The whole of a plain file; folders, devices, pipes and files over `maxSize` are
+    /// refused with a reason (the caller names the file).
     static Bytes read(const QString &path);
 
     /// Decodes UTF-8 exactly, a leading byte-order mark kept; nothing for invalid UTF-8.

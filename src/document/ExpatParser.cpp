@@ -9,26 +9,49 @@ namespace {
 // expat takes lengths as int; feeding a large file in slices keeps every call in range.
 constexpr qsizetype sliceSize = 64 * 1024 * 1024;
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ExpatParser", text);
+}
+
+/// expat honours a UTF-16 byte-order mark even when told the document is UTF-8, so
+/// such a document would read here but could never be saved as the UTF-8 it must be.
+bool startsWithUtf16Mark(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
 } // namespace
 
-ExpatParser::ExpatParser(Handler &handler) : m_parser(XML_ParserCreate(nullptr)), m_handler(handler)
+ExpatParser::ExpatParser(Handler &handler) : m_parser(XML_ParserCreate("UTF-8")), m_handler(handler)
 {
+    if (!m_parser)
+        return;
     XML_SetUserData(m_parser, this);
     XML_SetElementHandler(m_parser, &ExpatParser::onStart, &ExpatParser::onEnd);
     XML_SetCharacterDataHandler(m_parser, &ExpatParser::onCharacters);
+    XML_SetStartDoctypeDeclHandler(m_parser, &ExpatParser::onDoctype);
     XML_SetEntityDeclHandler(m_parser, &ExpatParser::onEntityDeclaration);
+    XML_SetSkippedEntityHandler(m_parser, &ExpatParser::onSkippedEntity);
     XML_SetParamEntityParsing(m_parser, XML_PARAM_ENTITY_PARSING_NEVER);
 }
 
 ExpatParser::~ExpatParser()
 {
-    XML_ParserFree(m_parser);
+    if (m_parser)
+        XML_ParserFree(m_parser);
 }
 
 bool ExpatParser::parse(QByteArrayView bytes)
 {
     if (!m_parser) {
-        m_error = QCoreApplication::translate("ExpatParser", "out of memory");
+        m_error = tr("out of memory");
+        return false;
+    }
+    if (startsWithUtf16Mark(bytes)) {
+        m_error = tr("the document is UTF-16, not UTF-8");
+        m_errorLine = 1;
+        m_errorColumn = 1;
         return false;
     }
     qsizetype offset = 0;
@@ -46,12 +69,12 @@ bool ExpatParser::parse(QByteArrayView bytes)
 
 qint64 ExpatParser::currentByteIndex() const
 {
-    return XML_GetCurrentByteIndex(m_parser);
+    return m_parser ? XML_GetCurrentByteIndex(m_parser) : -1;
 }
 
 int ExpatParser::currentByteCount() const
 {
-    return XML_GetCurrentByteCount(m_parser);
+    return m_parser ? XML_GetCurrentByteCount(m_parser) : 0;
 }
 
 const char *ExpatParser::attribute(const char **attributes, const char *name)
@@ -78,22 +101,41 @@ void ExpatParser::onCharacters(void *self, const XML_Char *text, int length)
     static_cast<ExpatParser *>(self)->m_handler.characters(text, length);
 }
 
+void ExpatParser::onDoctype(void *self, const XML_Char *, const XML_Char *, const XML_Char *,
+                            int hasInternalSubset)
+{
+    if (hasInternalSubset)
+        static_cast<ExpatParser *>(self)->refuse(
+            tr("a document type with declarations is not accepted"));
+}
+
 void ExpatParser::onEntityDeclaration(void *self, const XML_Char *, int, const XML_Char *, int,
                                       const XML_Char *, const XML_Char *, const XML_Char *,
                                       const XML_Char *)
 {
-    auto *parser = static_cast<ExpatParser *>(self);
-    parser->m_refusedEntity = true;
-    XML_StopParser(parser->m_parser, XML_FALSE);
+    static_cast<ExpatParser *>(self)->refuse(tr("entity declarations are not accepted"));
+}
+
+void ExpatParser::onSkippedEntity(void *self, const XML_Char *name, int)
+{
+    static_cast<ExpatParser *>(self)->refuse(
+        tr("undefined entity \"%1\"").arg(QString::fromUtf8(name)));
+}
+
+void ExpatParser::refuse(const QString &reason)
+{
+    // Only the first reason counts: the parser stops at once.
+    if (m_refusal.isEmpty())
+        m_refusal = reason;
+    XML_StopParser(m_parser, XML_FALSE);
 }
 
 void ExpatParser::recordError()
 {
     m_errorLine = qint64(XML_GetCurrentLineNumber(m_parser));
     m_errorColumn = qint64(XML_GetCurrentColumnNumber(m_parser)) + 1;
-    if (m_refusedEntity) {
-        m_error =
-            QCoreApplication::translate("ExpatParser", "entity declarations are not accepted");
+    if (!m_refusal.isEmpty()) {
+        m_error = m_refusal;
         return;
     }
     m_error = QString::fromUtf8(XML_ErrorString(XML_GetErrorCode(m_parser)));

@@ -5,9 +5,11 @@
 
 #include <expat.h>
 
-/// An expat parser over one whole document, with namespace processing off and no
-/// entity declarations accepted: Xcode never writes a DOCTYPE, and refusing entity
-/// declarations rules out entity-expansion attacks and external entities alike.
+/// An expat parser over one whole UTF-8 document, with namespace processing off. Xcode
+/// never writes a DOCTYPE, so a document type with declarations of its own is refused:
+/// that rules out entity-expansion attacks, external entities and attribute defaults that
+/// the file's text does not hold. An external DTD is never loaded, and a reference to an
+/// entity that only such a DTD could define is an error rather than text quietly dropped.
 class ExpatParser
 {
 public:
@@ -48,11 +50,15 @@ private:
     static void onEntityDeclaration(void *self, const XML_Char *, int, const XML_Char *, int,
                                     const XML_Char *, const XML_Char *, const XML_Char *,
                                     const XML_Char *);
+    static void onDoctype(void *self, const XML_Char *, const XML_Char *, const XML_Char *,
+                          int hasInternalSubset);
+    static void onSkippedEntity(void *self, const XML_Char *name, int isParameterEntity);
+    void refuse(const QString &reason);
     void recordError();
 
     XML_Parser m_parser;
     Handler &m_handler;
-    bool m_refusedEntity = false;
+    QString m_refusal;
     QString m_error;
     qint64 m_errorLine = 0;
     qint64 m_errorColumn = 0;

@@ -1,0 +1,126 @@
+#include "FuzzChecks.h"
+
+#include "document/DocumentFile.h"
+#include "document/ParseState.h"
+#include "document/XliffReader.h"
+#include "document/XliffWriter.h"
+
+#include <algorithm>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+ReadResult readBytes(QByteArrayView bytes)
+{
+    ParseState state;
+    return XliffReader(state).read(bytes);
+}
+
+/// One byte of the input, picked by position so that every mutation moves some edits.
+uchar pick(QByteArrayView bytes, size_t at)
+{
+    return uchar(bytes[qsizetype(at % size_t(bytes.size()))]);
+}
+
+/// Rows as an editor would hand them to a save: every unit, some of them edited with
+/// targets that are empty, absent, full of markup characters or taken from the input.
+std::vector<UnitRecord> editedRows(QByteArrayView bytes, const std::vector<UnitRecord> &units)
+{
+    std::vector<UnitRecord> rows = units;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        UnitRecord &row = rows[i];
+        const uchar b = pick(bytes, i * 7 + 3);
+        switch (b % 5) {
+        case 0:
+            break;
+        case 1:
+            row.tget.reset();
+            break;
+        case 2:
+            row.tget = QString();
+            break;
+        case 3:
+            row.tget = u"&<>\"' $1 \\ %@ "_s + row.srcs.value_or(u"x"_s);
+            break;
+        default: {
+            const qsizetype start = qsizetype(b) * 31 % bytes.size();
+            const qsizetype length = std::min<qsizetype>(b % 40, bytes.size() - start);
+            row.tget = QString::fromUtf8(bytes.sliced(start, length));
+        }
+        }
+        if (b & 0x80)
+            row.note = u"Class = \"NSMenuItem\"; <&> "_s + row.tget.value_or(QString());
+    }
+    return rows;
+}
+
+bool reportedUnwritten(const SpliceResult &result, const UnitRecord &row)
+{
+    return std::ranges::any_of(result.unwritten,
+                               [&](const UnwrittenUnit &unit) { return unit.port == row.port; });
+}
+
+QString unitProblem(const SpliceResult &result, const UnitRecord &row, const UnitRecord &before,
+                    const UnitRecord &after)
+{
+    if (after.name != before.name || after.srcs != before.srcs)
+        return u"unit %1 changed its id or source"_s.arg(row.port);
+    const std::optional<QString> expected = row.tget ? row.tget->trimmed() : before.tget;
+    if (after.tget == expected || reportedUnwritten(result, row))
+        return {};
+    if (!row.tget)
+        return u"unit %1 without a new target changed its target"_s.arg(row.port);
+    return u"unit %1: target neither reads back nor is reported unwritten"_s.arg(row.port);
+}
+
+} // namespace
+
+QString FuzzChecks::reader(QByteArrayView bytes)
+{
+    const ReadResult read = readBytes(bytes);
+    if (!read.complete) {
+        if (read.errorString.isEmpty() || read.line < 1 || read.column < 1)
+            return u"a failed read names no reason or place"_s;
+        return {};
+    }
+    if (!DocumentFile::decodeUtf8(bytes))
+        return u"bytes that are not UTF-8 read as a complete document"_s;
+    return {};
+}
+
+QString FuzzChecks::writer(QByteArrayView bytes)
+{
+    if (bytes.isEmpty())
+        return {};
+    const ReadResult before = readBytes(bytes);
+    const std::optional<QString> text = DocumentFile::decodeUtf8(bytes);
+    if (!before.complete || !text)
+        return {};
+    const std::vector<UnitRecord> rows = editedRows(bytes, before.units);
+    const SpliceResult result = XliffWriter::splice(*text, rows);
+    if (!result.text)
+        return result.errorString.isEmpty() ? u"no text and no reason"_s : QString();
+    if (result.bytes != DocumentFile::encodeUtf8(*result.text))
+        return u"the bytes are not the text as UTF-8"_s;
+    const ReadResult after = readBytes(result.bytes);
+    if (!after.complete)
+        return u"the written text does not read: %1"_s.arg(after.errorString);
+    if (after.units.size() != before.units.size())
+        return u"the written text has %1 units, not %2"_s.arg(after.units.size())
+            .arg(before.units.size());
+    for (const UnitRecord &row : rows) {
+        const QString problem =
+            unitProblem(result, row, before.units[row.port], after.units[row.port]);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    if (!result.unwritten.empty())
+        return {};
+    // A second save of the same rows has nothing left to change.
+    const SpliceResult again = XliffWriter::splice(*result.text, rows);
+    if (again.text != result.text)
+        return u"a second save of the same rows changed the text"_s;
+    return {};
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+/// The properties the fuzz targets hold the core to. Each check returns an empty text when
+/// the input kept every property, else what broke; the fuzz targets abort on a non-empty
+/// text, and the regression suite replays every saved input through the same checks.
+namespace FuzzChecks {
+
+/// Reading any bytes ends with units or with a located error, never a crash; what reads
+/// as complete also decodes as the UTF-8 the writer needs.
+QString reader(QByteArrayView bytes);
+
+/// Splicing edits derived from the input into the input: when the input reads, the output
+/// is absent with a reason, or reads back with every edited target (or reports the unit as
+/// unwritten) and every other unit as it was; a second save of the same rows changes nothing.
+QString writer(QByteArrayView bytes);
+
+} // namespace FuzzChecks

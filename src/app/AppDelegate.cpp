@@ -1,0 +1,298 @@
+#include "app/AppDelegate.h"
+
+#include "app/ConfirmSheet.h"
+#include "app/PickerSheet.h"
+#include "app/UnitTableModel.h"
+#include "app/XliffFinder.h"
+#include "document/DocumentFile.h"
+#include "document/XliffReader.h"
+#include "document/XliffWriter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileOpenEvent>
+#include <QMessageBox>
+#include <QStringListModel>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The warning after a partial save names this many units; the rest are in its details.
+constexpr std::size_t unwrittenListed = 12;
+
+QString describe(const UnwrittenUnit &unit)
+{
+    const QString name = unit.name.value_or(QString());
+    const QString file = unit.from.value_or(QString());
+    if (file.isEmpty())
+        return name;
+    return AppDelegate::tr("%1 (in %2)").arg(name, file);
+}
+
+} // namespace
+
+AppDelegate::AppDelegate(QObject *parent) : QObject(parent) {}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::launch()
+{
+    if (m_bank)
+        connect(m_bank, &UnitTableModel::unitsChanged, this, &AppDelegate::markEdited);
+    fill();
+}
+
+void AppDelegate::markEdited()
+{
+    setEdited(true);
+}
+
+void AppDelegate::setEdited(bool edited)
+{
+    if (m_window)
+        m_window->setWindowModified(edited);
+}
+
+bool AppDelegate::openFile(const QString &path)
+{
+    if (m_bank && m_bank->rowCount() > 0) {
+        m_state.document.activeSheet = m_confOver;
+        m_state.document.pendingPath = path;
+        showSheet(m_confOver);
+        return false;
+    }
+    return read(path);
+}
+
+void AppDelegate::ride()
+{
+    miss();
+    const std::optional<QString> path = std::exchange(m_state.document.pendingPath, {});
+    if (path)
+        read(*path);
+}
+
+bool AppDelegate::read(const QString &path)
+{
+    if (XliffFinder::isXliffPath(path)) {
+        walk(path);
+        setEdited(false);
+        return true;
+    }
+
+    const QStringList found = XliffFinder::find(path);
+    if (found.size() == 1) {
+        walk(found.first());
+    } else if (found.size() > 1 && m_xtra) {
+        const int first = m_xtra->rowCount();
+        m_xtra->insertRows(first, static_cast<int>(found.size()));
+        for (qsizetype i = 0; i < found.size(); ++i)
+            m_xtra->setData(m_xtra->index(first + static_cast<int>(i)), found.at(i));
+        m_state.document.activeSheet = m_more;
+        if (m_more)
+            m_more->selectRow(first);
+        showSheet(m_more);
+    } else {
+        showAlert(tr("Not Found"), tr("No appropriate files found"));
+    }
+    setEdited(false);
+    return true;
+}
+
+void AppDelegate::walk(const QString &path)
+{
+    m_state.document.documentPath = path;
+    m_recent.add(path);
+    updateTitle();
+    XliffReader reader(m_state.parse);
+    ReadResult result = reader.readFile(path);
+    if (!m_bank)
+        return;
+    // A file that can't be read or parsed leaves the table empty.
+    m_bank->setRows(result.complete ? std::move(result.units) : std::vector<UnitRecord>{});
+}
+
+void AppDelegate::pass()
+{
+    if (!m_more || !m_xtra)
+        return;
+    const int row = m_more->selectedRow();
+    if (row < 0 || row >= m_xtra->rowCount())
+        return;
+    walk(m_xtra->index(row).data().toString());
+    miss();
+}
+
+void AppDelegate::miss()
+{
+    if (auto *sheet = qobject_cast<QWidget *>(m_state.document.activeSheet.data()))
+        sheet->hide();
+    m_state.document.activeSheet = nullptr;
+}
+
+void AppDelegate::showSheet(QWidget *sheet)
+{
+    if (auto *dialog = qobject_cast<QDialog *>(sheet))
+        dialog->open();
+}
+
+void AppDelegate::showAlert(const QString &title, const QString &text, const QString &details)
+{
+    auto *alert = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), title,
+                                  QMessageBox::Ok, m_window);
+    alert->setInformativeText(text);
+    if (!details.isEmpty())
+        alert->setDetailedText(details);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
+}
+
+void AppDelegate::showSaveFailed(const QString &reason)
+{
+    showAlert(tr("Failed"), tr("Could not save."), reason);
+}
+
+void AppDelegate::showUnwritten(const std::vector<UnwrittenUnit> &units)
+{
+    QStringList listed;
+    QStringList all;
+    for (const UnwrittenUnit &unit : units) {
+        all.append(describe(unit));
+        if (listed.size() < static_cast<qsizetype>(unwrittenListed))
+            listed.append(describe(unit));
+    }
+    QString text = tr("The file was saved, but the targets of these units could not be "
+                      "written into it:") +
+                   u"\n\n"_s + listed.join(u'\n');
+    if (units.size() > unwrittenListed)
+        text +=
+            u'\n' + tr("and %n more", nullptr, static_cast<int>(units.size() - unwrittenListed));
+    showAlert(tr("Some Targets Not Saved"), text, all.join(u'\n'));
+}
+
+std::optional<SpliceResult> AppDelegate::packForSave()
+{
+    const bool hasRows = m_bank && m_bank->rowCount() > 0;
+    const std::optional<QString> &path = m_state.document.documentPath;
+    if (!path)
+        return std::nullopt;
+    const std::span<const UnitRecord> rows =
+        m_bank ? std::span<const UnitRecord>(m_bank->rows()) : std::span<const UnitRecord>();
+    SpliceResult packed = XliffWriter::pack(*path, rows);
+    if (packed.text && !packed.text->isEmpty())
+        return packed;
+    // With rows in the table there is work that would be lost: say so instead of
+    // returning as if the document had been saved.
+    if (hasRows)
+        showSaveFailed(packed.errorString);
+    return std::nullopt;
+}
+
+bool AppDelegate::writeDocument(const QString &path, const SpliceResult &packed)
+{
+    QString error;
+    if (!DocumentFile::write(path, packed.bytes, &error)) {
+        showSaveFailed(error);
+        return false;
+    }
+    // What could be written is on disk, but the edits still missing keep the mark.
+    if (!packed.unwritten.empty()) {
+        showUnwritten(packed.unwritten);
+        return false;
+    }
+    setEdited(false);
+    return true;
+}
+
+void AppDelegate::save()
+{
+    const std::optional<SpliceResult> packed = packForSave();
+    if (!packed)
+        return;
+    writeDocument(*m_state.document.documentPath, *packed);
+}
+
+void AppDelegate::dupe()
+{
+    std::optional<SpliceResult> packed = packForSave();
+    if (!packed)
+        return;
+    const QFileInfo current(*m_state.document.documentPath);
+
+    auto *dialog = new QFileDialog(m_window, tr("Save As"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilter(tr("XLIFF files (*.xliff)"));
+    dialog->setDefaultSuffix(u"xliff"_s);
+    dialog->setDirectory(current.absolutePath());
+    dialog->selectFile(current.fileName());
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The text is the one packed before the dialog opened; the dialog blocks the window,
+    // so no edit can come in between.
+    auto text = std::make_shared<const SpliceResult>(std::move(*packed));
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this, text](const QString &chosen) { writeDocument(chosen, *text); });
+    dialog->open();
+}
+
+AppDelegate::TerminateReply AppDelegate::shouldTerminate()
+{
+    if (!m_window || !m_window->isWindowModified())
+        return TerminateReply::Now;
+    m_state.document.activeSheet = m_confTerm;
+    showSheet(m_confTerm);
+    return TerminateReply::Cancel;
+}
+
+void AppDelegate::confTermDone()
+{
+    miss();
+    setEdited(false);
+    if (m_window)
+        m_window->close();
+}
+
+void AppDelegate::fill() {}
+
+void AppDelegate::plus(int tag)
+{
+    Q_UNUSED(tag);
+}
+
+void AppDelegate::pset()
+{
+    markEdited();
+}
+
+void AppDelegate::showHelp() {}
+
+void AppDelegate::showPreferences() {}
+
+void AppDelegate::updateTitle()
+{
+    if (!m_window)
+        return;
+    const QString app = QCoreApplication::applicationName();
+    if (!m_state.document.documentPath) {
+        m_window->setWindowTitle(app + u"[*]"_s);
+        return;
+    }
+    const QString file = QFileInfo(*m_state.document.documentPath).fileName();
+    m_window->setWindowTitle(tr("%1[*] — %2").arg(file, app));
+}
+
+bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FileOpen) {
+        openFile(static_cast<QFileOpenEvent *>(event)->file());
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "app/ConfirmSheet.h"
+#include "app/PickerSheet.h"
+#include "app/RecentDocuments.h"
+#include "app/UnitTableModel.h"
+#include "document/ProcessState.h"
+#include "document/SpliceResult.h"
+
+#include <QAbstractItemModel>
+#include <QObject>
+#include <QPointer>
+#include <QStringListModel>
+#include <QTableView>
+#include <QWidget>
+
+/// The application's one controller. It owns the process-wide state and carries every
+/// flow: launch, opening a file or folder, confirming the replacement of the open
+/// document, picking one of several found files, saving, saving a copy and quitting.
+/// It reaches the interface only through its outlets, which it does not own.
+class AppDelegate : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// The answer to a termination request.
+    enum class TerminateReply
+    {
+        Cancel = 0,
+        Now = 1
+    };
+
+    explicit AppDelegate(QObject *parent = nullptr);
+    ~AppDelegate() override;
+
+    ProcessState &state() { return m_state; }
+    const ProcessState &state() const { return m_state; }
+    RecentDocuments &recentDocuments() { return m_recent; }
+
+    // Outlets, set by the window that builds the interface.
+    UnitTableModel *bank() const { return m_bank; }
+    void setBank(UnitTableModel *bank) { m_bank = bank; }
+    QAbstractItemModel *ctrl() const { return m_ctrl; }
+    void setCtrl(QAbstractItemModel *ctrl) { m_ctrl = ctrl; }
+    QTableView *grid() const { return m_grid; }
+    void setGrid(QTableView *grid) { m_grid = grid; }
+    PickerSheet *more() const { return m_more; }
+    void setMore(PickerSheet *more) { m_more = more; }
+    QStringListModel *xtra() const { return m_xtra; }
+    void setXtra(QStringListModel *xtra) { m_xtra = xtra; }
+    ConfirmSheet *confTerm() const { return m_confTerm; }
+    void setConfTerm(ConfirmSheet *confTerm) { m_confTerm = confTerm; }
+    ConfirmSheet *confOver() const { return m_confOver; }
+    void setConfOver(ConfirmSheet *confOver) { m_confOver = confOver; }
+    QWidget *window() const { return m_window; }
+    void setWindow(QWidget *window) { m_window = window; }
+
+public slots:
+    /// Once the interface is built: observe the unit list, then install the dictionary.
+    void launch();
+
+    /// An open request from any source. Asks first when the table holds rows (false:
+    /// nothing loaded yet); otherwise reads the path at once.
+    bool openFile(const QString &path);
+    /// The confirm button of the replacement question.
+    void ride();
+    /// Opens a file, or scans a folder for XLIFF files. Clears the edited mark; always true.
+    bool read(const QString &path);
+    /// Loads one file into the table.
+    void walk(const QString &path);
+    /// The confirm button of the picker.
+    void pass();
+    /// Ends the sheet on show.
+    void miss();
+
+    void save();
+    void dupe();
+    /// The confirm button of the quit question: discard the changes and close.
+    void confTermDone();
+    /// Any termination request, including closing the main window.
+    TerminateReply shouldTerminate();
+
+    /// Installs the built-in dictionary when the dictionary is empty.
+    void fill();
+    /// The add (tag 0) and remove (tag 1) buttons of the dictionary table.
+    void plus(int tag);
+    /// Fills targets from the replacement dictionary.
+    void pset();
+    void showHelp();
+    void showPreferences();
+
+protected:
+    /// Takes the platform's file-open events (a file dropped on the application icon).
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void markEdited();
+    void setEdited(bool edited);
+    void showSheet(QWidget *sheet);
+    void showAlert(const QString &title, const QString &text, const QString &details = {});
+    void showSaveFailed(const QString &reason);
+    void showUnwritten(const std::vector<UnwrittenUnit> &units);
+    /// The text a save writes, or nothing after showing why (when there is work to lose).
+    std::optional<SpliceResult> packForSave();
+    /// Writes a packed document and reports the outcome; true when it is fully saved.
+    bool writeDocument(const QString &path, const SpliceResult &packed);
+    void updateTitle();
+
+    ProcessState m_state;
+    RecentDocuments m_recent;
+
+    QPointer<UnitTableModel> m_bank;
+    QPointer<QAbstractItemModel> m_ctrl;
+    QPointer<QTableView> m_grid;
+    QPointer<PickerSheet> m_more;
+    QPointer<QStringListModel> m_xtra;
+    QPointer<ConfirmSheet> m_confTerm;
+    QPointer<ConfirmSheet> m_confOver;
+    QPointer<QWidget> m_window;
+};

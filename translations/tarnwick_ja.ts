@@ -2,312 +2,543 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
-    <name>CliTool</name>
+    <name>AppDelegate</name>
     <message>
-        <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <source>%1 (in %2)</source>
+        <translation>%1（%2 内）</translation>
     </message>
     <message>
-        <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>units takes one PATH</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-o needs a file name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>apply takes PATH and EDITS</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>stats takes one PATH</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>(total)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Try &apos;tarnwick-cli --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>Not Found</source>
+        <translation>見つかりません</translation>
     </message>
     <message>
         <source>No appropriate files found</source>
-        <translation type="unfinished"></translation>
+        <translation>該当するファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失敗しました</translation>
+    </message>
+    <message>
+        <source>Could not save.</source>
+        <translation>保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The file was saved, but the targets of these units could not be written into it:</source>
+        <translation>ファイルは保存されましたが、次のユニットの訳文は書き込めませんでした:</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some Targets Not Saved</source>
+        <translation>一部の訳文が保存されていません</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>別名で保存</translation>
+    </message>
+    <message>
+        <source>XLIFF files (*.xliff)</source>
+        <translation>XLIFF ファイル (*.xliff)</translation>
+    </message>
+    <message>
+        <source>%1[*] — %2</source>
+        <translation>%1[*] — %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliTool</name>
+    <message>
+        <source>no command given</source>
+        <translation>コマンドが指定されていません</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>不明なコマンド「%1」</translation>
+    </message>
+    <message>
+        <source>units takes one PATH</source>
+        <translation>units には PATH を 1 つ指定します</translation>
+    </message>
+    <message>
+        <source>-o needs a file name</source>
+        <translation>-o にはファイル名が必要です</translation>
+    </message>
+    <message>
+        <source>apply takes PATH and EDITS</source>
+        <translation>apply には PATH と EDITS を指定します</translation>
+    </message>
+    <message>
+        <source>stats takes one PATH</source>
+        <translation>stats には PATH を 1 つ指定します</translation>
+    </message>
+    <message>
+        <source>(total)</source>
+        <translation>（合計）</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos;.</source>
+        <translation>&apos;tarnwick-cli --help&apos; を試してください。</translation>
+    </message>
+    <message>
+        <source>No appropriate files found</source>
+        <translation>該当するファイルが見つかりません</translation>
     </message>
     <message>
         <source>%1 holds several XLIFF files; name one of them:
   %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には複数の XLIFF ファイルがあります。どれか 1 つを指定してください:
+  %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n target(s) could not be placed:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n 件の訳文を書き込めませんでした:</numerusform>
         </translation>
     </message>
     <message>
         <source>unit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ユニット %1</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryController</name>
+    <message>
+        <source>The saved replacement dictionary could not be read (%1). It was kept as %2, and the built-in dictionary is used instead.</source>
+        <translation>保存されている置換辞書を読み込めませんでした（%1）。そのファイルは %2 として残し、代わりに内蔵の辞書を使います。</translation>
+    </message>
+    <message>
+        <source>The saved replacement dictionary %1 could not be read (%2), nor moved aside. The built-in dictionary is used, and changes to it are not saved, so that the file stays as it is.</source>
+        <translation>保存されている置換辞書 %1 を読み込めず（%2）、別の場所に移すこともできませんでした。内蔵の辞書を使いますが、ファイルをそのまま残すため、辞書への変更は保存されません。</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>名称未設定</translation>
     </message>
 </context>
 <context>
     <name>DictionaryFormat</name>
     <message>
         <source>not valid JSON (%1 at byte %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>有効な JSON ではありません（%2 バイト目で %1）</translation>
     </message>
     <message>
         <source>not a Tarnwick dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick の辞書ではありません</translation>
     </message>
     <message>
         <source>dictionary version %1 is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>辞書のバージョン %1 には対応していません</translation>
     </message>
     <message>
         <source>the dictionary holds no list of entries</source>
-        <translation type="unfinished"></translation>
+        <translation>辞書に項目のリストがありません</translation>
     </message>
     <message>
         <source>entry %1 lacks a text &quot;srcs&quot; or &quot;tget&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>項目 %1 にテキストの &quot;srcs&quot; または &quot;tget&quot; がありません</translation>
     </message>
     <message>
         <source>line %1: not valid JSON (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目: 有効な JSON ではありません（%2）</translation>
     </message>
     <message>
         <source>line %1: expected an object with the texts &quot;srcs&quot; and &quot;tget&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目: テキスト &quot;srcs&quot; と &quot;tget&quot; を持つオブジェクトが必要です</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を読み込めません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryModel</name>
+    <message>
+        <source>Source</source>
+        <translation>原文</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>訳文</translation>
     </message>
 </context>
 <context>
     <name>DictionaryStore</name>
     <message>
         <source>The dictionary is not saved, so that the unreadable file %1 is not overwritten. Move it away and restart to save changes again.</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込めないファイル %1 を上書きしないよう、辞書は保存されていません。このファイルを別の場所に移して再起動すると、変更を再び保存できます。</translation>
     </message>
     <message>
         <source>No folder for application data is known on this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>このシステムにはアプリケーションデータ用のフォルダがありません。</translation>
     </message>
     <message>
         <source>Cannot create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダ %1 を作成できません。</translation>
     </message>
     <message>
         <source>Cannot save the dictionary to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>辞書を %1 に保存できません: %2</translation>
     </message>
 </context>
 <context>
     <name>DocumentFile</name>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダです</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません</translation>
     </message>
     <message>
         <source>the file is larger than 256 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが 256 MB を超えています</translation>
     </message>
     <message>
         <source>a folder stands where the file should be</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルがあるべき場所にフォルダがあります</translation>
     </message>
 </context>
 <context>
     <name>EditList</name>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON オブジェクトではありません</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目: %2</translation>
     </message>
     <message>
         <source>line %1: no such unit in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目: そのユニットはファイルにありません</translation>
     </message>
 </context>
 <context>
     <name>ExpatParser</name>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリが足りません</translation>
     </message>
     <message>
         <source>the document is UTF-16, not UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>書類が UTF-8 ではなく UTF-16 です</translation>
     </message>
     <message>
         <source>a document type with declarations is not accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>宣言を含む文書型宣言は受け付けません</translation>
     </message>
     <message>
         <source>entity declarations are not accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>実体宣言は受け付けません</translation>
     </message>
     <message>
         <source>undefined entity &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>未定義の実体「%1」</translation>
     </message>
 </context>
 <context>
     <name>HelpView</name>
     <message>
         <source>Tarnwick Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick ヘルプ</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>概要</translation>
     </message>
     <message>
         <source>XLIFF Editor to help localizing languages in Xcode. Preconfigured dictionary for Japanese language is included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xcode での言語のローカライズを助ける XLIFF エディタです。日本語の辞書があらかじめ用意されています。</translation>
     </message>
     <message>
         <source>Exporting from Xcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Xcode からの書き出し</translation>
     </message>
     <message>
         <source>First, export localization files from Xcode. Select root item in the left pane&gt; Select Project&gt; select Info&gt; Add localization.</source>
-        <translation type="unfinished"></translation>
+        <translation>まず、Xcode からローカリゼーションファイルを書き出します。左のペインでルート項目を選択&gt; Project を選択&gt; Info を選択&gt; ローカリゼーションを追加。</translation>
     </message>
     <message>
         <source>Then, Menu&gt; Editor&gt; Export For Localization…&gt; Save. There you will find xcloc or xliff file.</source>
-        <translation type="unfinished"></translation>
+        <translation>次に、メニュー&gt; Editor&gt; Export For Localization…&gt; 保存。そこに xcloc または xliff ファイルができます。</translation>
     </message>
     <message>
         <source>Working on this app</source>
-        <translation type="unfinished"></translation>
+        <translation>このアプリでの作業</translation>
     </message>
     <message>
         <source>Drag exported file onto this app&apos;s icon to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き出したファイルをこのアプリのアイコンにドラッグすると開きます。</translation>
     </message>
     <message>
         <source>This app includes Japanese Dictionary for Xcode-generated standard MainMenu items. To replace with it, Menu&gt; Edit&gt; Replace With Replacement Dictionary. You can also add keys and values on your own, in preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>このアプリには、Xcode が生成する標準の MainMenu 項目のための日本語辞書が入っています。辞書で置き換えるには、メニュー&gt; 編集&gt; 置換辞書で置き換える。キーと値は環境設定で自分で追加することもできます。</translation>
     </message>
     <message>
         <source>To edit each item on the table, double click or hit return to edit &quot;Target&quot;, one by one.</source>
-        <translation type="unfinished"></translation>
+        <translation>表の各項目を編集するには、ダブルクリックするか return キーを押して「訳文」を一つずつ編集します。</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Menu&gt; File&gt; Save lets you overwrite the original XLIFF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー&gt; ファイル&gt; 保存 で、元の XLIFF ファイルを上書きできます。</translation>
     </message>
     <message>
         <source>Saved xcloc or xliff can be imported into Xcode through Import Localizations… found under the export menu item.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存した xcloc または xliff は、書き出しのメニュー項目の下にある Import Localizations… から Xcode に読み込めます。</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Tarnwick Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Open Another Document?</source>
+        <translation>ほかの書類を開きますか?</translation>
+    </message>
+    <message>
+        <source>The table already shows a document. Opening another one replaces it; changes that have not been saved are lost.</source>
+        <translation>表にはすでに書類が表示されています。ほかの書類を開くと置き換えられ、保存していない変更は失われます。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Quit Without Saving?</source>
+        <translation>保存せずに終了しますか?</translation>
+    </message>
+    <message>
+        <source>The document has changes that have not been saved. They are lost if you quit.</source>
+        <translation>書類には保存されていない変更があります。終了すると失われます。</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>開く(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder…</source>
+        <translation>フォルダを開く(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>最近使った項目を開く(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>別名で保存(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>すべてを選択(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Replace With Replacement Dictionary</source>
+        <translation>置換辞書で置き換える</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>環境設定…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Tarnwick Help</source>
+        <translation>Tarnwick ヘルプ</translation>
+    </message>
+    <message>
+        <source>About Tarnwick</source>
+        <translation>Tarnwick について</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>メニューを消去</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダを開く</translation>
+    </message>
+    <message>
+        <source>XLIFF files (*.xliff)</source>
+        <translation>XLIFF ファイル (*.xliff)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Tarnwick %1</source>
+        <translation>Tarnwick %1</translation>
+    </message>
+    <message>
+        <source>An editor for the XLIFF files that Xcode exports.</source>
+        <translation>Xcode が書き出す XLIFF ファイルのためのエディタです。</translation>
     </message>
 </context>
 <context>
     <name>PickerSheet</name>
     <message>
         <source>Choose a File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを選択</translation>
     </message>
     <message>
         <source>This folder holds several XLIFF files. Choose one to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>このフォルダには複数の XLIFF ファイルがあります。開くファイルを 1 つ選んでください。</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesWindow</name>
+    <message>
+        <source>Check for updates at launch</source>
+        <translation>起動時にアップデートを確認</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <extracomment>Button that appends an entry to the replacement dictionary</extracomment>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Add an entry</source>
+        <translation>項目を追加</translation>
+    </message>
+    <message>
+        <source>−</source>
+        <extracomment>Button that removes the selected dictionary entries (a minus sign)</extracomment>
+        <translation>−</translation>
+    </message>
+    <message>
+        <source>Remove the selected entries</source>
+        <translation>選択した項目を削除</translation>
+    </message>
+    <message>
+        <source>The setting could not be saved to %1.</source>
+        <translation>設定を %1 に保存できませんでした。</translation>
     </message>
 </context>
 <context>
     <name>QORVNews</name>
     <message>
         <source>Update Available</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートがあります</translation>
     </message>
     <message>
         <source>A newer version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の新しいバージョンがあります。</translation>
     </message>
     <message>
         <source>Visit the product page to download it.</source>
-        <translation type="unfinished"></translation>
+        <translation>製品ページからダウンロードできます。</translation>
     </message>
     <message>
         <source>Open Product Page</source>
-        <translation type="unfinished"></translation>
+        <translation>製品ページを開く</translation>
     </message>
 </context>
 <context>
     <name>ReferenceSplicer</name>
     <message>
         <source>matching the unit &quot;%1&quot; took too long</source>
-        <translation type="unfinished"></translation>
+        <translation>ユニット「%1」の照合に時間がかかりすぎました</translation>
     </message>
 </context>
 <context>
     <name>SpliceVerifier</name>
     <message>
         <source>the new text would not be well-formed XML (line %1, column %2: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいテキストは整形式の XML になりません（%1 行 %2 列: %3）</translation>
     </message>
 </context>
 <context>
     <name>UnitTableModel</name>
     <message>
         <source>This unit is marked not to be translated.</source>
-        <translation type="unfinished"></translation>
+        <translation>このユニットは翻訳しないよう指定されています。</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>原文</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>訳文</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
 </context>
 <context>
     <name>XliffWriter</name>
     <message>
         <source>not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>有効な UTF-8 ではありません</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Edit the XLIFF files that Xcode exports.</source>
+        <translation>Xcode が書き出す XLIFF ファイルを編集します。</translation>
+    </message>
+    <message>
+        <source>Files or folders to open.</source>
+        <translation>開くファイルまたはフォルダ。</translation>
     </message>
 </context>
 </TS>

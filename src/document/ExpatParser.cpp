@@ -21,6 +21,14 @@ bool startsWithUtf16Mark(QByteArrayView bytes)
     return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
 }
 
+/// XML never allows a NUL character, and in UTF-8 no other character holds a zero byte;
+/// expat would take zero bytes for UTF-16 and read such a document, which could then never
+/// be saved as UTF-8.
+qsizetype firstZeroByte(QByteArrayView bytes)
+{
+    return bytes.indexOf('\0');
+}
+
 } // namespace
 
 ExpatParser::ExpatParser(Handler &handler) : m_parser(XML_ParserCreate("UTF-8")), m_handler(handler)
@@ -52,6 +60,14 @@ bool ExpatParser::parse(QByteArrayView bytes)
         m_error = tr("the document is UTF-16, not UTF-8");
         m_errorLine = 1;
         m_errorColumn = 1;
+        return false;
+    }
+    if (const qsizetype zero = firstZeroByte(bytes); zero >= 0) {
+        const QByteArrayView before = bytes.first(zero);
+        const qsizetype lineStart = before.lastIndexOf('\n') + 1;
+        m_error = tr("the document holds a NUL character");
+        m_errorLine = before.count('\n') + 1;
+        m_errorColumn = zero - lineStart + 1;
         return false;
     }
     qsizetype offset = 0;

@@ -9,6 +9,7 @@ packages=(
   libgl-dev libicu-dev libexpat1-dev expat
   libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth imagemagick
+  fonts-noto-cjk
 )
 
 missing=()

@@ -10,7 +10,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window), m_view(ne
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
-    resize(520, 600);
+    resize(560, 700);
 }
 
 void HelpWindow::present()

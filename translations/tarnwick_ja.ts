@@ -104,6 +104,18 @@
         <source>unit %1</source>
         <translation>ユニット %1</translation>
     </message>
+    <message>
+        <source>verify takes EDITED and ORIGINAL</source>
+        <translation>verify には EDITED と ORIGINAL を指定します</translation>
+    </message>
+    <message>
+        <source>cannot compare %1 with %2: %3</source>
+        <translation>%1 と %2 を比較できません: %3</translation>
+    </message>
+    <message>
+        <source>%1:%2:%3: differs from %4 outside the target elements</source>
+        <translation>%1:%2:%3: target 要素の外側が %4 と異なります</translation>
+    </message>
 </context>
 <context>
     <name>DictionaryController</name>
@@ -240,6 +252,10 @@
     <message>
         <source>undefined entity &quot;%1&quot;</source>
         <translation>未定義の実体「%1」</translation>
+    </message>
+    <message>
+        <source>the document holds a NUL character</source>
+        <translation>書類に NUL 文字が含まれています</translation>
     </message>
 </context>
 <context>
@@ -494,6 +510,13 @@
     <message>
         <source>the new text would not be well-formed XML (line %1, column %2: %3)</source>
         <translation>新しいテキストは整形式の XML になりません（%1 行 %2 列: %3）</translation>
+    </message>
+</context>
+<context>
+    <name>TargetDiff</name>
+    <message>
+        <source>the files hold different numbers of units</source>
+        <translation>ファイルのユニット数が異なります</translation>
     </message>
 </context>
 <context>

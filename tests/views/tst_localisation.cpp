@@ -75,6 +75,8 @@ private slots:
     void helpInJapanese();
     void helpStylesInJapanese();
     void qtDialogsInJapanese();
+    void menusInJapanese_data();
+    void menusInJapanese();
     void everyStringTranslated();
 };
 
@@ -134,6 +136,46 @@ void TestLocalisation::helpStylesInJapanese()
 void TestLocalisation::qtDialogsInJapanese()
 {
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"キャンセル"_s);
+}
+
+void TestLocalisation::menusInJapanese_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("japanese");
+
+    QTest::newRow("File menu") << u"&File"_s << u"ファイル(&F)"_s;
+    QTest::newRow("Edit menu") << u"&Edit"_s << u"編集(&E)"_s;
+    QTest::newRow("Help menu") << u"&Help"_s << u"ヘルプ(&H)"_s;
+    QTest::newRow("Save") << u"&Save"_s << u"保存(&S)"_s;
+    QTest::newRow("Save As") << u"Save &As…"_s << u"別名で保存(&A)…"_s;
+    QTest::newRow("Preferences") << u"Preferences…"_s << u"環境設定…"_s;
+    QTest::newRow("help item") << u"Tarnwick Help"_s << u"Tarnwick ヘルプ"_s;
+    QTest::newRow("dictionary command")
+        << u"Replace With Replacement Dictionary"_s << u"置換辞書で置き換える"_s;
+    QTest::newRow("alert") << u"Not Found"_s << u"見つかりません"_s;
+    QTest::newRow("alert text") << u"No appropriate files found"_s
+                                << u"該当するファイルが見つかりません"_s;
+    QTest::newRow("save alert") << u"Failed"_s << u"失敗しました"_s;
+    QTest::newRow("save alert text") << u"Could not save."_s << u"保存できませんでした。"_s;
+}
+
+// Wherever the program shows these texts, they come out in Japanese.
+void TestLocalisation::menusInJapanese()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, japanese);
+
+    int found = 0;
+    const QList<Message> messages = readTs(QStringLiteral(TARNWICK_TS_FILE));
+    for (const Message &message : messages) {
+        if (message.source != source)
+            continue;
+        ++found;
+        QCOMPARE(QCoreApplication::translate(message.context.toUtf8().constData(),
+                                             source.toUtf8().constData()),
+                 japanese);
+    }
+    QVERIFY2(found > 0, "the program shows this text nowhere");
 }
 
 // The translation file is complete and the compiled copy inside the program agrees with it.

@@ -3,6 +3,7 @@
 #include "cli/EditList.h"
 #include "cli/UnitJson.h"
 #include "document/DocumentFile.h"
+#include "document/TargetDiff.h"
 #include "document/XliffFinder.h"
 #include "document/XliffReader.h"
 #include "document/XliffWriter.h"
@@ -37,6 +38,10 @@ Commands:
                              to OUT (default: in place).
   stats PATH                 Count units with a target, with an empty target and
                              without one, per <file> element and in total.
+  verify EDITED ORIGINAL     Check that EDITED differs from ORIGINAL only inside
+                             target elements (and inserted target lines); list
+                             each changed unit as file and id. Exit 1 naming the
+                             first difference outside a target otherwise.
 
 Options:
   -h, --help                 Show this help.
@@ -87,6 +92,8 @@ int CliTool::run(const QStringList &arguments)
         return apply(rest);
     if (command == u"stats")
         return stats(rest);
+    if (command == u"verify")
+        return verify(rest);
     return usage(tr("unknown command \"%1\"").arg(command));
 }
 
@@ -155,6 +162,32 @@ int CliTool::stats(const QStringList &arguments)
     for (const auto &[from, counts] : perFile)
         line(from, counts);
     line(tr("(total)"), total);
+    return Success;
+}
+
+int CliTool::verify(const QStringList &arguments)
+{
+    if (arguments.size() != 2)
+        return usage(tr("verify takes EDITED and ORIGINAL"));
+    const DocumentFile::Bytes edited = DocumentFile::read(arguments[0]);
+    if (!edited.error.isEmpty())
+        return fail(u"%1: %2"_s.arg(arguments[0], edited.error));
+    const DocumentFile::Bytes original = DocumentFile::read(arguments[1]);
+    if (!original.error.isEmpty())
+        return fail(u"%1: %2"_s.arg(arguments[1], original.error));
+    const TargetDiff::Result diff = TargetDiff::compare(edited.bytes, original.bytes);
+    if (!diff.problem.isEmpty())
+        return fail(
+            tr("cannot compare %1 with %2: %3").arg(arguments[0], arguments[1], diff.problem));
+    if (!diff.onlyTargets) {
+        return fail(tr("%1:%2:%3: differs from %4 outside the target elements")
+                        .arg(arguments[0])
+                        .arg(diff.line)
+                        .arg(diff.column)
+                        .arg(arguments[1]));
+    }
+    for (const TargetDiff::ChangedUnit &unit : diff.changed)
+        m_out << unit.from.value_or(QString()) << '\t' << unit.name.value_or(QString()) << '\n';
     return Success;
 }
 

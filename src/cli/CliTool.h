@@ -35,6 +35,7 @@ private:
     int units(const QStringList &arguments);
     int apply(const QStringList &arguments);
     int stats(const QStringList &arguments);
+    int verify(const QStringList &arguments);
     int usage(const QString &problem);
 
     /// Resolves a file or folder to its one XLIFF file and reads it; reports failures.

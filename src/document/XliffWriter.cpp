@@ -1,9 +1,48 @@
 #include "document/XliffWriter.h"
 
 #include "document/DocumentFile.h"
+#include "document/PositionalSplicer.h"
 #include "document/ReferenceSplicer.h"
+#include "document/SpliceVerifier.h"
+#include "document/UnitLocator.h"
 
 #include <QCoreApplication>
+#include <QHash>
+
+#include <algorithm>
+
+namespace {
+
+/// Places by position the targets the patterns could not, then verifies again.
+SpliceResult placeRemaining(SpliceResult first, std::span<const UnitRecord> rows)
+{
+    const UnitLocator::Result located = UnitLocator::locate(first.bytes);
+    if (!located.complete)
+        return first;
+    QHash<quint64, const UnitRecord *> byPort;
+    for (const UnitRecord &row : rows)
+        byPort.insert(row.port, &row);
+    const QString &text = *first.text;
+    std::vector<TextEdit> edits;
+    for (const UnwrittenUnit &missing : first.unwritten) {
+        const UnitRecord *row = byPort.value(missing.port);
+        if (!row || missing.port >= located.units.size())
+            continue;
+        const UnitLayout &unit = located.units[missing.port];
+        if (unit.name != row->name)
+            continue;
+        if (auto edit = PositionalSplicer::targetEdit(text, unit, *row))
+            edits.push_back(std::move(*edit));
+    }
+    if (edits.empty())
+        return first;
+    std::ranges::sort(edits, {}, &TextEdit::start);
+    QString placed = text;
+    UnitSplice::apply(placed, edits);
+    return SpliceVerifier::verify(std::move(placed), rows);
+}
+
+} // namespace
 
 SpliceResult XliffWriter::pack(const QString &path, std::span<const UnitRecord> rows)
 {
@@ -24,5 +63,8 @@ SpliceResult XliffWriter::pack(const QString &path, std::span<const UnitRecord> 
 
 SpliceResult XliffWriter::splice(const QString &fileText, std::span<const UnitRecord> rows)
 {
-    return ReferenceSplicer::splice(fileText, rows);
+    SpliceResult result = ReferenceSplicer::splice(fileText, rows);
+    if (!result.text || result.unwritten.empty())
+        return result;
+    return placeRemaining(std::move(result), rows);
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "document/UnitLayout.h"
+#include "document/UnitRecord.h"
+#include "document/UnitSplice.h"
+
+#include <QString>
+
+#include <vector>
+
+/// Places targets by the positions of a unit's elements, for the units whose start tag,
+/// target or line endings the patterns can't reach: the content of an existing target is
+/// replaced, an empty `<target/>` gets the text (its attributes kept), and a unit without a
+/// target gets one on its own line after the source, indented and ended as that line is.
+/// A target that carries a `state` is marked "translated": the user has just translated it.
+class PositionalSplicer
+{
+public:
+    /// The edit that gives `unit` the row's target; nothing when the row has no target.
+    static std::optional<TextEdit> targetEdit(QStringView text, const UnitLayout &unit,
+                                              const UnitRecord &row);
+
+    /// The start tag with its `state` attribute's value set to "translated".
+    static QString withTranslatedState(QStringView startTag);
+};

@@ -1,0 +1,113 @@
+#include "document/UnitLocator.h"
+
+#include "document/ExpatParser.h"
+
+#include <cstring>
+
+namespace {
+
+/// Turns the parser's UTF-8 byte offsets, which only grow, into UTF-16 positions.
+class Utf16Cursor
+{
+public:
+    explicit Utf16Cursor(QByteArrayView bytes) : m_bytes(bytes) {}
+
+    qsizetype at(qint64 byteIndex)
+    {
+        for (; m_byte < byteIndex; ++m_byte) {
+            const auto b = static_cast<unsigned char>(m_bytes[m_byte]);
+            if ((b & 0xC0) != 0x80)
+                m_unit += b >= 0xF0 ? 2 : 1;
+        }
+        return m_unit;
+    }
+
+private:
+    QByteArrayView m_bytes;
+    qint64 m_byte = 0;
+    qsizetype m_unit = 0;
+};
+
+class LayoutCollector final : public ExpatParser::Handler
+{
+public:
+    explicit LayoutCollector(QByteArrayView bytes) : m_cursor(bytes) {}
+
+    void attach(ExpatParser &parser) { m_parser = &parser; }
+    std::vector<UnitLayout> takeUnits() { return std::move(m_units); }
+
+    void startElement(const char *name, const char **attributes) override
+    {
+        ++m_depth;
+        const qint64 index = m_parser->currentByteIndex();
+        const UnitLayout::Range tag{m_cursor.at(index),
+                                    m_cursor.at(index + m_parser->currentByteCount())};
+        if (std::strcmp(name, "trans-unit") == 0) {
+            UnitLayout unit;
+            if (const char *id = ExpatParser::attribute(attributes, "id"))
+                unit.name = QString::fromUtf8(id);
+            unit.unit.begin = tag.begin;
+            unit.startTag = tag;
+            m_open = nullptr; // a nested unit must not leave a pointer into a moved vector
+            m_units.push_back(std::move(unit));
+            m_unitDepth = m_depth;
+            return;
+        }
+        if (m_unitDepth == 0 || m_depth != m_unitDepth + 1)
+            return;
+        UnitLayout &unit = m_units.back();
+        auto &slot = std::strcmp(name, "source") == 0   ? unit.source
+                     : std::strcmp(name, "target") == 0 ? unit.target
+                                                        : m_ignored;
+        if (&slot == &m_ignored || slot)
+            return;
+        slot = UnitLayout::Element{{tag.begin, -1}, tag};
+        m_open = &slot;
+    }
+
+    void endElement(const char *) override
+    {
+        const qint64 index = m_parser->currentByteIndex();
+        const int count = m_parser->currentByteCount();
+        if (m_depth == m_unitDepth) {
+            m_units.back().unit.end = m_cursor.at(index + count);
+            m_unitDepth = 0;
+        } else if (m_open && m_depth == m_unitDepth + 1) {
+            // An empty-element tag reports its end with no bytes of its own.
+            auto &element = **m_open;
+            element.empty = count == 0;
+            element.contentEnd = element.empty ? element.startTag.end : m_cursor.at(index);
+            element.whole.end = element.empty ? element.startTag.end : m_cursor.at(index + count);
+            m_open = nullptr;
+        }
+        --m_depth;
+    }
+
+    void characters(const char *, int) override {}
+
+private:
+    ExpatParser *m_parser = nullptr;
+    Utf16Cursor m_cursor;
+    std::vector<UnitLayout> m_units;
+    std::optional<UnitLayout::Element> m_ignored;
+    std::optional<UnitLayout::Element> *m_open = nullptr;
+    int m_depth = 0;
+    int m_unitDepth = 0;
+};
+
+} // namespace
+
+UnitLocator::Result UnitLocator::locate(QByteArrayView bytes)
+{
+    LayoutCollector collector(bytes);
+    ExpatParser parser(collector);
+    collector.attach(parser);
+    Result result;
+    if (!parser.parse(bytes)) {
+        result.errorString = parser.errorString();
+        return result;
+    }
+    result.complete = true;
+    result.units = collector.takeUnits();
+    return result;
+}

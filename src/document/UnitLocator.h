@@ -1,0 +1,24 @@
+#pragma once
+
+#include "document/UnitLayout.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <vector>
+
+/// Finds every unit's elements in a file text with one parser pass, so a unit is reached
+/// by its position in the document, whatever its id or the form of its tags.
+class UnitLocator
+{
+public:
+    struct Result
+    {
+        bool complete = false;
+        std::vector<UnitLayout> units; ///< in document order: index is the unit's `port`
+        QString errorString;
+    };
+
+    /// `bytes` must be the UTF-8 form of the text whose positions are wanted.
+    static Result locate(QByteArrayView bytes);
+};

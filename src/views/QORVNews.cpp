@@ -8,6 +8,8 @@
 QORVNews::QORVNews(const QString &applicationName, QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(tr("Update Available"));
+    // A notice left open must not keep the application running after its main window.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     auto *headline = new QLabel(tr("A newer version of %1 is available.").arg(applicationName));
     QFont bold = headline->font();

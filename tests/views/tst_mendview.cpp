@@ -50,6 +50,7 @@ private slots:
     void nothingShown_data();
     void nothingShown();
     void runsOnce();
+    void productPageForName();
 };
 
 void TestMendView::initTestCase()
@@ -199,6 +200,21 @@ void TestMendView::runsOnce()
     QVERIFY(!mend.start());
     QVERIFY(finished.wait());
     QCOMPARE(server.requestCount(), 1);
+}
+
+void TestMendView::productPageForName()
+{
+    qputenv("TARNWICK_SITE_BASE", "http://127.0.0.1:9/site/");
+    QCoreApplication::setApplicationName(u"Word Mill's"_s);
+    MendView mend;
+    QList<QUrl> opened;
+    mend.setUrlOpener([&opened](const QUrl &url) {
+        opened.append(url);
+        return true;
+    });
+    mend.revs();
+    QCoreApplication::setApplicationName(u"Tarnwick"_s);
+    QCOMPARE(opened, QList<QUrl>{QUrl(u"http://127.0.0.1:9/site/wordmills.html"_s)});
 }
 
 QTEST_MAIN(TestMendView)

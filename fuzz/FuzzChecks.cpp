@@ -56,6 +56,15 @@ std::vector<UnitRecord> editedRows(QByteArrayView bytes, const std::vector<UnitR
     return rows;
 }
 
+bool notesEdited(const std::vector<UnitRecord> &rows, const std::vector<UnitRecord> &units)
+{
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].note != units[i].note)
+            return true;
+    }
+    return false;
+}
+
 bool reportedUnwritten(const SpliceResult &result, const UnitRecord &row)
 {
     return std::ranges::any_of(result.unwritten,
@@ -116,9 +125,10 @@ QString FuzzChecks::writer(QByteArrayView bytes)
         if (!problem.isEmpty())
             return problem;
     }
-    if (!result.unwritten.empty())
+    if (!result.unwritten.empty() || notesEdited(rows, before.units))
         return {};
-    // A second save of the same rows has nothing left to change.
+    // A second save of the same rows has nothing left to change. (Not so with new notes:
+    // a save that gives a unit its first target leaves the note alone, the next writes it.)
     const SpliceResult again = XliffWriter::splice(*result.text, rows);
     if (again.text != result.text)
         return u"a second save of the same rows changed the text"_s;

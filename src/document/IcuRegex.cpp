@@ -35,7 +35,7 @@ IcuRegex::IcuRegex(const QString &pattern)
 IcuRegex::~IcuRegex() = default;
 
 IcuRegex::Outcome IcuRegex::matchAt(const QString &text, qsizetype position,
-                                    std::vector<Range> &groups)
+                                    std::vector<Range> &groups, qsizetype end, bool *hitEnd)
 {
     if (!m_matcher)
         return Outcome::NoMatch;
@@ -44,8 +44,10 @@ IcuRegex::Outcome IcuRegex::matchAt(const QString &text, qsizetype position,
     const icu::UnicodeString input = alias(text);
     UErrorCode status = U_ZERO_ERROR;
     m_matcher->reset(input);
-    m_matcher->region(int64_t(position), int64_t(text.size()), status);
+    m_matcher->region(int64_t(position), int64_t(end < 0 ? text.size() : end), status);
     const bool matched = U_SUCCESS(status) && m_matcher->lookingAt(status);
+    if (hitEnd)
+        *hitEnd = m_matcher->hitEnd();
     Outcome outcome = matched ? Outcome::Matched : Outcome::NoMatch;
     if (status == U_REGEX_TIME_OUT || status == U_REGEX_STACK_OVERFLOW)
         outcome = Outcome::TimedOut;

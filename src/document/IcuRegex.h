@@ -38,9 +38,12 @@ public:
     /// False when the pattern does not compile; such an expression matches nothing.
     bool isValid() const { return m_matcher != nullptr; }
 
-    /// Matches at `position` exactly (not searching on), the match free to run to the end
-    /// of `text`. On a match `groups` holds group 0 and every capture group.
-    Outcome matchAt(const QString &text, qsizetype position, std::vector<Range> &groups);
+    /// Matches at `position` exactly (not searching on), the match free to run up to `end`
+    /// (the end of `text` when -1). On a match `groups` holds group 0 and every capture
+    /// group. `hitEnd`, when given, tells whether the engine looked at `end`: then text
+    /// beyond it could have changed the outcome.
+    Outcome matchAt(const QString &text, qsizetype position, std::vector<Range> &groups,
+                    qsizetype end = -1, bool *hitEnd = nullptr);
 
 private:
     std::unique_ptr<icu::RegexPattern> m_pattern;

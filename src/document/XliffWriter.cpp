@@ -1,8 +1,8 @@
 #include "document/XliffWriter.h"
 
 #include "document/DocumentFile.h"
+#include "document/FastSplicer.h"
 #include "document/PositionalSplicer.h"
-#include "document/ReferenceSplicer.h"
 #include "document/SpliceVerifier.h"
 #include "document/UnitLocator.h"
 
@@ -63,7 +63,7 @@ SpliceResult XliffWriter::pack(const QString &path, std::span<const UnitRecord> 
 
 SpliceResult XliffWriter::splice(const QString &fileText, std::span<const UnitRecord> rows)
 {
-    SpliceResult result = ReferenceSplicer::splice(fileText, rows);
+    SpliceResult result = FastSplicer::splice(fileText, rows);
     if (!result.text || result.unwritten.empty())
         return result;
     return placeRemaining(std::move(result), rows);

@@ -1,0 +1,67 @@
+// In-process benchmarks of the core on generated exports: parse, splice, and the bare
+// expat parse that bounds them from below.
+#include "ExportGenerator.h"
+#include "document/ExpatParser.h"
+#include "document/ParseState.h"
+#include "document/XliffReader.h"
+#include "document/XliffWriter.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QByteArray exportOf(qsizetype units)
+{
+    ExportGenerator::Options options;
+    options.units = units;
+    return ExportGenerator::generate(options);
+}
+
+class NoHandler final : public ExpatParser::Handler
+{
+public:
+    void startElement(const char *, const char **) override {}
+    void endElement(const char *) override {}
+    void characters(const char *, int) override {}
+};
+
+void bareParse(benchmark::State &state)
+{
+    const QByteArray bytes = exportOf(state.range(0));
+    for (auto _ : state) {
+        NoHandler handler;
+        ExpatParser parser(handler);
+        benchmark::DoNotOptimize(parser.parse(bytes));
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+
+void read(benchmark::State &state)
+{
+    const QByteArray bytes = exportOf(state.range(0));
+    for (auto _ : state) {
+        ParseState parse;
+        benchmark::DoNotOptimize(XliffReader(parse).read(bytes));
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+
+void spliceEveryTarget(benchmark::State &state)
+{
+    const QByteArray bytes = exportOf(state.range(0));
+    ParseState parse;
+    std::vector<UnitRecord> rows = XliffReader(parse).read(bytes).units;
+    for (UnitRecord &row : rows)
+        row.tget = QStringLiteral("訳 %1 & <x>").arg(row.port);
+    const QString text = QString::fromUtf8(bytes);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(XliffWriter::splice(text, rows));
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+
+} // namespace
+
+BENCHMARK(bareParse)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(read)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(spliceEveryTarget)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

@@ -1,0 +1,138 @@
+#include "ExportGenerator.h"
+#include "document/DocumentFile.h"
+#include "document/FastSplicer.h"
+#include "document/ParseState.h"
+#include "document/ReferenceSplicer.h"
+#include "document/XliffReader.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::vector<UnitRecord> read(QByteArrayView bytes)
+{
+    ParseState state;
+    return XliffReader(state).read(bytes).units;
+}
+
+/// Random edits: new targets with markup characters, removed targets, unchanged rows,
+/// and rows visited in a shuffled order as a sorted table would.
+std::vector<UnitRecord> randomEdits(std::vector<UnitRecord> rows, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    static const QStringList values{u"訳"_s,         u"A & B"_s, u"<b>x</b>"_s,  u"\"q\" $1 \\"_s,
+                                    u"  padded  "_s, u""_s,      u"two\nlines"_s};
+    for (UnitRecord &row : rows) {
+        switch (random.bounded(4)) {
+        case 0:
+            break;
+        case 1:
+            row.tget.reset();
+            break;
+        default:
+            row.tget = values[random.bounded(int(values.size()))] + QString::number(row.port);
+        }
+    }
+    for (size_t i = rows.size(); i > 1; --i)
+        std::swap(rows[i - 1], rows[size_t(random.bounded(int(i)))]);
+    return rows;
+}
+
+void compareSplicers(const QString &text, const std::vector<UnitRecord> &rows)
+{
+    const SpliceResult fast = FastSplicer::splice(text, rows);
+    const SpliceResult reference = ReferenceSplicer::splice(text, rows);
+    QCOMPARE(fast.text.has_value(), reference.text.has_value());
+    QVERIFY(fast.bytes == reference.bytes);
+    QCOMPARE(fast.unwritten.size(), reference.unwritten.size());
+    for (size_t i = 0; i < fast.unwritten.size(); ++i)
+        QCOMPARE(fast.unwritten[i].port, reference.unwritten[i].port);
+}
+
+QStringList corpusFiles()
+{
+    QStringList files;
+    for (const QString &dir :
+         {QStringLiteral(TARNWICK_CORPUS_DIR), QStringLiteral(TARNWICK_TEST_DATA "/corpus")}) {
+        const QDir folder(dir);
+        for (const QString &name : folder.entryList({u"*.xliff"_s}, QDir::Files, QDir::Name))
+            files.append(folder.filePath(name));
+    }
+    return files;
+}
+
+} // namespace
+
+class TestFastSplicer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void generated_data();
+    void generated();
+    void corpus_data();
+    void corpus();
+    void matchReadingIntoNextUnit();
+};
+
+void TestFastSplicer::generated_data()
+{
+    QTest::addColumn<bool>("variety");
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed = 1; seed <= 6; ++seed) {
+        QTest::addRow("common shape, seed %u", seed) << false << seed;
+        QTest::addRow("mixed shapes, seed %u", seed) << true << seed;
+    }
+}
+
+void TestFastSplicer::generated()
+{
+    QFETCH(bool, variety);
+    QFETCH(quint32, seed);
+    ExportGenerator::Options options;
+    options.units = 400;
+    options.unitsPerFile = 60;
+    options.seed = seed;
+    options.variety = variety;
+    const QByteArray bytes = ExportGenerator::generate(options);
+    const auto rows = read(bytes);
+    QCOMPARE(rows.size(), size_t(400));
+    compareSplicers(QString::fromUtf8(bytes), randomEdits(rows, seed));
+}
+
+void TestFastSplicer::corpus_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const QString &path : corpusFiles())
+        QTest::newRow(qPrintable(QDir(path).dirName())) << path;
+}
+
+void TestFastSplicer::corpus()
+{
+    QFETCH(QString, path);
+    const DocumentFile::Bytes file = DocumentFile::read(path);
+    const auto rows = read(file.bytes);
+    compareSplicers(*DocumentFile::decodeUtf8(file.bytes), randomEdits(rows, 7));
+}
+
+void TestFastSplicer::matchReadingIntoNextUnit()
+{
+    // All on one line: a source pattern may run on into the next unit, which only the
+    // whole-text search decides; the result must still be the same.
+    const QString text =
+        u"<x><trans-unit id=\"a\" xml:space=\"preserve\"> <source>A</source><target>t</target>"
+        "</trans-unit><trans-unit id=\"b\" xml:space=\"preserve\"> <source>B</source>\n"
+        " <target>u</target></trans-unit></x>"_s;
+    auto rows = read(text.toUtf8());
+    QCOMPARE(rows.size(), size_t(2));
+    rows[0].tget = u"one"_s;
+    rows[1].tget = u"two"_s;
+    compareSplicers(text, rows);
+}
+
+QTEST_GUILESS_MAIN(TestFastSplicer)
+#include "tst_fastsplicer.moc"

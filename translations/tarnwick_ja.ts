@@ -259,6 +259,13 @@
     </message>
 </context>
 <context>
+    <name>FastSplicer</name>
+    <message>
+        <source>matching the unit &quot;%1&quot; took too long</source>
+        <translation>ユニット「%1」の照合に時間がかかりすぎました</translation>
+    </message>
+</context>
+<context>
     <name>HelpView</name>
     <message>
         <source>Tarnwick Help</source>

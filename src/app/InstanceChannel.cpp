@@ -66,16 +66,13 @@ bool InstanceChannel::handOver(const QString &name, const QStringList &paths)
 
 bool InstanceChannel::listen(const QString &name)
 {
-    if (m_server.listen(name))
-        return true;
-    if (m_server.serverError() != QAbstractSocket::AddressInUseError)
-        return false;
-    // Someone answering would have taken the hand-over; a socket nobody answers on is
-    // what a crashed instance leaves behind.
+    // With access options set, QLocalServer replaces an existing socket instead of failing,
+    // so ask first whether an instance answers there; it keeps its channel.
     QLocalSocket probe;
     probe.connectToServer(name);
     if (probe.waitForConnected(connectTimeoutMs))
         return false;
+    // A socket nobody answers on is what an instance that crashed leaves behind.
     QLocalServer::removeServer(name);
     return m_server.listen(name);
 }

@@ -171,10 +171,10 @@ void MainWindow::rebuildRecentMenu()
     }
     if (!paths.isEmpty())
         m_recentMenu->addSeparator();
-    QAction *clear = m_recentMenu->addAction(tr("Clear Menu"), this, [this] {
-        m_delegate.recentDocuments().clear();
-        rebuildRecentMenu();
-    });
+    // The entries are rebuilt each time the menu opens, not here: clearing the menu now
+    // would delete the action that is being triggered.
+    QAction *clear = m_recentMenu->addAction(tr("Clear Menu"), this,
+                                             [this] { m_delegate.recentDocuments().clear(); });
     clear->setObjectName(u"actionClearRecent"_s);
     clear->setEnabled(!paths.isEmpty());
 }

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/AppDelegate.h"
+#include "app/MainWindow.h"
+#include "app/UnitTableModel.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+/// The application as main() builds it: the controller, the main window that hands it its
+/// outlets, and the launch. Settings go to Qt's test location, never the user's.
+struct AppHarness
+{
+    AppDelegate delegate;
+    MainWindow window{delegate};
+
+    AppHarness()
+    {
+        window.show();
+        delegate.launch();
+    }
+
+    static void initSettings()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(u"TarnwickTest"_s);
+        QCoreApplication::setApplicationName(u"Tarnwick"_s);
+        QSettings().clear();
+    }
+
+    UnitTableModel &bank() { return *delegate.bank(); }
+    bool edited() const { return window.isWindowModified(); }
+    DocumentState &document() { return delegate.state().document; }
+
+    /// Edits a row's target the way the table's editor commits it.
+    bool editTarget(int row, const QString &text)
+    {
+        const QModelIndex index =
+            bank().index(row, UnitTableModel::column(UnitTableModel::Column::Target));
+        return bank().setData(index, text);
+    }
+
+    /// The alerts on show, newest last.
+    QList<QMessageBox *> alerts() const
+    {
+        QList<QMessageBox *> shown;
+        for (QMessageBox *box : window.findChildren<QMessageBox *>()) {
+            if (box->isVisible())
+                shown.append(box);
+        }
+        return shown;
+    }
+};
+
+/// Fixture files copied into a test's temporary folder.
+inline QString copyFixture(const QString &name, const QString &toPath)
+{
+    const QString from = QStringLiteral(TARNWICK_APP_TEST_DATA) + u'/' + name;
+    QDir().mkpath(QFileInfo(toPath).absolutePath());
+    QFile::remove(toPath);
+    if (!QFile::copy(from, toPath))
+        return {};
+    QFile::setPermissions(toPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    return toPath;
+}
+
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}

@@ -22,23 +22,54 @@ constexpr QStringView idOpen = u"<trans-unit id=\"";
 constexpr QStringView tagClose = u"\" xml:space=\"preserve\">";
 
 /// Every `<trans-unit` in the text, and the start tags of the one form the patterns
-/// accept, by the id as the file writes it.
+/// accept, chained by the id as the file writes it.
 struct TagIndex
 {
+    struct Tag
+    {
+        qsizetype position;
+        qsizetype next; ///< the next tag with the same id, or -1
+    };
+
     std::vector<qsizetype> units;
-    QHash<QStringView, std::vector<qsizetype>> byId;
+    std::vector<Tag> tags;
+    QHash<QStringView, std::pair<qsizetype, qsizetype>> byId; ///< first and last tag
 
     explicit TagIndex(const QString &text)
     {
-        for (qsizetype at = text.indexOf(unitOpen); at >= 0; at = text.indexOf(unitOpen, at + 1)) {
+        const QStringView view(text);
+        for (qsizetype at = view.indexOf(u'<'); at >= 0; at = view.indexOf(u'<', at + 1)) {
+            if (!view.sliced(at).startsWith(unitOpen))
+                continue;
             units.push_back(at);
-            if (!QStringView(text).sliced(at).startsWith(idOpen))
+            if (!view.sliced(at).startsWith(idOpen))
                 continue;
             const qsizetype idBegin = at + idOpen.size();
             const qsizetype quote = text.indexOf(u'"', idBegin);
-            if (quote >= 0 && QStringView(text).sliced(quote).startsWith(tagClose))
-                byId[QStringView(text).sliced(idBegin, quote - idBegin)].push_back(at);
+            if (quote < 0 || !view.sliced(quote).startsWith(tagClose))
+                continue;
+            const qsizetype tag = qsizetype(tags.size());
+            tags.push_back({at, -1});
+            const QStringView id = view.sliced(idBegin, quote - idBegin);
+            const auto entry = byId.find(id);
+            if (entry == byId.end()) {
+                byId.insert(id, {tag, tag});
+                continue;
+            }
+            tags[size_t(entry->second)].next = tag;
+            entry->second = tag;
         }
+    }
+
+    /// The start tags of an id, in text order.
+    std::vector<qsizetype> positionsOf(QStringView id) const
+    {
+        std::vector<qsizetype> positions;
+        const auto entry = byId.constFind(id);
+        for (qsizetype t = entry == byId.cend() ? -1 : entry->first; t >= 0;
+             t = tags[size_t(t)].next)
+            positions.push_back(tags[size_t(t)].position);
+        return positions;
     }
 
     /// Where matching from the tag at `at` must stop: the next unit's start.
@@ -84,18 +115,18 @@ struct Matcher
     Step row(const UnitRecord &row, int occurrence, std::vector<TextEdit> &edits)
     {
         const QString id = SplicePatterns::flip(*row.name);
-        const auto tags = index.byId.constFind(QStringView(id));
-        if (tags == index.byId.cend() || (occurrence >= 0 && size_t(occurrence) >= tags->size()))
+        const std::vector<qsizetype> tags = index.positionsOf(id);
+        if (tags.empty() || (occurrence >= 0 && size_t(occurrence) >= tags.size()))
             return Step::Done;
         const qsizetype tagLength = idOpen.size() + id.size() + tagClose.size();
         Groups groups;
         bool unsure = false;
-        auto outcome = find(insertion, *tags, occurrence, tagLength, groups, &unsure);
+        auto outcome = find(insertion, tags, occurrence, tagLength, groups, &unsure);
         if (outcome == IcuRegex::Outcome::Matched) {
             if (auto edit = UnitSplice::insertion(groups, row))
                 edits.push_back(std::move(*edit));
         } else if (outcome == IcuRegex::Outcome::NoMatch && !unsure) {
-            outcome = find(update, *tags, occurrence, tagLength, groups, &unsure);
+            outcome = find(update, tags, occurrence, tagLength, groups, &unsure);
             if (outcome == IcuRegex::Outcome::Matched) {
                 for (TextEdit &edit : UnitSplice::update(text, groups, row))
                     edits.push_back(std::move(edit));
@@ -107,20 +138,29 @@ struct Matcher
     }
 };
 
+/// For rows whose id occurs more than once: which occurrence of the id (by position in
+/// the file) is the row's own unit. -1 for rows with a unique id.
 std::vector<int> occurrences(std::span<const UnitRecord> rows)
 {
-    QHash<QStringView, std::vector<size_t>> byName;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].name)
-            byName[QStringView(*rows[i].name)].push_back(i);
+    QHash<QStringView, int> counts;
+    counts.reserve(qsizetype(rows.size()));
+    for (const UnitRecord &row : rows) {
+        if (row.name)
+            ++counts[QStringView(*row.name)];
     }
+    std::vector<size_t> repeated;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].name && counts.value(QStringView(*rows[i].name)) > 1)
+            repeated.push_back(i);
+    }
+    std::ranges::sort(repeated, [&](size_t a, size_t b) {
+        const int order = QStringView(*rows[a].name).compare(QStringView(*rows[b].name));
+        return order != 0 ? order < 0 : rows[a].port < rows[b].port;
+    });
     std::vector<int> occurrence(rows.size(), -1);
-    for (auto &indexes : byName) {
-        if (indexes.size() < 2)
-            continue;
-        std::ranges::sort(indexes, {}, [&](size_t i) { return rows[i].port; });
-        for (size_t k = 0; k < indexes.size(); ++k)
-            occurrence[indexes[k]] = int(k);
+    for (size_t k = 0; k < repeated.size(); ++k) {
+        const bool continues = k > 0 && *rows[repeated[k]].name == *rows[repeated[k - 1]].name;
+        occurrence[repeated[k]] = continues ? occurrence[repeated[k - 1]] + 1 : 0;
     }
     return occurrence;
 }

@@ -1,18 +1,64 @@
 #include "document/SpliceVerifier.h"
 
 #include "document/DocumentFile.h"
-#include "document/ParseState.h"
-#include "document/XliffReader.h"
+#include "document/ExpatParser.h"
 
 #include <QCoreApplication>
 
+#include <cstring>
+
 namespace {
 
-bool landed(const UnitRecord &row, const std::vector<UnitRecord> &units)
+struct ReadBack
+{
+    std::optional<QString> name;
+    std::optional<QString> tget;
+};
+
+/// Reads back what a save depends on, the ids and targets, gathering text exactly as the
+/// reader does, but without building sources and notes it would only throw away.
+class TargetCollector final : public ExpatParser::Handler
+{
+public:
+    std::vector<ReadBack> units;
+
+    void startElement(const char *name, const char **attributes) override
+    {
+        if (std::strcmp(name, "trans-unit") != 0)
+            return;
+        const char *id = ExpatParser::attribute(attributes, "id");
+        m_current.name = id ? std::optional(QString::fromUtf8(id)) : std::nullopt;
+        m_inside = true;
+    }
+
+    void characters(const char *text, int length) override
+    {
+        if (m_inside)
+            m_buffer.append(text, length);
+    }
+
+    void endElement(const char *name) override
+    {
+        if (std::strcmp(name, "target") == 0)
+            m_current.tget = QString::fromUtf8(m_buffer).trimmed();
+        if (std::strcmp(name, "target") == 0 || std::strcmp(name, "source") == 0 ||
+            std::strcmp(name, "note") == 0)
+            m_buffer.clear();
+        if (std::strcmp(name, "trans-unit") == 0)
+            units.push_back(std::exchange(m_current, {}));
+    }
+
+private:
+    ReadBack m_current;
+    QByteArray m_buffer;
+    bool m_inside = false;
+};
+
+bool landed(const UnitRecord &row, const std::vector<ReadBack> &units)
 {
     if (row.port >= units.size())
         return false;
-    const UnitRecord &unit = units[row.port];
+    const ReadBack &unit = units[row.port];
     return unit.name == row.name && unit.tget == row.tget->trimmed();
 }
 
@@ -22,19 +68,19 @@ SpliceResult SpliceVerifier::verify(QString text, std::span<const UnitRecord> ro
 {
     SpliceResult result;
     QByteArray bytes = DocumentFile::encodeUtf8(text);
-    ParseState state;
-    const ReadResult back = XliffReader(state).read(bytes);
-    if (!back.complete) {
+    TargetCollector collector;
+    ExpatParser parser(collector);
+    if (!parser.parse(bytes)) {
         result.errorString = QCoreApplication::translate(
                                  "SpliceVerifier", "the new text would not be well-formed XML "
                                                    "(line %1, column %2: %3)")
-                                 .arg(back.line)
-                                 .arg(back.column)
-                                 .arg(back.errorString);
+                                 .arg(parser.errorLine())
+                                 .arg(parser.errorColumn())
+                                 .arg(parser.errorString());
         return result;
     }
     for (const UnitRecord &row : rows) {
-        if (row.tget && !landed(row, back.units))
+        if (row.tget && !landed(row, collector.units))
             result.unwritten.push_back({row.from, row.name, row.port});
     }
     result.text = std::move(text);

@@ -3,8 +3,9 @@
 #include "app/ConfirmSheet.h"
 #include "app/PickerSheet.h"
 #include "app/UnitTableModel.h"
-#include "app/XliffFinder.h"
+#include "dictionary/ReplacementPass.h"
 #include "document/DocumentFile.h"
+#include "document/XliffFinder.h"
 #include "document/XliffReader.h"
 #include "document/XliffWriter.h"
 
@@ -44,7 +45,19 @@ void AppDelegate::launch()
 {
     if (m_bank)
         connect(m_bank, &UnitTableModel::unitsChanged, this, &AppDelegate::markEdited);
+    // The user's own dictionary comes back before fill decides whether it is empty.
+    if (m_dictionary)
+        m_dictionary->restore();
     fill();
+}
+
+void AppDelegate::setDictionary(DictionaryController *dictionary)
+{
+    m_dictionary = dictionary;
+    if (!dictionary)
+        return;
+    connect(dictionary, &DictionaryController::problem, this,
+            [this](const QString &text) { showAlert(tr("Replacement Dictionary"), text); });
 }
 
 void AppDelegate::markEdited()
@@ -259,21 +272,47 @@ void AppDelegate::confTermDone()
         m_window->close();
 }
 
-void AppDelegate::fill() {}
+void AppDelegate::fill()
+{
+    if (m_dictionary)
+        m_dictionary->fill();
+}
 
 void AppDelegate::plus(int tag)
 {
-    Q_UNUSED(tag);
+    if (m_dictionary)
+        m_dictionary->plus(tag);
 }
 
 void AppDelegate::pset()
 {
-    markEdited();
+    if (m_bank && m_dictionary) {
+        ReplacementResult result = ReplacementPass::run(m_bank->rows(), m_dictionary->dictionary());
+        // One batched update of the table rather than a signal per row.
+        if (!result.changedRows.empty())
+            m_bank->replaceRows(std::move(result.rows));
+    }
+    setEdited(true);
 }
 
-void AppDelegate::showHelp() {}
+void AppDelegate::showHelp()
+{
+    present(m_help);
+}
 
-void AppDelegate::showPreferences() {}
+void AppDelegate::showPreferences()
+{
+    present(m_preferences);
+}
+
+void AppDelegate::present(QWidget *window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 
 void AppDelegate::updateTitle()
 {

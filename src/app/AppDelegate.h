@@ -4,6 +4,7 @@
 #include "app/PickerSheet.h"
 #include "app/RecentDocuments.h"
 #include "app/UnitTableModel.h"
+#include "app/preferences/DictionaryController.h"
 #include "document/ProcessState.h"
 #include "document/SpliceResult.h"
 
@@ -54,6 +55,11 @@ public:
     void setConfOver(ConfirmSheet *confOver) { m_confOver = confOver; }
     QWidget *window() const { return m_window; }
     void setWindow(QWidget *window) { m_window = window; }
+    // The dictionary's operations, and the windows the Edit and Help menus open.
+    DictionaryController *dictionary() const { return m_dictionary; }
+    void setDictionary(DictionaryController *dictionary);
+    void setPreferencesWindow(QWidget *preferences) { m_preferences = preferences; }
+    void setHelpWindow(QWidget *help) { m_help = help; }
 
 public slots:
     /// Once the interface is built: observe the unit list, then install the dictionary.
@@ -105,6 +111,7 @@ private:
     /// Writes a packed document and reports the outcome; true when it is fully saved.
     bool writeDocument(const QString &path, const SpliceResult &packed);
     void updateTitle();
+    static void present(QWidget *window);
 
     ProcessState m_state;
     RecentDocuments m_recent;
@@ -117,4 +124,7 @@ private:
     QPointer<ConfirmSheet> m_confTerm;
     QPointer<ConfirmSheet> m_confOver;
     QPointer<QWidget> m_window;
+    QPointer<DictionaryController> m_dictionary;
+    QPointer<QWidget> m_preferences;
+    QPointer<QWidget> m_help;
 };

@@ -5,6 +5,10 @@
 #include "app/PickerSheet.h"
 #include "app/UnitTableModel.h"
 #include "app/UnitTableView.h"
+#include "app/preferences/DictionaryController.h"
+#include "app/preferences/DictionaryModel.h"
+#include "app/preferences/PreferencesWindow.h"
+#include "views/HelpWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -53,8 +57,22 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     m_delegate.setBank(m_units);
     m_delegate.setXtra(m_found);
     m_delegate.setWindow(this);
+    buildDictionary();
+    m_delegate.setHelpWindow(new HelpWindow(this));
     buildSheets();
     buildMenus();
+}
+
+void MainWindow::buildDictionary()
+{
+    auto *model = new DictionaryModel(this);
+    auto *controller = new DictionaryController(model, DictionaryStore(), this);
+    auto *preferences = new PreferencesWindow(this);
+    controller->attach(preferences);
+    m_delegate.setCtrl(model);
+    m_delegate.setGrid(preferences->grid());
+    m_delegate.setDictionary(controller);
+    m_delegate.setPreferencesWindow(preferences);
 }
 
 void MainWindow::buildSheets()

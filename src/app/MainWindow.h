@@ -31,6 +31,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void buildDictionary();
     void buildSheets();
     void buildMenus();
     void buildFileMenu();

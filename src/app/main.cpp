@@ -1,6 +1,8 @@
 #include "app/AppDelegate.h"
 #include "app/InstanceChannel.h"
 #include "app/MainWindow.h"
+#include "views/Localisation.h"
+#include "views/MendView.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,6 +17,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(u"Tarnwick"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
     QGuiApplication::setDesktopFileName(u"tarnwick"_s);
+    Localisation::installTranslations(app, QLocale::system());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -53,6 +56,9 @@ int main(int argc, char *argv[])
 
     window.show();
     delegate.launch();
+    // Looks for a newer version in the background, only when the user turned it on.
+    auto *mend = new MendView(&window);
+    mend->start();
     for (const QString &path : paths)
         delegate.openFile(path);
     return QApplication::exec();

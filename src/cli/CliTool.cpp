@@ -206,8 +206,8 @@ int CliTool::fail(const QString &message)
 std::optional<CliTool::Document> CliTool::load(const QString &path)
 {
     QString file = path;
-    if (!XliffFinder::hasXliffExtension(path)) {
-        const QStringList found = XliffFinder::findBelow(path);
+    if (!XliffFinder::isXliffPath(path)) {
+        const QStringList found = XliffFinder::find(path);
         if (found.isEmpty()) {
             fail(u"%1: %2"_s.arg(path, tr("No appropriate files found")));
             return std::nullopt;

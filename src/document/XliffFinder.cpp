@@ -5,28 +5,39 @@
 
 using namespace Qt::StringLiterals;
 
-bool XliffFinder::hasXliffExtension(const QString &path)
+QString XliffFinder::pathExtension(const QString &path)
 {
-    const qsizetype slash = path.lastIndexOf(u'/');
-    const qsizetype dot = path.lastIndexOf(u'.');
-    return dot > slash + 1 && QStringView(path).sliced(dot + 1) == u"xliff";
+    QStringView trimmed(path);
+    while (trimmed.size() > 1 && trimmed.endsWith(u'/'))
+        trimmed.chop(1);
+    const QStringView component = trimmed.mid(trimmed.lastIndexOf(u'/') + 1);
+    const qsizetype dot = component.lastIndexOf(u'.');
+    if (dot < 0)
+        return {};
+    return component.mid(dot + 1).toString();
 }
 
-QStringList XliffFinder::findBelow(const QString &folder)
+bool XliffFinder::isXliffPath(const QString &path)
+{
+    return pathExtension(path) == u"xliff"_s;
+}
+
+QStringList XliffFinder::find(const QString &folder)
 {
     const QDir root(folder);
-    QStringList relative;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+    if (!QFileInfo(folder).isDir() || !root.isReadable())
+        return {};
+
+    QStringList found;
+    // No FollowSymlinks: a link is reported as an entry but never walked into.
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString path = it.next();
-        if (hasXliffExtension(path))
-            relative.append(root.relativeFilePath(path));
+        const QString entry = it.next();
+        if (!isXliffPath(entry))
+            continue;
+        found.append(folder + u'/' + root.relativeFilePath(entry));
     }
-    relative.sort();
-    QStringList found;
-    found.reserve(relative.size());
-    for (const QString &path : std::as_const(relative))
-        found.append(folder + u'/' + path);
+    found.sort();
     return found;
 }

@@ -8,12 +8,16 @@
 class XliffFinder
 {
 public:
-    /// True when the last path component's extension is exactly "xliff" (case-sensitive).
-    static bool hasXliffExtension(const QString &path);
+    /// The text after the last "." of the last path component (trailing "/" ignored);
+    /// empty when there is none.
+    static QString pathExtension(const QString &path);
+
+    /// True when the extension is exactly "xliff" (case-sensitive).
+    static bool isXliffPath(const QString &path);
 
     /// Every path below `folder` whose extension is "xliff", as `folder` + "/" + the
-    /// relative path, in name order. Symbolic links are listed but not followed, so a
+    /// relative path, in name order. Symbolic links are listed but not walked into, so a
     /// link loop ends the walk; unreadable folders are passed over. Nothing for a path
     /// that is not a readable folder.
-    static QStringList findBelow(const QString &folder);
+    static QStringList find(const QString &folder);
 };

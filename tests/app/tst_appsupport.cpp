@@ -1,5 +1,5 @@
 #include "app/RecentDocuments.h"
-#include "app/XliffFinder.h"
+#include "document/XliffFinder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -45,7 +45,7 @@ void tst_FolderScan::symbolicLinkLoop()
     QVERIFY(QFile::link(root + u"/Localized Contents"_s, root + u"/self"_s));
     QVERIFY(QFile::link(root + u"/missing"_s, root + u"/dangling.xliff"_s));
 
-    const QStringList found = XliffFinder::findBelow(root);
+    const QStringList found = XliffFinder::find(root);
 
     // Links are listed, not followed: the loop ends and the real file is found once.
     QVERIFY(found.contains(root + u"/Localized Contents/ja.xliff"_s));
@@ -70,7 +70,7 @@ void tst_FolderScan::unreadableSubfolder()
     QStringList found;
     {
         const Unprivileged nobody;
-        found = XliffFinder::findBelow(root);
+        found = XliffFinder::find(root);
     }
     QFile::setPermissions(root + u"/closed"_s, open);
 

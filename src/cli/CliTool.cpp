@@ -2,6 +2,10 @@
 
 #include "cli/EditList.h"
 #include "cli/UnitJson.h"
+#include "dictionary/BuiltinDictionary.h"
+#include "dictionary/DictionaryFormat.h"
+#include "dictionary/DictionaryStore.h"
+#include "dictionary/ReplacementPass.h"
 #include "document/DocumentFile.h"
 #include "document/TargetDiff.h"
 #include "document/XliffFinder.h"
@@ -38,6 +42,13 @@ Commands:
                              to OUT (default: in place).
   stats PATH                 Count units with a target, with an empty target and
                              without one, per <file> element and in total.
+  fill PATH [-o OUT] [--dictionary FILE]
+                             Fill targets from the replacement dictionary (the
+                             application's, or FILE in the format `dictionary`
+                             prints) and the menu-title rules, then save as
+                             apply does.
+  dictionary [--builtin]     Print the application's replacement dictionary (or
+                             the built-in one) as JSON Lines {"srcs","tget"}.
   verify EDITED ORIGINAL     Check that EDITED differs from ORIGINAL only inside
                              target elements (and inserted target lines); list
                              each changed unit as file and id. Exit 1 naming the
@@ -94,6 +105,10 @@ int CliTool::run(const QStringList &arguments)
         return stats(rest);
     if (command == u"verify")
         return verify(rest);
+    if (command == u"fill")
+        return fill(rest);
+    if (command == u"dictionary")
+        return dictionary(rest);
     return usage(tr("unknown command \"%1\"").arg(command));
 }
 
@@ -109,19 +124,33 @@ int CliTool::units(const QStringList &arguments)
     return Success;
 }
 
+std::optional<CliTool::Options> CliTool::options(const QStringList &arguments, bool takesDictionary)
+{
+    Options options;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        const bool output = argument == u"-o" || argument == u"--output";
+        const bool dictionary = takesDictionary && argument == u"--dictionary";
+        if (!output && !dictionary) {
+            options.positional.append(argument);
+            continue;
+        }
+        if (++i == arguments.size()) {
+            usage(tr("%1 needs a file name").arg(argument));
+            return std::nullopt;
+        }
+        (output ? options.output : options.dictionary) = arguments[i];
+    }
+    return options;
+}
+
 int CliTool::apply(const QStringList &arguments)
 {
-    QStringList positional;
-    QString output;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == u"-o" || arguments[i] == u"--output") {
-            if (++i == arguments.size())
-                return usage(tr("-o needs a file name"));
-            output = arguments[i];
-        } else {
-            positional.append(arguments[i]);
-        }
-    }
+    const auto parsed = options(arguments, false);
+    if (!parsed)
+        return Usage;
+    const QStringList &positional = parsed->positional;
+    const QString &output = parsed->output;
     if (positional.size() != 2)
         return usage(tr("apply takes PATH and EDITS"));
     auto document = load(positional[0]);
@@ -136,6 +165,48 @@ int CliTool::apply(const QStringList &arguments)
         return fail(u"%1: %2"_s.arg(positional[1], error));
     return save(document->path, output.isEmpty() ? document->path : output,
                 document->content.units);
+}
+
+int CliTool::fill(const QStringList &arguments)
+{
+    const auto parsed = options(arguments, true);
+    if (!parsed)
+        return Usage;
+    if (parsed->positional.size() != 1)
+        return usage(tr("fill takes one PATH"));
+    ReplacementDictionary entries;
+    if (!parsed->dictionary.isEmpty()) {
+        DictionaryParse read = DictionaryFormat::readJsonLinesFile(parsed->dictionary);
+        if (!read.ok())
+            return fail(read.error);
+        entries = std::move(read.entries);
+    } else {
+        DictionaryLoad load = DictionaryStore().readInUse();
+        if (load.status == DictionaryLoad::Status::Unreadable)
+            return fail(load.error);
+        entries = std::move(load.entries);
+    }
+    auto document = load(parsed->positional.first());
+    if (!document)
+        return Error;
+    ReplacementResult filled = ReplacementPass::run(document->content.units, entries);
+    const QString &output = parsed->output;
+    return save(document->path, output.isEmpty() ? document->path : output, filled.rows);
+}
+
+int CliTool::dictionary(const QStringList &arguments)
+{
+    if (arguments.size() > 1 || (arguments.size() == 1 && arguments.first() != u"--builtin"))
+        return usage(tr("dictionary takes only --builtin"));
+    if (!arguments.isEmpty()) {
+        m_out << QString::fromUtf8(DictionaryFormat::toJsonLines(BuiltinDictionary::entries()));
+        return Success;
+    }
+    const DictionaryLoad load = DictionaryStore().readInUse();
+    if (load.status == DictionaryLoad::Status::Unreadable)
+        return fail(load.error);
+    m_out << QString::fromUtf8(DictionaryFormat::toJsonLines(load.entries));
+    return Success;
 }
 
 int CliTool::stats(const QStringList &arguments)

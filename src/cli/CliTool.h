@@ -32,7 +32,19 @@ private:
         ReadResult content;
     };
 
+    struct Options
+    {
+        QStringList positional;
+        QString output;     ///< -o
+        QString dictionary; ///< --dictionary
+    };
+
+    /// Splits -o FILE (and --dictionary FILE) from the positional arguments.
+    std::optional<Options> options(const QStringList &arguments, bool takesDictionary);
+
     int units(const QStringList &arguments);
+    int fill(const QStringList &arguments);
+    int dictionary(const QStringList &arguments);
     int apply(const QStringList &arguments);
     int stats(const QStringList &arguments);
     int verify(const QStringList &arguments);

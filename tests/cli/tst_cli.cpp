@@ -17,9 +17,14 @@ struct Run
     QString err;
 };
 
-Run cli(const QStringList &arguments)
+/// Runs the tool with its data folder in `dataHome`, never the user's own.
+Run cli(const QStringList &arguments,
+        const QString &dataHome = QDir::tempPath() + u"/tarnwick-cli-test"_s)
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_DATA_HOME"_s, dataHome);
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(TARNWICK_CLI), arguments);
     process.waitForFinished(120000);
     return {process.exitCode(), process.readAllStandardOutput(),
@@ -69,6 +74,9 @@ private slots:
     void applyRejectsBadEdits_data();
     void applyRejectsBadEdits();
     void statsCounts();
+    void fillFromDictionary();
+    void fillWithOwnDictionary();
+    void dictionaryPrintsEntries();
 };
 
 void TestCli::unitsPrintsEveryUnit()
@@ -217,6 +225,52 @@ void TestCli::statsCounts()
     QCOMPARE(lines[1], QByteArray("12\t2\t0\t10\tSample/Base.lproj/MainMenu.xib"));
     QCOMPARE(lines[2], QByteArray("3\t1\t1\t1\tSample/en.lproj/Localizable.strings"));
     QVERIFY(lines[3].startsWith("15\t3\t1\t11\t"));
+}
+
+void TestCli::fillFromDictionary()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"out.xliff"_s);
+    const Run run = cli({u"fill"_s, sample, u"-o"_s, out}, dir.filePath(u"data"_s));
+    QCOMPARE(run.exitCode, 0);
+    const auto objects = units(cli({u"units"_s, out}).out);
+    QCOMPARE(objects[1][u"tget"_s].toString(), u"Sample について"_s);
+    QCOMPARE(objects[3][u"tget"_s].toString(), u"Sample を隠す"_s);
+    QCOMPARE(objects[4][u"tget"_s].toString(), u"他を隠す"_s);
+    QCOMPARE(objects[5][u"tget"_s].toString(), u"Sample を終了"_s);
+    QCOMPARE(objects[10][u"tget"_s].toString(), u"編集"_s);
+    QCOMPARE(objects[11][u"tget"_s].toString(), u"Sample ヘルプ"_s);
+    QVERIFY(!objects[0].contains(u"tget"_s)); // the bare application name has no rule
+    QCOMPARE(cli({u"verify"_s, out, sample}).exitCode, 0);
+}
+
+void TestCli::fillWithOwnDictionary()
+{
+    QTemporaryDir dir;
+    const QString dictionary = dir.filePath(u"mine.jsonl"_s);
+    const QString out = dir.filePath(u"out.xliff"_s);
+    writeFile(dictionary, "{\"srcs\": \"Rock & Roll\", \"tget\": \"ロックンロール\"}\n");
+    QCOMPARE(cli({u"fill"_s, sample, u"--dictionary"_s, dictionary, u"-o"_s, out}).exitCode, 0);
+    const auto objects = units(cli({u"units"_s, out}).out);
+    QCOMPARE(objects[13][u"tget"_s].toString(), u"ロックンロール"_s);
+    QVERIFY(!objects[6].contains(u"tget"_s)); // "File" is only in the built-in list
+    writeFile(dictionary, "{\"srcs\": 1}\n");
+    const Run bad = cli({u"fill"_s, sample, u"--dictionary"_s, dictionary, u"-o"_s, out});
+    QCOMPARE(bad.exitCode, 1);
+    QVERIFY2(bad.err.contains(u"mine.jsonl"_s), qPrintable(bad.err));
+}
+
+void TestCli::dictionaryPrintsEntries()
+{
+    QTemporaryDir dir;
+    const Run builtin = cli({u"dictionary"_s, u"--builtin"_s});
+    QCOMPARE(builtin.exitCode, 0);
+    const auto entries = units(builtin.out);
+    QCOMPARE(entries.size(), 124);
+    QCOMPARE(entries.first()[u"srcs"_s].toString(), u"Customize Toolbar…"_s);
+    // With nothing stored, the user's dictionary is the built-in one.
+    QCOMPARE(cli({u"dictionary"_s}, dir.path()).out, builtin.out);
+    QCOMPARE(cli({u"dictionary"_s, u"--all"_s}).exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -119,8 +119,15 @@ int CliTool::units(const QStringList &arguments)
     const auto document = load(arguments.first());
     if (!document)
         return Error;
+    QByteArray lines;
+    lines.reserve(qsizetype(document->content.units.size()) * 200);
     for (const UnitRecord &unit : document->content.units)
-        m_out << QString::fromUtf8(UnitJson::toLine(UnitJson::toJson(unit))) << '\n';
+        UnitJson::appendLine(lines, unit);
+    m_out.flush();
+    if (QIODevice *device = m_out.device())
+        device->write(lines);
+    else
+        m_out << QString::fromUtf8(lines);
     return Success;
 }
 

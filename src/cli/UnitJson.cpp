@@ -1,24 +1,57 @@
 #include "cli/UnitJson.h"
 
-#include <QJsonDocument>
+namespace {
 
-using namespace Qt::StringLiterals;
-
-QJsonObject UnitJson::toJson(const UnitRecord &unit)
+void appendEscaped(QByteArray &out, const QByteArray &utf8)
 {
-    using Key = UnitRecord::Key;
-    QJsonObject object;
-    for (const Key key : {Key::From, Key::Name, Key::Srcs, Key::Tget, Key::Note, Key::Part}) {
-        if (const auto &value = unit.value(key))
-            object.insert(UnitRecord::keyName(key), *value);
+    static constexpr char hex[] = "0123456789abcdef";
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += hex[byte >> 4];
+            out += hex[byte & 0xF];
+        } else {
+            out += c;
+        }
     }
-    object.insert(u"port"_s, qint64(unit.port));
-    if (!unit.translatable)
-        object.insert(u"translate"_s, false);
-    return object;
 }
 
-QByteArray UnitJson::toLine(const QJsonObject &object)
+} // namespace
+
+void UnitJson::appendString(QByteArray &out, const QString &text)
 {
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+    out += '"';
+    appendEscaped(out, text.toUtf8());
+    out += '"';
+}
+
+void UnitJson::appendLine(QByteArray &out, const UnitRecord &unit)
+{
+    const std::pair<const char *, const std::optional<QString> *> fields[] = {
+        {"\"from\":", &unit.from}, {"\"name\":", &unit.name}, {"\"srcs\":", &unit.srcs},
+        {"\"tget\":", &unit.tget}, {"\"note\":", &unit.note}, {"\"part\":", &unit.part},
+    };
+    out += '{';
+    for (const auto &[key, value] : fields) {
+        if (!*value)
+            continue;
+        out += key;
+        appendString(out, **value);
+        out += ',';
+    }
+    out += "\"port\":";
+    out += QByteArray::number(unit.port);
+    if (!unit.translatable)
+        out += ",\"translate\":false";
+    out += "}\n";
 }

@@ -3,15 +3,16 @@
 #include "document/UnitRecord.h"
 
 #include <QByteArray>
-#include <QJsonObject>
 
-/// Units as the command-line tool prints them: one JSON object per unit, keyed by the
-/// record's short key names, absent keys left out.
+/// Units as the command-line tool prints them: one JSON object per unit and line, keyed by
+/// the record's short key names, absent keys left out. Written straight to UTF-8, since a
+/// large export prints hundreds of thousands of values.
 namespace UnitJson {
 
-QJsonObject toJson(const UnitRecord &unit);
+/// Appends the unit's line, line feed included.
+void appendLine(QByteArray &out, const UnitRecord &unit);
 
-/// One compact line of JSON, without the line feed.
-QByteArray toLine(const QJsonObject &object);
+/// Appends `text` as a JSON string, quotes included.
+void appendString(QByteArray &out, const QString &text);
 
 } // namespace UnitJson

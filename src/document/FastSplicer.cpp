@@ -1,6 +1,7 @@
 #include "document/FastSplicer.h"
 
 #include "document/IcuRegex.h"
+#include "document/OwnTags.h"
 #include "document/ReferenceSplicer.h"
 #include "document/SplicePatterns.h"
 #include "document/SpliceVerifier.h"
@@ -94,39 +95,43 @@ struct Matcher
     IcuRegex insertion{SplicePatterns::insertionTail().toString()};
     IcuRegex update{SplicePatterns::updateTail().toString()};
 
-    /// Like a whole-text search for the row's pattern, but only at the id's start tags.
-    IcuRegex::Outcome find(IcuRegex &regex, const std::vector<qsizetype> &tags, int occurrence,
-                           qsizetype tagLength, Groups &groups, bool *unsure)
+    /// Like a whole-text search for the row's pattern, but only at the given start tags.
+    IcuRegex::Outcome find(IcuRegex &regex, const std::vector<qsizetype> &tags, qsizetype tagLength,
+                           Groups &groups, bool *unsure)
     {
-        for (size_t k = occurrence < 0 ? 0 : size_t(occurrence); k < tags.size(); ++k) {
+        for (const qsizetype tag : tags) {
             bool hitEnd = false;
-            const auto outcome = regex.matchAt(text, tags[k] + tagLength, groups,
-                                               index.limitAfter(text, tags[k]), &hitEnd);
+            const auto outcome =
+                regex.matchAt(text, tag + tagLength, groups, index.limitAfter(text, tag), &hitEnd);
             if (hitEnd) {
                 *unsure = true;
                 return IcuRegex::Outcome::NoMatch;
             }
-            if (outcome != IcuRegex::Outcome::NoMatch || occurrence >= 0)
+            if (outcome != IcuRegex::Outcome::NoMatch)
                 return outcome;
         }
         return IcuRegex::Outcome::NoMatch;
     }
 
-    Step row(const UnitRecord &row, int occurrence, std::vector<TextEdit> &edits)
+    /// Writes one row; `ownTag` is where its unit's start tag stands when its id repeats.
+    Step row(const UnitRecord &row, qsizetype ownTag, std::vector<TextEdit> &edits)
     {
+        if (ownTag == OwnTags::unreachable)
+            return Step::Done;
         const QString id = SplicePatterns::flip(*row.name);
-        const std::vector<qsizetype> tags = index.positionsOf(id);
-        if (tags.empty() || (occurrence >= 0 && size_t(occurrence) >= tags.size()))
+        const std::vector<qsizetype> tags =
+            ownTag == OwnTags::searchAll ? index.positionsOf(id) : std::vector{ownTag};
+        if (tags.empty())
             return Step::Done;
         const qsizetype tagLength = idOpen.size() + id.size() + tagClose.size();
         Groups groups;
         bool unsure = false;
-        auto outcome = find(insertion, tags, occurrence, tagLength, groups, &unsure);
+        auto outcome = find(insertion, tags, tagLength, groups, &unsure);
         if (outcome == IcuRegex::Outcome::Matched) {
             if (auto edit = UnitSplice::insertion(groups, row))
                 edits.push_back(std::move(*edit));
         } else if (outcome == IcuRegex::Outcome::NoMatch && !unsure) {
-            outcome = find(update, tags, occurrence, tagLength, groups, &unsure);
+            outcome = find(update, tags, tagLength, groups, &unsure);
             if (outcome == IcuRegex::Outcome::Matched) {
                 for (TextEdit &edit : UnitSplice::update(text, groups, row))
                     edits.push_back(std::move(edit));
@@ -137,33 +142,6 @@ struct Matcher
         return outcome == IcuRegex::Outcome::TimedOut ? Step::TimedOut : Step::Done;
     }
 };
-
-/// For rows whose id occurs more than once: which occurrence of the id (by position in
-/// the file) is the row's own unit. -1 for rows with a unique id.
-std::vector<int> occurrences(std::span<const UnitRecord> rows)
-{
-    QHash<QStringView, int> counts;
-    counts.reserve(qsizetype(rows.size()));
-    for (const UnitRecord &row : rows) {
-        if (row.name)
-            ++counts[QStringView(*row.name)];
-    }
-    std::vector<size_t> repeated;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].name && counts.value(QStringView(*rows[i].name)) > 1)
-            repeated.push_back(i);
-    }
-    std::ranges::sort(repeated, [&](size_t a, size_t b) {
-        const int order = QStringView(*rows[a].name).compare(QStringView(*rows[b].name));
-        return order != 0 ? order < 0 : rows[a].port < rows[b].port;
-    });
-    std::vector<int> occurrence(rows.size(), -1);
-    for (size_t k = 0; k < repeated.size(); ++k) {
-        const bool continues = k > 0 && *rows[repeated[k]].name == *rows[repeated[k - 1]].name;
-        occurrence[repeated[k]] = continues ? occurrence[repeated[k - 1]] + 1 : 0;
-    }
-    return occurrence;
-}
 
 bool overlapping(const std::vector<TextEdit> &edits)
 {
@@ -197,12 +175,12 @@ SpliceResult FastSplicer::splice(const QString &fileText, std::span<const UnitRe
 {
     const TagIndex index(fileText);
     Matcher matcher{fileText, index};
-    const std::vector<int> occurrence = occurrences(rows);
+    const std::vector<qsizetype> ownTags = OwnTags::find(fileText, rows);
     std::vector<TextEdit> edits;
     for (size_t i = 0; i < rows.size(); ++i) {
         if (!rows[i].name)
             continue;
-        const Step step = matcher.row(rows[i], occurrence[i], edits);
+        const Step step = matcher.row(rows[i], ownTags[i], edits);
         if (step == Step::Unsure)
             return ReferenceSplicer::splice(fileText, rows);
         if (step == Step::TimedOut) {

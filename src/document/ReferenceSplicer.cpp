@@ -1,12 +1,13 @@
 #include "document/ReferenceSplicer.h"
 
 #include "document/IcuRegex.h"
+#include "document/OwnTags.h"
 #include "document/SplicePatterns.h"
 #include "document/SpliceVerifier.h"
 #include "document/UnitSplice.h"
 
 #include <QCoreApplication>
-#include <QHash>
+#include <QDeadlineTimer>
 
 #include <algorithm>
 
@@ -14,22 +15,27 @@ namespace {
 
 using Groups = std::vector<IcuRegex::Range>;
 
-/// For rows whose id occurs more than once: which occurrence of the id (by position in
-/// the file) is the row's own unit. -1 for rows with a unique id.
-std::vector<int> occurrences(std::span<const UnitRecord> rows)
+constexpr int unreachable = -2;
+
+/// For rows whose id occurs more than once: which literal occurrence of the id's start tag
+/// is the row's own unit (edits never add or remove start tags, so the count holds while
+/// the text changes). -1 for rows with a unique id; `unreachable` when no such tag is its own.
+std::vector<int> occurrences(const QString &text, std::span<const UnitRecord> rows)
 {
-    QHash<QString, std::vector<size_t>> byName;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].name)
-            byName[*rows[i].name].push_back(i);
-    }
+    const std::vector<qsizetype> own = OwnTags::find(text, rows);
     std::vector<int> occurrence(rows.size(), -1);
-    for (auto &indexes : byName) {
-        if (indexes.size() < 2)
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (own[i] == OwnTags::searchAll)
             continue;
-        std::ranges::sort(indexes, {}, [&](size_t i) { return rows[i].port; });
-        for (size_t k = 0; k < indexes.size(); ++k)
-            occurrence[indexes[k]] = int(k);
+        occurrence[i] = unreachable;
+        if (own[i] == OwnTags::unreachable)
+            continue;
+        const QString tag = SplicePatterns::startTag(*rows[i].name);
+        int k = 0;
+        for (qsizetype at = text.indexOf(tag); at >= 0 && at < own[i];
+             at = text.indexOf(tag, at + 1))
+            ++k;
+        occurrence[i] = k;
     }
     return occurrence;
 }
@@ -76,11 +82,14 @@ bool spliceRow(QString &text, const UnitRecord &row, int occurrence)
 SpliceResult ReferenceSplicer::splice(const QString &fileText, std::span<const UnitRecord> rows)
 {
     QString text = fileText;
-    const std::vector<int> occurrence = occurrences(rows);
+    const std::vector<int> occurrence = occurrences(fileText, rows);
+    // Each match has its own limit, but a hostile file can make every one of many rows
+    // nearly reach it; the whole splice has a budget too.
+    const QDeadlineTimer deadline(SplicePatterns::spliceTimeBudget);
     for (size_t i = 0; i < rows.size(); ++i) {
-        if (!rows[i].name)
+        if (!rows[i].name || occurrence[i] == unreachable)
             continue;
-        if (!spliceRow(text, rows[i], occurrence[i])) {
+        if (deadline.hasExpired() || !spliceRow(text, rows[i], occurrence[i])) {
             SpliceResult result;
             result.errorString = QCoreApplication::translate(
                                      "ReferenceSplicer", "matching the unit \"%1\" took too long")

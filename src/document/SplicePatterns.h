@@ -40,5 +40,7 @@ constexpr int insertionGroup = 1;
 
 /// How long one match may run before it counts as a failure, in ICU's steps (~ms).
 constexpr int matchTimeLimit = 2000;
+/// How long splicing a whole file may take, in milliseconds, before the save fails.
+constexpr qint64 spliceTimeBudget = 20 * 1000;
 
 } // namespace SplicePatterns

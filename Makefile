@@ -33,6 +33,15 @@ test: build
 test-sanitize:
 	$(MAKE) test PRESET=sanitize
 
+# Times open, save and the replacement pass against expat's bare parse on generated exports,
+# then runs the in-process benchmarks. BENCH_SIZES picks the export sizes (units).
+BENCH_SIZES ?= 1000 10000 50000 200000
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS)
+	bench/run.sh build/bench $(BENCH_SIZES)
+	build/bench/bench/tarnwick-bench --benchmark_min_time=0.5
+
 # Builds the libFuzzer targets (clang) and runs each for FUZZ_SECONDS seconds.
 fuzz: deps
 	fuzz/run.sh $(FUZZ_SECONDS)

@@ -1,6 +1,8 @@
 // In-process benchmarks of the core on generated exports: parse, splice, and the bare
 // expat parse that bounds them from below.
 #include "ExportGenerator.h"
+#include "dictionary/BuiltinDictionary.h"
+#include "dictionary/ReplacementPass.h"
 #include "document/ExpatParser.h"
 #include "document/ParseState.h"
 #include "document/XliffReader.h"
@@ -59,8 +61,19 @@ void spliceEveryTarget(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 
+void replacementPass(benchmark::State &state)
+{
+    const QByteArray bytes = exportOf(state.range(0));
+    ParseState parse;
+    const std::vector<UnitRecord> rows = XliffReader(parse).read(bytes).units;
+    const ReplacementDictionary dictionary = BuiltinDictionary::entries();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReplacementPass::run(rows, dictionary));
+}
+
 } // namespace
 
+BENCHMARK(replacementPass)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(bareParse)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(read)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(spliceEveryTarget)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);

@@ -43,7 +43,7 @@ public:
             m_current.tget = QString::fromUtf8(m_buffer).trimmed();
         if (std::strcmp(name, "target") == 0 || std::strcmp(name, "source") == 0 ||
             std::strcmp(name, "note") == 0)
-            m_buffer.clear();
+            m_buffer.resize(0); // keeps the allocation for the next value
         if (std::strcmp(name, "trans-unit") == 0)
             units.push_back(std::exchange(m_current, {}));
     }

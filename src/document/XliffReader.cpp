@@ -67,10 +67,22 @@ public:
 private:
     QString takeBuffer()
     {
-        QString text = QString::fromUtf8(m_state.textBuffer).trimmed();
-        m_state.textBuffer.clear();
+        // Most of what gathers around a value is ASCII indentation: cut it from the bytes
+        // first, so only the value is converted; trimmed() then takes any other spaces.
+        QByteArrayView bytes(m_state.textBuffer);
+        while (!bytes.isEmpty() && isAsciiSpace(bytes.front()))
+            bytes = bytes.sliced(1);
+        while (!bytes.isEmpty() && isAsciiSpace(bytes.back()))
+            bytes.chop(1);
+        QString text = QString::fromUtf8(bytes);
+        if (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()))
+            text = std::move(text).trimmed();
+        m_state.textBuffer.resize(0); // keeps the allocation for the next value
+
         return text;
     }
+
+    static bool isAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
     void finishUnit()
     {

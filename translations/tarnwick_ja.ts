@@ -49,6 +49,10 @@
         <source>%1[*] — %2</source>
         <translation>%1[*] — %2</translation>
     </message>
+    <message>
+        <source>Replacement Dictionary</source>
+        <translation>置換辞書</translation>
+    </message>
 </context>
 <context>
     <name>CliTool</name>
@@ -63,10 +67,6 @@
     <message>
         <source>units takes one PATH</source>
         <translation>units には PATH を 1 つ指定します</translation>
-    </message>
-    <message>
-        <source>-o needs a file name</source>
-        <translation>-o にはファイル名が必要です</translation>
     </message>
     <message>
         <source>apply takes PATH and EDITS</source>
@@ -115,6 +115,18 @@
     <message>
         <source>%1:%2:%3: differs from %4 outside the target elements</source>
         <translation>%1:%2:%3: target 要素の外側が %4 と異なります</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 にはファイル名が必要です</translation>
+    </message>
+    <message>
+        <source>fill takes one PATH</source>
+        <translation>fill には PATH を 1 つ指定します</translation>
+    </message>
+    <message>
+        <source>dictionary takes only --builtin</source>
+        <translation>dictionary に指定できるのは --builtin だけです</translation>
     </message>
 </context>
 <context>

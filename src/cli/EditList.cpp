@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -76,10 +78,15 @@ std::optional<EditList> EditList::parse(QByteArrayView jsonLines, QString *error
 
 bool EditList::applyTo(std::vector<UnitRecord> &rows, QString *error) const
 {
+    // Edits by id look rows up by name; edits by position need no index.
     QHash<QString, std::vector<size_t>> byName;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].name)
-            byName[*rows[i].name].push_back(i);
+    const bool byId = std::ranges::any_of(m_edits, [](const Edit &edit) { return !edit.port; });
+    if (byId) {
+        byName.reserve(qsizetype(rows.size()));
+        for (size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].name)
+                byName[*rows[i].name].push_back(i);
+        }
     }
     for (const Edit &edit : m_edits) {
         UnitRecord *row = nullptr;

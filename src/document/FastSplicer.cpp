@@ -39,6 +39,7 @@ struct TagIndex
     explicit TagIndex(const QString &text)
     {
         const QStringView view(text);
+        byId.reserve(text.size() / 256);
         for (qsizetype at = view.indexOf(u'<'); at >= 0; at = view.indexOf(u'<', at + 1)) {
             if (!view.sliced(at).startsWith(unitOpen))
                 continue;

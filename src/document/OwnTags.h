@@ -21,4 +21,8 @@ public:
 
     /// For each row: `searchAll`, `unreachable`, or where its own unit's start tag stands.
     static std::vector<qsizetype> find(const QString &text, std::span<const UnitRecord> rows);
+
+private:
+    /// Where each unit's start tag stands, in document order.
+    static std::vector<qsizetype> unitStarts(const QString &text, std::span<const UnitRecord> rows);
 };

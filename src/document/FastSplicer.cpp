@@ -172,7 +172,7 @@ QString applied(const QString &text, const std::vector<TextEdit> &edits)
 
 } // namespace
 
-SpliceResult FastSplicer::splice(const QString &fileText, std::span<const UnitRecord> rows)
+SpliceResult FastSplicer::splice(QString fileText, std::span<const UnitRecord> rows)
 {
     const TagIndex index(fileText);
     Matcher matcher{fileText, index};
@@ -195,5 +195,8 @@ SpliceResult FastSplicer::splice(const QString &fileText, std::span<const UnitRe
     std::ranges::stable_sort(edits, {}, &TextEdit::start);
     if (overlapping(edits))
         return ReferenceSplicer::splice(fileText, rows);
-    return SpliceVerifier::verify(applied(fileText, edits), rows);
+    QString spliced = applied(fileText, edits);
+    edits = {};
+    fileText = QString();
+    return SpliceVerifier::verify(std::move(spliced), rows);
 }

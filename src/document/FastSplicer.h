@@ -13,5 +13,7 @@
 class FastSplicer
 {
 public:
-    static SpliceResult splice(const QString &fileText, std::span<const UnitRecord> rows);
+    /// Takes the text by value: it is let go once the new text is built, before the
+    /// read-back, so a large file is not held three times at once.
+    static SpliceResult splice(QString fileText, std::span<const UnitRecord> rows);
 };

@@ -46,10 +46,11 @@ SpliceResult placeRemaining(SpliceResult first, std::span<const UnitRecord> rows
 
 SpliceResult XliffWriter::pack(const QString &path, std::span<const UnitRecord> rows)
 {
-    const DocumentFile::Bytes file = DocumentFile::read(path);
+    DocumentFile::Bytes file = DocumentFile::read(path);
     std::optional<QString> text;
     if (file.error.isEmpty())
         text = DocumentFile::decodeUtf8(file.bytes);
+    file.bytes = QByteArray(); // the text holds it now
     if (!text) {
         SpliceResult result;
         result.unreadable = true;
@@ -58,12 +59,12 @@ SpliceResult XliffWriter::pack(const QString &path, std::span<const UnitRecord> 
                                  : file.error;
         return result;
     }
-    return splice(*text, rows);
+    return splice(std::move(*text), rows);
 }
 
-SpliceResult XliffWriter::splice(const QString &fileText, std::span<const UnitRecord> rows)
+SpliceResult XliffWriter::splice(QString fileText, std::span<const UnitRecord> rows)
 {
-    SpliceResult result = FastSplicer::splice(fileText, rows);
+    SpliceResult result = FastSplicer::splice(std::move(fileText), rows);
     if (!result.text || result.unwritten.empty())
         return result;
     return placeRemaining(std::move(result), rows);

@@ -16,5 +16,5 @@ public:
     static SpliceResult pack(const QString &path, std::span<const UnitRecord> rows);
 
     /// Splices the rows into the given file text.
-    static SpliceResult splice(const QString &fileText, std::span<const UnitRecord> rows);
+    static SpliceResult splice(QString fileText, std::span<const UnitRecord> rows);
 };

@@ -93,6 +93,7 @@ struct Matcher
 {
     const QString &text;
     const TagIndex &index;
+    UnitValues before{text};
     IcuRegex insertion{SplicePatterns::insertionTail().toString()};
     IcuRegex update{SplicePatterns::updateTail().toString()};
 
@@ -134,7 +135,7 @@ struct Matcher
         } else if (outcome == IcuRegex::Outcome::NoMatch && !unsure) {
             outcome = find(update, tags, tagLength, groups, &unsure);
             if (outcome == IcuRegex::Outcome::Matched) {
-                for (TextEdit &edit : UnitSplice::update(text, groups, row))
+                for (TextEdit &edit : UnitSplice::update(text, groups, row, before))
                     edits.push_back(std::move(edit));
             }
         }

@@ -57,7 +57,7 @@ IcuRegex::Outcome firstMatch(IcuRegex &regex, const QString &text, const QString
 }
 
 /// Writes one row; false when a match ran out of time.
-bool spliceRow(QString &text, const UnitRecord &row, int occurrence)
+bool spliceRow(QString &text, const UnitRecord &row, int occurrence, UnitValues &before)
 {
     const QString &name = *row.name;
     const QString tag = SplicePatterns::startTag(name);
@@ -73,7 +73,7 @@ bool spliceRow(QString &text, const UnitRecord &row, int occurrence)
     if (outcome == IcuRegex::Outcome::NoMatch)
         outcome = firstMatch(update, text, tag, occurrence, groups);
     if (outcome == IcuRegex::Outcome::Matched)
-        UnitSplice::apply(text, UnitSplice::update(text, groups, row));
+        UnitSplice::apply(text, UnitSplice::update(text, groups, row, before));
     return outcome != IcuRegex::Outcome::TimedOut;
 }
 
@@ -86,10 +86,11 @@ SpliceResult ReferenceSplicer::splice(const QString &fileText, std::span<const U
     // Each match has its own limit, but a hostile file can make every one of many rows
     // nearly reach it; the whole splice has a budget too.
     const QDeadlineTimer deadline(SplicePatterns::spliceTimeBudget);
+    UnitValues before(fileText);
     for (size_t i = 0; i < rows.size(); ++i) {
         if (!rows[i].name || occurrence[i] == unreachable)
             continue;
-        if (deadline.hasExpired() || !spliceRow(text, rows[i], occurrence[i])) {
+        if (deadline.hasExpired() || !spliceRow(text, rows[i], occurrence[i], before)) {
             SpliceResult result;
             result.errorString = QCoreApplication::translate(
                                      "ReferenceSplicer", "matching the unit \"%1\" took too long")

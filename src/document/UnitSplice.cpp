@@ -34,9 +34,16 @@ std::optional<TextEdit> UnitSplice::insertion(const std::vector<Range> &groups,
 }
 
 std::vector<TextEdit> UnitSplice::update(QStringView text, const std::vector<Range> &groups,
-                                         const UnitRecord &row)
+                                         const UnitRecord &row, UnitValues &before)
 {
-    const bool noteChanged = row.note && currentNote(text, groups) != row.note;
+    // A range's own text can differ from what the reader made of it (an element nested in
+    // it, text between elements); then the reader's value of the unit decides.
+    const auto readerHas = [&](UnitRecord::Key key, const QString &value) {
+        const UnitRecord *unit = before.unitOf(row);
+        return unit && unit->value(key) == value;
+    };
+    const bool noteChanged = row.note && currentNote(text, groups) != row.note &&
+                             !readerHas(UnitRecord::Key::Note, *row.note);
     std::vector<TextEdit> edits;
     for (const int g :
          {SplicePatterns::NoteBefore, SplicePatterns::Target, SplicePatterns::NoteAfter}) {
@@ -48,6 +55,8 @@ std::vector<TextEdit> UnitSplice::update(QStringView text, const std::vector<Ran
             continue;
         const std::optional<QString> &value = isTarget ? row.tget : row.note;
         if (!value || readAs(text, range) == *value)
+            continue;
+        if (isTarget && readerHas(UnitRecord::Key::Tget, *value))
             continue;
         edits.push_back({range.start, range.length, MarkupText::escapeText(*value)});
     }

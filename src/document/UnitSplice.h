@@ -2,6 +2,7 @@
 
 #include "document/IcuRegex.h"
 #include "document/UnitRecord.h"
+#include "document/UnitValues.h"
 
 #include <QString>
 
@@ -28,8 +29,9 @@ std::optional<TextEdit> insertion(const std::vector<IcuRegex::Range> &groups,
 /// order. A group whose text already reads as the row's value is left as it is, so a
 /// save without edits changes nothing; notes are written only when the row's note
 /// differs from the unit's, so a unit with two notes never has one copied over the other.
+/// `before` holds the units of the text the match ran on.
 std::vector<TextEdit> update(QStringView text, const std::vector<IcuRegex::Range> &groups,
-                             const UnitRecord &row);
+                             const UnitRecord &row, UnitValues &before);
 
 /// Applies edits that lie in ascending, non-overlapping order.
 void apply(QString &text, const std::vector<TextEdit> &edits);

@@ -1,0 +1,17 @@
+#include "document/UnitValues.h"
+
+#include "document/DocumentFile.h"
+#include "document/ParseState.h"
+#include "document/XliffReader.h"
+
+const UnitRecord *UnitValues::unitOf(const UnitRecord &row)
+{
+    if (!m_units) {
+        ParseState state;
+        m_units = XliffReader(state).read(DocumentFile::encodeUtf8(m_text)).units;
+    }
+    if (row.port >= m_units->size())
+        return nullptr;
+    const UnitRecord &unit = (*m_units)[size_t(row.port)];
+    return unit.name == row.name ? &unit : nullptr;
+}

@@ -124,10 +124,25 @@ void AppDelegate::walk(const QString &path)
     updateTitle();
     XliffReader reader(m_state.parse);
     ReadResult result = reader.readFile(path);
+    // A file that can't be read or parsed leaves the table empty, and the user is told
+    // why rather than left with an empty table and no reason.
+    if (!result.complete)
+        showOpenFailed(path, result);
     if (!m_bank)
         return;
-    // A file that can't be read or parsed leaves the table empty.
     m_bank->setRows(result.complete ? std::move(result.units) : std::vector<UnitRecord>{});
+}
+
+void AppDelegate::showOpenFailed(const QString &path, const ReadResult &result)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    const QString where = result.line > 0 ? tr("%1: line %2, column %3: %4")
+                                                .arg(file)
+                                                .arg(result.line)
+                                                .arg(result.column)
+                                                .arg(result.errorString)
+                                          : tr("%1: %2").arg(file, result.errorString);
+    showAlert(tr("Could Not Open"), where);
 }
 
 void AppDelegate::pass()

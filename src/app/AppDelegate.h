@@ -6,6 +6,7 @@
 #include "app/UnitTableModel.h"
 #include "app/preferences/DictionaryController.h"
 #include "document/ProcessState.h"
+#include "document/ReadResult.h"
 #include "document/SpliceResult.h"
 
 #include <QAbstractItemModel>
@@ -105,6 +106,7 @@ private:
     void showSheet(QWidget *sheet);
     void showAlert(const QString &title, const QString &text, const QString &details = {});
     void showSaveFailed(const QString &reason);
+    void showOpenFailed(const QString &path, const ReadResult &result);
     void showUnwritten(const std::vector<UnwrittenUnit> &units);
     /// The text a save writes, or nothing after showing why (when there is work to lose).
     std::optional<SpliceResult> packForSave();

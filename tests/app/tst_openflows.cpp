@@ -126,7 +126,14 @@ void TestOpenFlows::unreadableFileLeavesTableEmpty()
     QCOMPARE(app.bank().rowCount(), 0);
     QVERIFY(!app.edited());
     QCOMPARE(app.document().documentPath, broken);
-    QVERIFY(app.alerts().isEmpty());
+    // The user hears why the table stayed empty: the file, and where the XML breaks.
+    QCOMPARE(app.alerts().size(), 1);
+    const QMessageBox *alert = app.alerts().first();
+    QCOMPARE(alert->text(), u"Could Not Open"_s);
+    QVERIFY2(alert->informativeText().contains(u"broken.xliff"_s),
+             qPrintable(alert->informativeText()));
+    QVERIFY2(alert->informativeText().contains(u"line 1, column 39"_s),
+             qPrintable(alert->informativeText()));
 }
 
 void TestOpenFlows::folderScan_data()

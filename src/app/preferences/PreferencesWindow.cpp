@@ -28,6 +28,9 @@ PreferencesWindow::PreferencesWindow(QWidget *parent)
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_grid->verticalHeader()->hide();
+    // Rows as tall as the text, like the unit table, so more of the list shows at once.
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
 
     //: Button that appends an entry to the replacement dictionary
     m_add = makeTaggedButton(tr("+"), tr("Add an entry"), 0);
@@ -47,7 +50,7 @@ PreferencesWindow::PreferencesWindow(QWidget *parent)
 
     readUpdateCheck();
     connect(m_updateCheck, &QCheckBox::toggled, this, &PreferencesWindow::writeUpdateCheck);
-    resize(520, 420);
+    resize(560, 560);
 }
 
 void PreferencesWindow::setModel(QAbstractItemModel *model)

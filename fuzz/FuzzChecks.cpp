@@ -1,5 +1,7 @@
 #include "FuzzChecks.h"
 
+#include "dictionary/DictionaryFormat.h"
+
 #include "document/DocumentFile.h"
 #include "document/ParseState.h"
 #include "document/XliffReader.h"
@@ -132,5 +134,27 @@ QString FuzzChecks::writer(QByteArrayView bytes)
     const SpliceResult again = XliffWriter::splice(*result.text, rows);
     if (again.text != result.text)
         return u"a second save of the same rows changed the text"_s;
+    return {};
+}
+
+QString FuzzChecks::dictionary(QByteArrayView input)
+{
+    const QByteArray bytes = input.toByteArray();
+    const DictionaryParse stored = DictionaryFormat::fromJson(bytes);
+    if (stored.ok()) {
+        const DictionaryParse again =
+            DictionaryFormat::fromJson(DictionaryFormat::toJson(stored.entries));
+        if (!again.ok() || again.entries != stored.entries)
+            return u"stored file does not round-trip"_s;
+    } else if (stored.error.isEmpty()) {
+        return u"stored file refused without a reason"_s;
+    }
+    const DictionaryParse lines = DictionaryFormat::fromJsonLines(bytes);
+    if (lines.ok()) {
+        const DictionaryParse again =
+            DictionaryFormat::fromJsonLines(DictionaryFormat::toJsonLines(lines.entries));
+        if (!again.ok() || again.entries != lines.entries)
+            return u"JSON Lines do not round-trip"_s;
+    }
     return {};
 }

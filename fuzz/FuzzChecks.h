@@ -17,4 +17,8 @@ QString reader(QByteArrayView bytes);
 /// unwritten) and every other unit as it was; a second save of the same rows changes nothing.
 QString writer(QByteArrayView bytes);
 
+/// Any bytes as a stored dictionary file and as JSON Lines: whatever reads writes back to
+/// the same entries, so a save never loses or changes an entry.
+QString dictionary(QByteArrayView bytes);
+
 } // namespace FuzzChecks

@@ -1,5 +1,7 @@
 #include "cli/EditList.h"
 
+#include "dictionary/JsonText.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QJsonDocument>
@@ -58,7 +60,8 @@ std::optional<EditList> EditList::parse(QByteArrayView jsonLines, QString *error
         if (line.trimmed().isEmpty())
             continue;
         QJsonParseError parseError;
-        const QJsonDocument document = QJsonDocument::fromJson(line.toByteArray(), &parseError);
+        const QJsonDocument document = QJsonDocument::fromJson(
+            JsonText::escapeByteOrderMarks(line.toByteArray()), &parseError);
         QString reason;
         std::optional<Edit> edit;
         if (!document.isObject())

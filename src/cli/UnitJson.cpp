@@ -5,9 +5,14 @@ namespace {
 void appendEscaped(QByteArray &out, const QByteArray &utf8)
 {
     static constexpr char hex[] = "0123456789abcdef";
-    for (const char c : utf8) {
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
+        if (QByteArrayView(utf8).sliced(i).startsWith("\xEF\xBB\xBF")) {
+            // Escaped, since Qt's and other parsers drop a U+FEFF that begins a value.
+            out += "\\ufeff";
+            i += 2;
+        } else if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
         } else if (c == '\n') {

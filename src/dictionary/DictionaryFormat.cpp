@@ -1,5 +1,7 @@
 #include "dictionary/DictionaryFormat.h"
 
+#include "dictionary/JsonText.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -47,13 +49,14 @@ QByteArray DictionaryFormat::toJson(const ReplacementDictionary &entries)
         array.append(entryObject(entry));
     const QJsonObject root{
         {u"format"_s, kFormatName}, {u"version"_s, version}, {u"entries"_s, array}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return JsonText::escapeByteOrderMarks(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }
 
 DictionaryParse DictionaryFormat::fromJson(const QByteArray &text)
 {
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(
+        JsonText::escapeByteOrderMarks(withoutByteOrderMark(text)), &parseError);
     if (parseError.error != QJsonParseError::NoError)
         return {{},
                 tr("not valid JSON (%1 at byte %2)")
@@ -85,7 +88,8 @@ QByteArray DictionaryFormat::toJsonLines(const ReplacementDictionary &entries)
 {
     QByteArray text;
     for (const ReplacementEntry &entry : entries) {
-        text += QJsonDocument(entryObject(entry)).toJson(QJsonDocument::Compact);
+        text += JsonText::escapeByteOrderMarks(
+            QJsonDocument(entryObject(entry)).toJson(QJsonDocument::Compact));
         text += '\n';
     }
     return text;
@@ -101,7 +105,8 @@ DictionaryParse DictionaryFormat::fromJsonLines(const QByteArray &text)
             continue;
         const int lineNumber = static_cast<int>(i + 1);
         QJsonParseError parseError;
-        const QJsonDocument document = QJsonDocument::fromJson(line, &parseError);
+        const QJsonDocument document =
+            QJsonDocument::fromJson(JsonText::escapeByteOrderMarks(line), &parseError);
         if (parseError.error != QJsonParseError::NoError)
             return {
                 {},

@@ -20,16 +20,23 @@ private slots:
 void tst_FuzzRegressions::replay_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("asWriter");
+    QTest::addColumn<QString>("check");
     const QString fuzz = QStringLiteral(TARNWICK_FUZZ_DIR);
-    for (const QString &folder :
-         {u"seeds/xliff"_s, u"regressions/reader_fuzzer"_s, u"regressions/writer_fuzzer"_s}) {
+    const std::pair<QString, QStringList> folders[] = {
+        {u"seeds/xliff"_s, {u"reader"_s, u"writer"_s}},
+        {u"regressions/reader_fuzzer"_s, {u"reader"_s, u"writer"_s}},
+        {u"regressions/writer_fuzzer"_s, {u"reader"_s, u"writer"_s}},
+        {u"seeds/dictionary"_s, {u"dictionary"_s}},
+        {u"regressions/dictionary_fuzzer"_s, {u"dictionary"_s}},
+    };
+    for (const auto &[folder, checks] : folders) {
         QDirIterator it(fuzz + u'/' + folder, QDir::Files);
         while (it.hasNext()) {
             const QString path = it.next();
-            const QString name = folder + u'/' + it.fileName();
-            QTest::newRow(qPrintable(name + u" (reader)"_s)) << path << false;
-            QTest::newRow(qPrintable(name + u" (writer)"_s)) << path << true;
+            for (const QString &check : checks) {
+                const QString name = folder + u'/' + it.fileName() + u" ("_s + check + u')';
+                QTest::newRow(qPrintable(name)) << path << check;
+            }
         }
     }
 }
@@ -37,11 +44,13 @@ void tst_FuzzRegressions::replay_data()
 void tst_FuzzRegressions::replay()
 {
     QFETCH(QString, path);
-    QFETCH(bool, asWriter);
+    QFETCH(QString, check);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    const QString problem = asWriter ? FuzzChecks::writer(bytes) : FuzzChecks::reader(bytes);
+    const QString problem = check == u"writer"       ? FuzzChecks::writer(bytes)
+                            : check == u"dictionary" ? FuzzChecks::dictionary(bytes)
+                                                     : FuzzChecks::reader(bytes);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 

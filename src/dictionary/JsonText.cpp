@@ -1,0 +1,6 @@
+#include "dictionary/JsonText.h"
+
+QByteArray JsonText::escapeByteOrderMarks(QByteArray json)
+{
+    return json.replace("\xEF\xBB\xBF", "\\ufeff");
+}

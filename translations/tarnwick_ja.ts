@@ -53,6 +53,18 @@
         <source>Replacement Dictionary</source>
         <translation>置換辞書</translation>
     </message>
+    <message>
+        <source>%1: line %2, column %3: %4</source>
+        <translation>%1: %2 行 %3 列: %4</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Could Not Open</source>
+        <translation>開けませんでした</translation>
+    </message>
 </context>
 <context>
     <name>CliTool</name>

@@ -76,15 +76,23 @@ bool reportedUnwritten(const SpliceResult &result, const UnitRecord &row)
 
 /// The text of each unit's source element, as the file writes it. (What the reader keeps as
 /// `srcs` can come from an element nested elsewhere in the unit, which a new target may
-/// rightly replace, so the file's own source elements are what must not change.)
+/// rightly replace, so the file's own source elements are what must not change.) A source
+/// with elements inside may hold whole units whose targets rightly change: it is left out.
 std::vector<QString> sourceElements(QByteArrayView bytes)
 {
     const QString text = *DocumentFile::decodeUtf8(bytes);
     std::vector<QString> sources;
     for (const UnitLayout &unit : UnitLocator::locate(bytes).units) {
-        const auto range = unit.source ? unit.source->whole : UnitLayout::Range{};
-        sources.push_back(range.isValid() ? text.sliced(range.begin, range.end - range.begin)
-                                          : QString());
+        if (!unit.source) {
+            sources.emplace_back();
+            continue;
+        }
+        const auto content = unit.source->content();
+        const QStringView inside =
+            QStringView(text).sliced(content.begin, content.end - content.begin);
+        const auto whole = unit.source->whole;
+        sources.push_back(
+            inside.contains(u'<') ? QString() : text.sliced(whole.begin, whole.end - whole.begin));
     }
     return sources;
 }

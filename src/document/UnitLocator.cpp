@@ -48,7 +48,12 @@ public:
                 unit.name = QString::fromUtf8(id);
             unit.unit.begin = tag.begin;
             unit.startTag = tag;
-            m_open = nullptr; // a nested unit must not leave a pointer into a moved vector
+            // A unit nested in a source or target: the outer element's end is never paired
+            // with its start, so it is dropped rather than left with a range that has no end
+            // (and no pointer is kept into the vector the new unit may move).
+            if (m_open)
+                m_open->reset();
+            m_open = nullptr;
             m_units.push_back(std::move(unit));
             m_unitDepth = m_depth;
             return;

@@ -5,6 +5,8 @@ PRESET ?= default
 JOBS ?= $(shell nproc)
 SAMPLE ?= samples/Sample-ja.xliff
 FUZZ_SECONDS ?= 60
+# Set to a number of inputs for a repeatable run (a fixed seed); CI does.
+FUZZ_RUNS ?=
 
 .PHONY: all deps configure build run test test-sanitize bench fuzz clean
 
@@ -44,7 +46,7 @@ bench: deps
 
 # Builds the libFuzzer targets (clang) and runs each for FUZZ_SECONDS seconds.
 fuzz: deps
-	fuzz/run.sh $(FUZZ_SECONDS)
+	fuzz/run.sh $(FUZZ_SECONDS) $(FUZZ_RUNS)
 
 clean:
 	rm -rf build

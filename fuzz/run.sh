@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (fuzz preset, clang) and runs each for SECONDS seconds.
+# With RUNS given (fuzz/run.sh SECONDS RUNS) each target instead tries RUNS inputs from a
+# fixed random seed and a fresh working corpus, so the same code always meets the same
+# inputs: what passes here passes in CI. SECONDS still caps each target.
 # Seeds: the small inputs in fuzz/seeds/ and fuzz/regressions/, plus the real Xcode exports
 # of ../shared/corpus when they are there (copied into the build tree, never committed).
 # Exits non-zero when any target finds an input that breaks a check; the input is kept in
@@ -7,6 +10,7 @@
 set -euo pipefail
 
 seconds=${1:-60}
+runs=${2:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/fuzz"
 corpus_dir="$root/../shared/corpus"
@@ -38,15 +42,18 @@ for binary in "$build"/fuzz/*_fuzzer; do
   target=$(basename "$binary")
   work="$build/corpus/$target"
   artifacts="$build/artifacts/$target"
+  [ -n "$runs" ] && rm -rf "$work"
   mkdir -p "$work" "$artifacts"
   seeds_for "$target" "$work"
   dict=()
   case $target in
     reader_fuzzer | writer_fuzzer) dict=(-dict="$root/fuzz/xliff.dict") ;;
   esac
-  echo "== $target for ${seconds}s"
-  if ! ASAN_OPTIONS=detect_leaks=1 "$binary" "${dict[@]}" \
-      -max_total_time="$seconds" -max_len="$max_seed_bytes" -timeout=60 -rss_limit_mb=2048 \
+  limits=(-max_total_time="$seconds")
+  [ -n "$runs" ] && limits+=(-runs="$runs" -seed=1)
+  echo "== $target for ${seconds}s${runs:+ or $runs inputs}"
+  if ! ASAN_OPTIONS=detect_leaks=1 "$binary" "${dict[@]}" "${limits[@]}" \
+      -max_len="$max_seed_bytes" -timeout=60 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$artifacts/" "$work" 2>"$build/$target.log"; then
     tail -n 40 "$build/$target.log" >&2
     echo "$target: failed; the input is in $artifacts" >&2

@@ -3,6 +3,8 @@
 #include "document/MarkupText.h"
 #include "document/SplicePatterns.h"
 
+#include <algorithm>
+
 namespace {
 
 using Range = IcuRegex::Range;
@@ -12,13 +14,25 @@ QString readAs(QStringView text, const Range &range)
     return MarkupText::decode(text.sliced(range.start, range.length)).trimmed();
 }
 
-std::optional<QString> currentNote(QStringView text, const std::vector<Range> &groups)
+/// The note group the reader's value comes from: the last note the match captured.
+int noteGroup(const std::vector<Range> &groups)
 {
-    for (const int g : {SplicePatterns::NoteAfter, SplicePatterns::NoteBefore}) {
-        if (groups[size_t(g)].start >= 0)
-            return readAs(text, groups[size_t(g)]);
-    }
-    return std::nullopt;
+    return groups[SplicePatterns::NoteAfter].start >= 0 ? SplicePatterns::NoteAfter
+                                                        : SplicePatterns::NoteBefore;
+}
+
+/// True when the reader's value of a captured text is that text, decoded and trimmed: it
+/// holds no element, and only white space stands between the element before it (whose end
+/// empties the reader's buffer) and its own start tag. Otherwise only the reader can tell.
+bool readsAsItsText(QStringView text, const std::vector<Range> &groups, int group)
+{
+    const Range &value = groups[size_t(group)];
+    if (text.sliced(value.start, value.length).contains(u'<'))
+        return false;
+    const qsizetype element = groups[size_t(group - 1)].start;
+    const qsizetype previous = text.first(element).lastIndexOf(u'>') + 1;
+    const QStringView between = text.sliced(previous, element - previous);
+    return std::ranges::all_of(between, [](QChar c) { return c.isSpace(); });
 }
 
 } // namespace
@@ -36,14 +50,19 @@ std::optional<TextEdit> UnitSplice::insertion(const std::vector<Range> &groups,
 std::vector<TextEdit> UnitSplice::update(QStringView text, const std::vector<Range> &groups,
                                          const UnitRecord &row, UnitValues &before)
 {
-    // A range's own text can differ from what the reader made of it (an element nested in
-    // it, text between elements); then the reader's value of the unit decides.
-    const auto readerHas = [&](UnitRecord::Key key, const QString &value) {
+    // Whether the unit already holds the value: by the captured text where that is what the
+    // reader reads, else by the reader's value of the unit (parsed only then).
+    const auto holds = [&](int group, UnitRecord::Key key, const QString &value) {
+        if (readAs(text, groups[size_t(group)]) == value)
+            return true;
+        if (readsAsItsText(text, groups, group))
+            return false;
         const UnitRecord *unit = before.unitOf(row);
         return unit && unit->value(key) == value;
     };
-    const bool noteChanged = row.note && currentNote(text, groups) != row.note &&
-                             !readerHas(UnitRecord::Key::Note, *row.note);
+    const int note = noteGroup(groups);
+    const bool noteChanged = row.note && groups[size_t(note)].start >= 0 &&
+                             !holds(note, UnitRecord::Key::Note, *row.note);
     std::vector<TextEdit> edits;
     for (const int g :
          {SplicePatterns::NoteBefore, SplicePatterns::Target, SplicePatterns::NoteAfter}) {
@@ -54,9 +73,9 @@ std::vector<TextEdit> UnitSplice::update(QStringView text, const std::vector<Ran
         if (!isTarget && !noteChanged)
             continue;
         const std::optional<QString> &value = isTarget ? row.tget : row.note;
-        if (!value || readAs(text, range) == *value)
+        if (!value)
             continue;
-        if (isTarget && readerHas(UnitRecord::Key::Tget, *value))
+        if (isTarget ? holds(g, UnitRecord::Key::Tget, *value) : readAs(text, range) == *value)
             continue;
         edits.push_back({range.start, range.length, MarkupText::escapeText(*value)});
     }

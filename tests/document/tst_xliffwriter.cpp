@@ -156,6 +156,9 @@ void TestXliffWriter::leavesEqualTextUntouched_data()
     QTest::newRow("spaces around") << u"<target>  Öffnen  </target>"_s;
     QTest::newRow("entity for the same text") << u"<target>A &amp; B &#x42;</target>"_s;
     QTest::newRow("quote entity") << u"<target>&quot;x&quot;</target>"_s;
+    // What the reader makes of these differs from the element's own text.
+    QTest::newRow("text before the target") << u"stray <target>T</target>"_s;
+    QTest::newRow("element inside the target") << u"<target>a<source/>b</target>"_s;
 }
 
 void TestXliffWriter::leavesEqualTextUntouched()

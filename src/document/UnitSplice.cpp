@@ -29,8 +29,11 @@ bool readsAsItsText(QStringView text, const std::vector<Range> &groups, int grou
     const Range &value = groups[size_t(group)];
     if (text.sliced(value.start, value.length).contains(u'<'))
         return false;
+    // The patterns let only characters other than "<" stand between the element and the
+    // end tag before it, so the last "<" starts that end tag; text after it may hold ">".
     const qsizetype element = groups[size_t(group - 1)].start;
-    const qsizetype previous = text.first(element).lastIndexOf(u'>') + 1;
+    const qsizetype endTag = text.first(element).lastIndexOf(u'<');
+    const qsizetype previous = endTag < 0 ? 0 : text.indexOf(u'>', endTag) + 1;
     const QStringView between = text.sliced(previous, element - previous);
     return std::ranges::all_of(between, [](QChar c) { return c.isSpace(); });
 }

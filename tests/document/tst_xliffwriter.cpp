@@ -159,6 +159,7 @@ void TestXliffWriter::leavesEqualTextUntouched_data()
     // What the reader makes of these differs from the element's own text.
     QTest::newRow("text before the target") << u"stray <target>T</target>"_s;
     QTest::newRow("element inside the target") << u"<target>a<source/>b</target>"_s;
+    QTest::newRow("text with > before a note") << u"<target>T</target><note>a</note> x> "_s;
 }
 
 void TestXliffWriter::leavesEqualTextUntouched()

@@ -42,7 +42,6 @@ public:
             return;
         const char *id = ExpatParser::attribute(attributes, "id");
         m_name = id ? std::optional(QString::fromUtf8(id)) : std::nullopt;
-        m_target.reset();
         m_inside = true;
     }
 
@@ -70,6 +69,9 @@ private:
             const UnitRecord &row = *m_rows[m_unit];
             m_landed[m_unit] = m_name == row.name && m_target == row.tget->trimmed();
         }
+        // As the reader does: the next record starts empty at a unit's end, not at a start.
+        m_name.reset();
+        m_target.reset();
         ++m_unit;
     }
 

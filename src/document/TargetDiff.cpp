@@ -37,6 +37,10 @@ std::optional<Side> load(QByteArrayView bytes, QString *problem)
         *problem = read.errorString;
         return std::nullopt;
     }
+    if (located.nestedUnits) {
+        *problem = tr("units stand inside other units");
+        return std::nullopt;
+    }
     return Side{std::move(*text), std::move(located.units), std::move(read.units)};
 }
 

@@ -35,6 +35,7 @@ public:
 
     void attach(ExpatParser &parser) { m_parser = &parser; }
     std::vector<UnitLayout> takeUnits() { return std::move(m_units); }
+    bool nestedUnits() const { return m_nested; }
 
     void startElement(const char *name, const char **attributes) override
     {
@@ -43,6 +44,7 @@ public:
         const UnitLayout::Range tag{m_cursor.at(index),
                                     m_cursor.at(index + m_parser->currentByteCount())};
         if (std::strcmp(name, "trans-unit") == 0) {
+            m_nested |= m_unitDepth != 0;
             UnitLayout unit;
             if (const char *id = ExpatParser::attribute(attributes, "id"))
                 unit.name = QString::fromUtf8(id);
@@ -98,6 +100,7 @@ private:
     std::optional<UnitLayout::Element> *m_open = nullptr;
     int m_depth = 0;
     int m_unitDepth = 0;
+    bool m_nested = false;
 };
 
 } // namespace
@@ -114,5 +117,6 @@ UnitLocator::Result UnitLocator::locate(QByteArrayView bytes)
     }
     result.complete = true;
     result.units = collector.takeUnits();
+    result.nestedUnits = collector.nestedUnits();
     return result;
 }

@@ -17,6 +17,10 @@ public:
         bool complete = false;
         std::vector<UnitLayout> units; ///< in document order: index is the unit's `port`
         QString errorString;
+        /// A unit starts inside another. The reader then numbers units by their ends and
+        /// mixes the values of both into its records, so no unit can be tied to a row by
+        /// position: nothing may be placed by these layouts.
+        bool nestedUnits = false;
     };
 
     /// `bytes` must be the UTF-8 form of the text whose positions are wanted.

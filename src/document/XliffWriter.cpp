@@ -17,7 +17,7 @@ namespace {
 SpliceResult placeRemaining(SpliceResult first, std::span<const UnitRecord> rows)
 {
     const UnitLocator::Result located = UnitLocator::locate(first.bytes);
-    if (!located.complete)
+    if (!located.complete || located.nestedUnits)
         return first;
     QHash<quint64, const UnitRecord *> byPort;
     for (const UnitRecord &row : rows)

@@ -19,59 +19,19 @@ namespace {
 using Groups = std::vector<IcuRegex::Range>;
 
 constexpr QStringView unitOpen = u"<trans-unit";
-constexpr QStringView idOpen = u"<trans-unit id=\"";
-constexpr QStringView tagClose = u"\" xml:space=\"preserve\">";
 
-/// Every `<trans-unit` in the text, and the start tags of the one form the patterns
-/// accept, chained by the id as the file writes it.
-struct TagIndex
+/// Where every `<trans-unit` stands, so a match can be kept from running into the next.
+struct UnitIndex
 {
-    struct Tag
-    {
-        qsizetype position;
-        qsizetype next; ///< the next tag with the same id, or -1
-    };
-
     std::vector<qsizetype> units;
-    std::vector<Tag> tags;
-    QHash<QStringView, std::pair<qsizetype, qsizetype>> byId; ///< first and last tag
 
-    explicit TagIndex(const QString &text)
+    explicit UnitIndex(const QString &text)
     {
         const QStringView view(text);
-        byId.reserve(text.size() / 256);
         for (qsizetype at = view.indexOf(u'<'); at >= 0; at = view.indexOf(u'<', at + 1)) {
-            if (!view.sliced(at).startsWith(unitOpen))
-                continue;
-            units.push_back(at);
-            if (!view.sliced(at).startsWith(idOpen))
-                continue;
-            const qsizetype idBegin = at + idOpen.size();
-            const qsizetype quote = text.indexOf(u'"', idBegin);
-            if (quote < 0 || !view.sliced(quote).startsWith(tagClose))
-                continue;
-            const qsizetype tag = qsizetype(tags.size());
-            tags.push_back({at, -1});
-            const QStringView id = view.sliced(idBegin, quote - idBegin);
-            const auto entry = byId.find(id);
-            if (entry == byId.end()) {
-                byId.insert(id, {tag, tag});
-                continue;
-            }
-            tags[size_t(entry->second)].next = tag;
-            entry->second = tag;
+            if (view.sliced(at).startsWith(unitOpen))
+                units.push_back(at);
         }
-    }
-
-    /// The start tags of an id, in text order.
-    std::vector<qsizetype> positionsOf(QStringView id) const
-    {
-        std::vector<qsizetype> positions;
-        const auto entry = byId.constFind(id);
-        for (qsizetype t = entry == byId.cend() ? -1 : entry->first; t >= 0;
-             t = tags[size_t(t)].next)
-            positions.push_back(tags[size_t(t)].position);
-        return positions;
     }
 
     /// Where matching from the tag at `at` must stop: the next unit's start.
@@ -92,48 +52,37 @@ enum class Step
 struct Matcher
 {
     const QString &text;
-    const TagIndex &index;
+    const UnitIndex &index;
     UnitValues before{text};
     IcuRegex insertion{SplicePatterns::insertionTail().toString()};
     IcuRegex update{SplicePatterns::updateTail().toString()};
 
-    /// Like a whole-text search for the row's pattern, but only at the given start tags.
-    IcuRegex::Outcome find(IcuRegex &regex, const std::vector<qsizetype> &tags, qsizetype tagLength,
-                           Groups &groups, bool *unsure)
+    /// The pattern matched right after the unit's start tag, kept from running into the
+    /// next unit; `unsure` when it reached that limit, where the text beyond could decide.
+    IcuRegex::Outcome matchAfterTag(IcuRegex &regex, qsizetype tag, qsizetype tagLength,
+                                    Groups &groups, bool *unsure)
     {
-        for (const qsizetype tag : tags) {
-            bool hitEnd = false;
-            const auto outcome =
-                regex.matchAt(text, tag + tagLength, groups, index.limitAfter(text, tag), &hitEnd);
-            if (hitEnd) {
-                *unsure = true;
-                return IcuRegex::Outcome::NoMatch;
-            }
-            if (outcome != IcuRegex::Outcome::NoMatch)
-                return outcome;
-        }
-        return IcuRegex::Outcome::NoMatch;
+        bool hitEnd = false;
+        const auto outcome =
+            regex.matchAt(text, tag + tagLength, groups, index.limitAfter(text, tag), &hitEnd);
+        *unsure = hitEnd;
+        return hitEnd ? IcuRegex::Outcome::NoMatch : outcome;
     }
 
-    /// Writes one row; `ownTag` is where its unit's start tag stands when its id repeats.
+    /// Writes one row at its own unit's start tag.
     Step row(const UnitRecord &row, qsizetype ownTag, std::vector<TextEdit> &edits)
     {
         if (ownTag == OwnTags::unreachable)
             return Step::Done;
-        const QString id = SplicePatterns::flip(*row.name);
-        const std::vector<qsizetype> tags =
-            ownTag == OwnTags::searchAll ? index.positionsOf(id) : std::vector{ownTag};
-        if (tags.empty())
-            return Step::Done;
-        const qsizetype tagLength = idOpen.size() + id.size() + tagClose.size();
+        const qsizetype tagLength = SplicePatterns::startTag(*row.name).size();
         Groups groups;
         bool unsure = false;
-        auto outcome = find(insertion, tags, tagLength, groups, &unsure);
+        auto outcome = matchAfterTag(insertion, ownTag, tagLength, groups, &unsure);
         if (outcome == IcuRegex::Outcome::Matched) {
             if (auto edit = UnitSplice::insertion(groups, row))
                 edits.push_back(std::move(*edit));
         } else if (outcome == IcuRegex::Outcome::NoMatch && !unsure) {
-            outcome = find(update, tags, tagLength, groups, &unsure);
+            outcome = matchAfterTag(update, ownTag, tagLength, groups, &unsure);
             if (outcome == IcuRegex::Outcome::Matched) {
                 for (TextEdit &edit : UnitSplice::update(text, groups, row, before))
                     edits.push_back(std::move(edit));
@@ -175,7 +124,7 @@ QString applied(const QString &text, const std::vector<TextEdit> &edits)
 
 SpliceResult FastSplicer::splice(QString fileText, std::span<const UnitRecord> rows)
 {
-    const TagIndex index(fileText);
+    const UnitIndex index(fileText);
     Matcher matcher{fileText, index};
     const std::vector<qsizetype> ownTags = OwnTags::find(fileText, rows);
     std::vector<TextEdit> edits;

@@ -7,22 +7,24 @@
 #include <span>
 #include <vector>
 
-/// Ties rows whose id repeats in the file to their own unit. Xcode repeats ids across
-/// `file` elements; such a row must reach the unit the reader numbered with its `port`,
-/// never another unit of the same id.
+/// Ties each row to its own unit's start tag: the unit the reader numbered with the row's
+/// `port`. Xcode repeats ids across `file` elements, and a comment may hold text that looks
+/// like a start tag; a row must reach its own unit, never another unit or a comment.
 class OwnTags
 {
 public:
-    /// The row's id is unique among the rows: the whole text is searched for it.
-    static constexpr qsizetype searchAll = -1;
     /// The row's own unit has no start tag the patterns accept (another attribute order,
-    /// no `xml:space`, a further attribute) or is not in the text: the patterns skip it.
-    static constexpr qsizetype unreachable = -2;
+    /// no `xml:space`, a further attribute), is not in the text, or cannot be told apart
+    /// (units inside units): the patterns skip the row.
+    static constexpr qsizetype unreachable = -1;
 
-    /// For each row: `searchAll`, `unreachable`, or where its own unit's start tag stands.
+    /// For each row: where its own unit's start tag stands, or `unreachable`.
     static std::vector<qsizetype> find(const QString &text, std::span<const UnitRecord> rows);
 
 private:
-    /// Where each unit's start tag stands, in document order.
+    /// Where each unit's start tag stands, in the reader's order; empty when that order
+    /// cannot be known.
     static std::vector<qsizetype> unitStarts(const QString &text, std::span<const UnitRecord> rows);
+    /// True when the plain scan's starts are provably the units' own start tags, in order.
+    static bool plainlyFlat(QStringView text, const std::vector<qsizetype> &starts);
 };

@@ -15,45 +15,44 @@ namespace {
 
 using Groups = std::vector<IcuRegex::Range>;
 
-constexpr int unreachable = -2;
+constexpr int unreachable = -1;
 
-/// For rows whose id occurs more than once: which literal occurrence of the id's start tag
-/// is the row's own unit (edits never add or remove start tags, so the count holds while
-/// the text changes). -1 for rows with a unique id; `unreachable` when no such tag is its own.
+/// Which literal occurrence of its id's start tag is each row's own unit (edits never add
+/// or remove start tags, so the count holds while the text changes); `unreachable` when the
+/// row has none of its own.
 std::vector<int> occurrences(const QString &text, std::span<const UnitRecord> rows)
 {
+    // One pass numbers every start tag of the accepted form among those of its id.
+    static constexpr QStringView open = u"<trans-unit id=\"";
+    static constexpr QStringView close = u"\" xml:space=\"preserve\">";
+    QHash<QStringView, int> seen;
+    QHash<qsizetype, int> ordinal;
+    const QStringView view(text);
+    for (qsizetype at = view.indexOf(open); at >= 0; at = view.indexOf(open, at + 1)) {
+        const qsizetype idBegin = at + open.size();
+        const qsizetype quote = view.indexOf(u'"', idBegin);
+        if (quote >= 0 && view.sliced(quote).startsWith(close))
+            ordinal.insert(at, seen[view.sliced(idBegin, quote - idBegin)]++);
+    }
     const std::vector<qsizetype> own = OwnTags::find(text, rows);
-    std::vector<int> occurrence(rows.size(), -1);
+    std::vector<int> occurrence(rows.size(), unreachable);
     for (size_t i = 0; i < rows.size(); ++i) {
-        if (own[i] == OwnTags::searchAll)
-            continue;
-        occurrence[i] = unreachable;
-        if (own[i] == OwnTags::unreachable)
-            continue;
-        const QString tag = SplicePatterns::startTag(*rows[i].name);
-        int k = 0;
-        for (qsizetype at = text.indexOf(tag); at >= 0 && at < own[i];
-             at = text.indexOf(tag, at + 1))
-            ++k;
-        occurrence[i] = k;
+        if (own[i] != OwnTags::unreachable)
+            occurrence[i] = ordinal.value(own[i], unreachable);
     }
     return occurrence;
 }
 
-/// The first place, among the literal start tags of the id, where the pattern matches;
-/// only the given occurrence of the tag when `occurrence` is not -1.
-IcuRegex::Outcome firstMatch(IcuRegex &regex, const QString &text, const QString &tag,
-                             int occurrence, Groups &groups)
+/// Matches the pattern at the given occurrence of the literal start tag only.
+IcuRegex::Outcome matchOwn(IcuRegex &regex, const QString &text, const QString &tag, int occurrence,
+                           Groups &groups)
 {
-    int seen = 0;
-    for (qsizetype at = text.indexOf(tag); at >= 0; at = text.indexOf(tag, at + 1), ++seen) {
-        if (occurrence >= 0 && seen < occurrence)
-            continue;
-        const auto outcome = regex.matchAt(text, at, groups);
-        if (outcome != IcuRegex::Outcome::NoMatch || occurrence >= 0)
-            return outcome;
-    }
-    return IcuRegex::Outcome::NoMatch;
+    qsizetype at = text.indexOf(tag);
+    for (int k = 0; at >= 0 && k < occurrence; ++k)
+        at = text.indexOf(tag, at + 1);
+    if (at < 0)
+        return IcuRegex::Outcome::NoMatch;
+    return regex.matchAt(text, at, groups);
 }
 
 /// Writes one row; false when a match ran out of time.
@@ -64,14 +63,14 @@ bool spliceRow(QString &text, const UnitRecord &row, int occurrence, UnitValues 
     IcuRegex insertion(SplicePatterns::insertionPattern(name));
     IcuRegex update(SplicePatterns::updatePattern(name));
     Groups groups;
-    auto outcome = firstMatch(insertion, text, tag, occurrence, groups);
+    auto outcome = matchOwn(insertion, text, tag, occurrence, groups);
     if (outcome == IcuRegex::Outcome::Matched) {
         if (const auto edit = UnitSplice::insertion(groups, row))
             UnitSplice::apply(text, {*edit});
         return true;
     }
     if (outcome == IcuRegex::Outcome::NoMatch)
-        outcome = firstMatch(update, text, tag, occurrence, groups);
+        outcome = matchOwn(update, text, tag, occurrence, groups);
     if (outcome == IcuRegex::Outcome::Matched)
         UnitSplice::apply(text, UnitSplice::update(text, groups, row, before));
     return outcome != IcuRegex::Outcome::TimedOut;

@@ -26,7 +26,6 @@ private slots:
     void replacementWithoutDocumentStillMarks();
     void replacementSkipsUnitsNotToTranslate();
     void addAndRemoveLeaveDocumentClean();
-    void editsSurviveRestart();
 };
 
 void TestDictionaryFlow::init()
@@ -102,23 +101,6 @@ void TestDictionaryFlow::addAndRemoveLeaveDocumentClean()
     app.delegate.plus(1);
     QCOMPARE(app.delegate.ctrl()->rowCount(), 124);
     QVERIFY(!app.edited());
-}
-
-void TestDictionaryFlow::editsSurviveRestart()
-{
-    {
-        AppHarness app;
-        app.delegate.plus(0);
-        QAbstractItemModel *ctrl = app.delegate.ctrl();
-        QVERIFY(ctrl->setData(ctrl->index(124, 1), u"無題"_s));
-        app.delegate.grid()->selectRow(0);
-        app.delegate.plus(1);
-    }
-    AppHarness again;
-    QAbstractItemModel *ctrl = again.delegate.ctrl();
-    QCOMPARE(ctrl->rowCount(), 124);
-    QCOMPARE(ctrl->index(0, 0).data().toString(), u"Find"_s);
-    QCOMPARE(ctrl->index(123, 1).data().toString(), u"無題"_s);
 }
 
 QTEST_MAIN(TestDictionaryFlow)

@@ -1,5 +1,6 @@
 #include "app/UnitTableView.h"
 
+#include "app/TargetDelegate.h"
 #include "app/UnitTableModel.h"
 
 #include <QHeaderView>
@@ -57,6 +58,7 @@ void UnitTableView::applyColumnWidths()
     setColumnWidth(UnitTableModel::column(Column::Id), 18 * unit);
     setColumnWidth(UnitTableModel::column(Column::Source), 32 * unit);
     setColumnWidth(UnitTableModel::column(Column::Target), 32 * unit);
+    setItemDelegateForColumn(UnitTableModel::column(Column::Target), new TargetDelegate(this));
 }
 
 void UnitTableView::keyPressEvent(QKeyEvent *event)

@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -42,6 +43,7 @@ private slots:
     void pickerWithoutSelectionStays();
     void cancellingPickerKeepsEarlierDocument();
     void returnKeyEditsTheTarget();
+    void multiLineTargetKeepsItsLines();
     void openRequestsFromDropAndFileOpenEvent();
     void loadsAreRememberedInRecentDocuments();
 
@@ -286,6 +288,35 @@ void TestOpenFlows::returnKeyEditsTheTarget()
     // The item delegate commits the editor through a queued call.
     QCoreApplication::processEvents();
     QCOMPARE(app.bank().rows()[0].tget, u"Hiraku"_s);
+    QVERIFY(app.edited());
+}
+
+void TestOpenFlows::multiLineTargetKeepsItsLines()
+{
+    const QString path = m_dir.filePath(u"lines.xliff"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<xliff><file original=\"a\"><body><trans-unit id=\"w\" xml:space=\"preserve\">"
+               "<source>Welcome!\nTap to start.</source><target>Willkommen!\nTippen.</target>"
+               "</trans-unit></body></file></xliff>");
+    file.close();
+    AppHarness app;
+    QVERIFY(app.delegate.openFile(path));
+    UnitTableView *table = app.window.table();
+    table->setFocus();
+    table->setCurrentIndex(app.bank().index(0, 0));
+    QTest::keyClick(table, Qt::Key_Return);
+    auto *editor = table->viewport()->findChild<QPlainTextEdit *>();
+    QVERIFY(editor);
+    QCOMPARE(editor->toPlainText(), u"Willkommen!\nTippen."_s);
+    QVERIFY(editor->height() > table->rowHeight(0));
+    // Shift+Return starts a line; Return alone commits.
+    QTest::keyClicks(editor, u"Hallo"_s);
+    QTest::keyClick(editor, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(editor, u"Welt"_s);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(app.bank().rows()[0].tget, u"Hallo\nWelt"_s);
     QVERIFY(app.edited());
 }
 

@@ -103,23 +103,6 @@ bool overlapping(const std::vector<TextEdit> &edits)
     return false;
 }
 
-QString applied(const QString &text, const std::vector<TextEdit> &edits)
-{
-    qsizetype grows = 0;
-    for (const TextEdit &edit : edits)
-        grows += edit.replacement.size() - edit.length;
-    QString out;
-    out.reserve(text.size() + std::max<qsizetype>(grows, 0));
-    qsizetype at = 0;
-    for (const TextEdit &edit : edits) {
-        out += QStringView(text).sliced(at, edit.start - at);
-        out += edit.replacement;
-        at = edit.start + edit.length;
-    }
-    out += QStringView(text).sliced(at);
-    return out;
-}
-
 } // namespace
 
 SpliceResult FastSplicer::splice(QString fileText, std::span<const UnitRecord> rows)
@@ -145,7 +128,7 @@ SpliceResult FastSplicer::splice(QString fileText, std::span<const UnitRecord> r
     std::ranges::stable_sort(edits, {}, &TextEdit::start);
     if (overlapping(edits))
         return ReferenceSplicer::splice(fileText, rows);
-    QString spliced = applied(fileText, edits);
+    QString spliced = UnitSplice::applied(fileText, edits);
     edits = {};
     fileText = QString();
     return SpliceVerifier::verify(std::move(spliced), rows);

@@ -66,13 +66,13 @@ bool spliceRow(QString &text, const UnitRecord &row, int occurrence, UnitValues 
     auto outcome = matchOwn(insertion, text, tag, occurrence, groups);
     if (outcome == IcuRegex::Outcome::Matched) {
         if (const auto edit = UnitSplice::insertion(groups, row))
-            UnitSplice::apply(text, {*edit});
+            text = UnitSplice::applied(text, {*edit});
         return true;
     }
     if (outcome == IcuRegex::Outcome::NoMatch)
         outcome = matchOwn(update, text, tag, occurrence, groups);
     if (outcome == IcuRegex::Outcome::Matched)
-        UnitSplice::apply(text, UnitSplice::update(text, groups, row, before));
+        text = UnitSplice::applied(text, UnitSplice::update(text, groups, row, before));
     return outcome != IcuRegex::Outcome::TimedOut;
 }
 

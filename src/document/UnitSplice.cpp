@@ -85,11 +85,21 @@ std::vector<TextEdit> UnitSplice::update(QStringView text, const std::vector<Ran
     return edits;
 }
 
-void UnitSplice::apply(QString &text, const std::vector<TextEdit> &edits)
+QString UnitSplice::applied(QStringView text, const std::vector<TextEdit> &edits)
 {
-    qsizetype shift = 0;
+    // One new text built front to back: replacing in place would move the rest of the
+    // text once per edit, which grows with edits times file size.
+    qsizetype grows = 0;
+    for (const TextEdit &edit : edits)
+        grows += edit.replacement.size() - edit.length;
+    QString out;
+    out.reserve(text.size() + std::max<qsizetype>(grows, 0));
+    qsizetype at = 0;
     for (const TextEdit &edit : edits) {
-        text.replace(edit.start + shift, edit.length, edit.replacement);
-        shift += edit.replacement.size() - edit.length;
+        out += text.sliced(at, edit.start - at);
+        out += edit.replacement;
+        at = edit.start + edit.length;
     }
+    out += text.sliced(at);
+    return out;
 }

@@ -33,7 +33,7 @@ std::optional<TextEdit> insertion(const std::vector<IcuRegex::Range> &groups,
 std::vector<TextEdit> update(QStringView text, const std::vector<IcuRegex::Range> &groups,
                              const UnitRecord &row, UnitValues &before);
 
-/// Applies edits that lie in ascending, non-overlapping order.
-void apply(QString &text, const std::vector<TextEdit> &edits);
+/// The text with the edits applied; they must lie in ascending, non-overlapping order.
+QString applied(QStringView text, const std::vector<TextEdit> &edits);
 
 } // namespace UnitSplice

@@ -37,9 +37,7 @@ SpliceResult placeRemaining(SpliceResult first, std::span<const UnitRecord> rows
     if (edits.empty())
         return first;
     std::ranges::sort(edits, {}, &TextEdit::start);
-    QString placed = text;
-    UnitSplice::apply(placed, edits);
-    return SpliceVerifier::verify(std::move(placed), rows);
+    return SpliceVerifier::verify(UnitSplice::applied(text, edits), rows);
 }
 
 } // namespace

@@ -51,8 +51,9 @@ Commands:
                              the built-in one) as JSON Lines {"srcs","tget"}.
   verify EDITED ORIGINAL     Check that EDITED differs from ORIGINAL only inside
                              target elements (and inserted target lines); list
-                             each changed unit as file and id. Exit 1 naming the
-                             first difference outside a target otherwise.
+                             each changed unit as a JSON line (from, name, port).
+                             Exit 1 naming the first difference outside a target
+                             otherwise.
 
 Options:
   -h, --help                 Show this help.
@@ -264,8 +265,16 @@ int CliTool::verify(const QStringList &arguments)
                         .arg(diff.column)
                         .arg(arguments[1]));
     }
-    for (const TargetDiff::ChangedUnit &unit : diff.changed)
-        m_out << unit.from.value_or(QString()) << '\t' << unit.name.value_or(QString()) << '\n';
+    // JSON Lines, as `units` prints: ids may hold tabs and line breaks.
+    QByteArray lines;
+    for (const TargetDiff::ChangedUnit &unit : diff.changed) {
+        UnitRecord changed;
+        changed.from = unit.from;
+        changed.name = unit.name;
+        changed.port = unit.port;
+        UnitJson::appendLine(lines, changed);
+    }
+    m_out << QString::fromUtf8(lines);
     return Success;
 }
 

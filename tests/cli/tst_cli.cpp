@@ -241,7 +241,12 @@ void TestCli::fillFromDictionary()
     QCOMPARE(objects[10][u"tget"_s].toString(), u"編集"_s);
     QCOMPARE(objects[11][u"tget"_s].toString(), u"Sample ヘルプ"_s);
     QVERIFY(!objects[0].contains(u"tget"_s)); // the bare application name has no rule
-    QCOMPARE(cli({u"verify"_s, out, sample}).exitCode, 0);
+    const Run verified = cli({u"verify"_s, out, sample});
+    QCOMPARE(verified.exitCode, 0);
+    const auto changed = units(verified.out); // "About" already had its title
+    QCOMPARE(changed.size(), 10);
+    QCOMPARE(changed.first()[u"name"_s].toString(), u"BOF-NM-1cW.title"_s);
+    QCOMPARE(changed.first()[u"port"_s].toInt(), 2);
 }
 
 void TestCli::fillWithOwnDictionary()

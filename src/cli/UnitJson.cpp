@@ -31,14 +31,15 @@ void appendEscaped(QByteArray &out, const QByteArray &utf8)
     }
 }
 
-} // namespace
-
-void UnitJson::appendString(QByteArray &out, const QString &text)
+/// Appends `text` as a JSON string, quotes included.
+void appendString(QByteArray &out, const QString &text)
 {
     out += '"';
     appendEscaped(out, text.toUtf8());
     out += '"';
 }
+
+} // namespace
 
 void UnitJson::appendLine(QByteArray &out, const UnitRecord &unit)
 {

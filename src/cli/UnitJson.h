@@ -12,7 +12,4 @@ namespace UnitJson {
 /// Appends the unit's line, line feed included.
 void appendLine(QByteArray &out, const UnitRecord &unit);
 
-/// Appends `text` as a JSON string, quotes included.
-void appendString(QByteArray &out, const QString &text);
-
 } // namespace UnitJson

@@ -32,8 +32,7 @@ enum UpdateGroup
 {
     NoteBefore = 2,
     Target = 4,
-    NoteAfter = 6,
-    UpdateGroupCount = 7
+    NoteAfter = 6
 };
 /// Capture group of the insertion pattern: the line feed after `</source>`.
 constexpr int insertionGroup = 1;

@@ -8,7 +8,7 @@
 /// `<target/>` is empty has an empty `tget`, a unit without `<target>` has none.
 struct UnitRecord
 {
-    /// The record keys, by the short names the table columns and tools use.
+    /// The record's text keys, for code that handles several of them alike.
     enum class Key
     {
         From,
@@ -29,12 +29,4 @@ struct UnitRecord
     bool translatable = true;    ///< false where the unit says translate="no"
 
     const std::optional<QString> &value(Key key) const;
-    void setValue(Key key, std::optional<QString> value);
-
-    /// The key's short name ("from", "name", "srcs", "tget", "note", "part").
-    static QString keyName(Key key);
-    static std::optional<Key> keyFromName(QStringView name);
-
-private:
-    template <typename Self> static auto &field(Self &self, Key key);
 };

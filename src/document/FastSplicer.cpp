@@ -18,30 +18,6 @@ namespace {
 
 using Groups = std::vector<IcuRegex::Range>;
 
-constexpr QStringView unitOpen = u"<trans-unit";
-
-/// Where every `<trans-unit` stands, so a match can be kept from running into the next.
-struct UnitIndex
-{
-    std::vector<qsizetype> units;
-
-    explicit UnitIndex(const QString &text)
-    {
-        const QStringView view(text);
-        for (qsizetype at = view.indexOf(u'<'); at >= 0; at = view.indexOf(u'<', at + 1)) {
-            if (view.sliced(at).startsWith(unitOpen))
-                units.push_back(at);
-        }
-    }
-
-    /// Where matching from the tag at `at` must stop: the next unit's start.
-    qsizetype limitAfter(const QString &text, qsizetype at) const
-    {
-        const auto next = std::ranges::upper_bound(units, at);
-        return next == units.end() ? text.size() : *next;
-    }
-};
-
 enum class Step
 {
     Done,
@@ -52,7 +28,7 @@ enum class Step
 struct Matcher
 {
     const QString &text;
-    const UnitIndex &index;
+    const std::vector<qsizetype> &units; ///< every unit's start tag, in order
     UnitValues before{text};
     IcuRegex insertion{SplicePatterns::insertionTail().toString()};
     IcuRegex update{SplicePatterns::updateTail().toString()};
@@ -63,8 +39,9 @@ struct Matcher
                                     Groups &groups, bool *unsure)
     {
         bool hitEnd = false;
-        const auto outcome =
-            regex.matchAt(text, tag + tagLength, groups, index.limitAfter(text, tag), &hitEnd);
+        const auto next = std::ranges::upper_bound(units, tag);
+        const qsizetype limit = next == units.end() ? text.size() : *next;
+        const auto outcome = regex.matchAt(text, tag + tagLength, groups, limit, &hitEnd);
         *unsure = hitEnd;
         return hitEnd ? IcuRegex::Outcome::NoMatch : outcome;
     }
@@ -107,14 +84,13 @@ bool overlapping(const std::vector<TextEdit> &edits)
 
 SpliceResult FastSplicer::splice(QString fileText, std::span<const UnitRecord> rows)
 {
-    const UnitIndex index(fileText);
-    Matcher matcher{fileText, index};
-    const std::vector<qsizetype> ownTags = OwnTags::find(fileText, rows);
+    const OwnTags::Found own = OwnTags::find(fileText, rows);
+    Matcher matcher{fileText, own.units};
     std::vector<TextEdit> edits;
     for (size_t i = 0; i < rows.size(); ++i) {
         if (!rows[i].name)
             continue;
-        const Step step = matcher.row(rows[i], ownTags[i], edits);
+        const Step step = matcher.row(rows[i], own.rows[i], edits);
         if (step == Step::Unsure)
             return ReferenceSplicer::splice(fileText, rows);
         if (step == Step::TimedOut) {

@@ -4,10 +4,10 @@
 #include "document/SplicePatterns.h"
 #include "document/UnitLocator.h"
 
-std::vector<qsizetype> OwnTags::find(const QString &text, std::span<const UnitRecord> rows)
+OwnTags::Found OwnTags::find(const QString &text, std::span<const UnitRecord> rows)
 {
     std::vector<qsizetype> tags(rows.size(), unreachable);
-    const std::vector<qsizetype> starts = unitStarts(text, rows);
+    std::vector<qsizetype> starts = unitStarts(text, rows);
     for (size_t i = 0; i < rows.size(); ++i) {
         const UnitRecord &row = rows[i];
         if (!row.name || row.port >= starts.size())
@@ -16,7 +16,7 @@ std::vector<qsizetype> OwnTags::find(const QString &text, std::span<const UnitRe
         if (QStringView(text).sliced(start).startsWith(SplicePatterns::startTag(*row.name)))
             tags[i] = start;
     }
-    return tags;
+    return {std::move(tags), std::move(starts)};
 }
 
 std::vector<qsizetype> OwnTags::unitStarts(const QString &text, std::span<const UnitRecord> rows)

@@ -18,8 +18,16 @@ public:
     /// (units inside units): the patterns skip the row.
     static constexpr qsizetype unreachable = -1;
 
-    /// For each row: where its own unit's start tag stands, or `unreachable`.
-    static std::vector<qsizetype> find(const QString &text, std::span<const UnitRecord> rows);
+    struct Found
+    {
+        /// For each row: where its own unit's start tag stands, or `unreachable`.
+        std::vector<qsizetype> rows;
+        /// Where every unit's start tag stands, in the reader's order (empty when units
+        /// stand inside units).
+        std::vector<qsizetype> units;
+    };
+
+    static Found find(const QString &text, std::span<const UnitRecord> rows);
 
 private:
     /// Where each unit's start tag stands, in the reader's order; empty when that order

@@ -34,7 +34,7 @@ std::vector<int> occurrences(const QString &text, std::span<const UnitRecord> ro
         if (quote >= 0 && view.sliced(quote).startsWith(close))
             ordinal.insert(at, seen[view.sliced(idBegin, quote - idBegin)]++);
     }
-    const std::vector<qsizetype> own = OwnTags::find(text, rows);
+    const std::vector<qsizetype> own = OwnTags::find(text, rows).rows;
     std::vector<int> occurrence(rows.size(), unreachable);
     for (size_t i = 0; i < rows.size(); ++i) {
         if (own[i] != OwnTags::unreachable)

@@ -1,9 +1,7 @@
 #include "document/TargetDiff.h"
 
 #include "document/DocumentFile.h"
-#include "document/ParseState.h"
 #include "document/UnitLocator.h"
-#include "document/XliffReader.h"
 
 #include <QCoreApplication>
 
@@ -20,7 +18,6 @@ struct Side
 {
     QString text;
     std::vector<UnitLayout> layouts;
-    std::vector<UnitRecord> units;
 };
 
 std::optional<Side> load(QByteArrayView bytes, QString *problem)
@@ -31,17 +28,15 @@ std::optional<Side> load(QByteArrayView bytes, QString *problem)
         return std::nullopt;
     }
     UnitLocator::Result located = UnitLocator::locate(bytes);
-    ParseState state;
-    ReadResult read = XliffReader(state).read(bytes);
-    if (!located.complete || !read.complete) {
-        *problem = read.errorString;
+    if (!located.complete) {
+        *problem = located.errorString;
         return std::nullopt;
     }
     if (located.nestedUnits) {
         *problem = tr("units stand inside other units");
         return std::nullopt;
     }
-    return Side{std::move(*text), std::move(located.units), std::move(read.units)};
+    return Side{std::move(*text), std::move(located.units)};
 }
 
 /// A target inserted into a unit that had none takes the white space before it along.
@@ -120,8 +115,8 @@ TargetDiff::Result TargetDiff::compare(QByteArrayView editedBytes, QByteArrayVie
                                          originalTarget->whole.end - originalTarget->whole.begin)
                            : QStringView();
         if (!originalTarget || editedElement != originalElement) {
-            const UnitRecord &unit = edited->units[i];
-            result.changed.push_back({unit.from, unit.name, unit.port});
+            const UnitLayout &unit = edited->layouts[i];
+            result.changed.push_back({unit.from, unit.name, quint64(i)});
         }
         e = cutEdited.end;
         o = cutOriginal.end;

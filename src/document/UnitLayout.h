@@ -25,6 +25,7 @@ struct UnitLayout
         qsizetype contentEnd = -1;
     };
 
+    std::optional<QString> from; ///< `original` of the enclosing `file`
     std::optional<QString> name;
     Range unit;                    ///< the whole `trans-unit` element
     Range startTag;                ///< `<trans-unit …>`

@@ -43,11 +43,17 @@ public:
         const qint64 index = m_parser->currentByteIndex();
         const UnitLayout::Range tag{m_cursor.at(index),
                                     m_cursor.at(index + m_parser->currentByteCount())};
+        if (std::strcmp(name, "file") == 0) {
+            const char *original = ExpatParser::attribute(attributes, "original");
+            m_from = original ? std::optional(QString::fromUtf8(original)) : std::nullopt;
+            return;
+        }
         if (std::strcmp(name, "trans-unit") == 0) {
             m_nested |= m_unitDepth != 0;
             UnitLayout unit;
             if (const char *id = ExpatParser::attribute(attributes, "id"))
                 unit.name = QString::fromUtf8(id);
+            unit.from = m_from;
             unit.unit.begin = tag.begin;
             unit.startTag = tag;
             // A unit nested in a source or target: the outer element's end is never paired
@@ -101,6 +107,7 @@ private:
     int m_depth = 0;
     int m_unitDepth = 0;
     bool m_nested = false;
+    std::optional<QString> m_from;
 };
 
 } // namespace

@@ -247,6 +247,7 @@ void TestCli::fillFromDictionary()
     QCOMPARE(changed.size(), 10);
     QCOMPARE(changed.first()[u"name"_s].toString(), u"BOF-NM-1cW.title"_s);
     QCOMPARE(changed.first()[u"port"_s].toInt(), 2);
+    QCOMPARE(changed.first()[u"from"_s].toString(), u"Sample/Base.lproj/MainMenu.xib"_s);
 }
 
 void TestCli::fillWithOwnDictionary()

@@ -120,16 +120,33 @@ int CliTool::units(const QStringList &arguments)
     const auto document = load(arguments.first());
     if (!document)
         return Error;
+    // Written a chunk at a time: a large export prints more than the file it came from.
+    constexpr qsizetype chunk = 1 << 20;
     QByteArray lines;
-    lines.reserve(qsizetype(document->content.units.size()) * 200);
-    for (const UnitRecord &unit : document->content.units)
+    lines.reserve(chunk + 64 * 1024);
+    for (const UnitRecord &unit : document->content.units) {
         UnitJson::appendLine(lines, unit);
+        if (lines.size() >= chunk) {
+            if (!writeOut(lines))
+                return Error;
+            lines.resize(0);
+        }
+    }
+    return writeOut(lines) ? Success : Error;
+}
+
+bool CliTool::writeOut(QByteArrayView utf8)
+{
     m_out.flush();
-    if (QIODevice *device = m_out.device())
-        device->write(lines);
-    else
-        m_out << QString::fromUtf8(lines);
-    return Success;
+    QIODevice *device = m_out.device();
+    if (!device) {
+        m_out << QString::fromUtf8(utf8);
+        return true;
+    }
+    if (device->write(utf8.data(), utf8.size()) == utf8.size())
+        return true;
+    fail(tr("could not write the output: %1").arg(device->errorString()));
+    return false;
 }
 
 std::optional<CliTool::Options> CliTool::options(const QStringList &arguments, bool takesDictionary)
@@ -274,8 +291,7 @@ int CliTool::verify(const QStringList &arguments)
         changed.port = unit.port;
         UnitJson::appendLine(lines, changed);
     }
-    m_out << QString::fromUtf8(lines);
-    return Success;
+    return writeOut(lines) ? Success : Error;
 }
 
 int CliTool::usage(const QString &problem)

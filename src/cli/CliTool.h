@@ -55,6 +55,8 @@ private:
     /// Splices the rows into `source`, writes to `target` and reports what did not land.
     int save(const QString &source, const QString &target, const std::vector<UnitRecord> &rows);
     int fail(const QString &message);
+    /// Writes UTF-8 output as it is, past the text stream's encoding; false when it fails.
+    bool writeOut(QByteArrayView utf8);
 
     QTextStream &m_out;
     QTextStream &m_err;

@@ -2,7 +2,7 @@
 
 #include "document/UnitRecord.h"
 
-#include <QByteArray>
+#include <string>
 
 #include <vector>
 
@@ -15,5 +15,5 @@ struct ParseState
     std::vector<UnitRecord> parsedUnits;
     bool insideUnit = false;
     /// Character data gathered since the last store, kept as the parser's UTF-8.
-    QByteArray textBuffer;
+    std::string textBuffer;
 };

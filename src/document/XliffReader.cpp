@@ -3,6 +3,7 @@
 #include "document/DocumentFile.h"
 #include "document/ExpatParser.h"
 
+#include <algorithm>
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -44,8 +45,13 @@ public:
 
     void characters(const char *text, int length) override
     {
-        if (m_state.insideUnit && length > 0)
-            m_state.textBuffer.append(text, length);
+        if (!m_state.insideUnit || length <= 0)
+            return;
+        // Leading ASCII white space is cut when the value is stored, so the indentation
+        // and line breaks between elements need not be gathered at all.
+        if (m_state.textBuffer.empty() && std::all_of(text, text + length, isAsciiSpace))
+            return;
+        m_state.textBuffer.append(text, size_t(length));
     }
 
     void endElement(const char *name) override
@@ -69,7 +75,7 @@ private:
     {
         // Most of what gathers around a value is ASCII indentation: cut it from the bytes
         // first, so only the value is converted; trimmed() then takes any other spaces.
-        QByteArrayView bytes(m_state.textBuffer);
+        QByteArrayView bytes(m_state.textBuffer.data(), qsizetype(m_state.textBuffer.size()));
         while (!bytes.isEmpty() && isAsciiSpace(bytes.front()))
             bytes = bytes.sliced(1);
         while (!bytes.isEmpty() && isAsciiSpace(bytes.back()))
@@ -77,8 +83,7 @@ private:
         QString text = QString::fromUtf8(bytes);
         if (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()))
             text = std::move(text).trimmed();
-        m_state.textBuffer.resize(0); // keeps the allocation for the next value
-
+        m_state.textBuffer.clear(); // keeps the allocation for the next value
         return text;
     }
 
@@ -105,6 +110,9 @@ ReadResult XliffReader::read(QByteArrayView bytes)
     m_state.unitCounter = 0;
     m_state.currentUnit = UnitRecord{};
     m_state.parsedUnits.clear();
+    // Room for the units an export of this size usually holds (a unit takes some 200
+    // bytes), so the list is seldom moved while it grows; memory never touched costs none.
+    m_state.parsedUnits.reserve(size_t(bytes.size() / 128));
     m_state.textBuffer.clear();
 
     UnitCollector collector(m_state);

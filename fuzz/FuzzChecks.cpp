@@ -135,17 +135,17 @@ QString FuzzChecks::writer(QByteArrayView bytes)
         return {};
     const std::vector<UnitRecord> rows = editedRows(bytes, before.units);
     const SpliceResult result = XliffWriter::splice(*text, rows);
-    if (!result.text)
-        return result.errorString.isEmpty() ? u"no text and no reason"_s : QString();
-    if (result.bytes != DocumentFile::encodeUtf8(*result.text))
-        return u"the bytes are not the text as UTF-8"_s;
-    const ReadResult after = readBytes(result.bytes);
+    if (!result.bytes)
+        return result.errorString.isEmpty() ? u"no file and no reason"_s : QString();
+    if (!QByteArrayView(*result.bytes).isValidUtf8())
+        return u"the written file is not valid UTF-8"_s;
+    const ReadResult after = readBytes(*result.bytes);
     if (!after.complete)
         return u"the written text does not read: %1"_s.arg(after.errorString);
     if (after.units.size() != before.units.size())
         return u"the written text has %1 units, not %2"_s.arg(after.units.size())
             .arg(before.units.size());
-    if (sourceElements(result.bytes) != sourceElements(bytes))
+    if (sourceElements(*result.bytes) != sourceElements(bytes))
         return u"a source element changed"_s;
     for (const UnitRecord &row : rows) {
         const QString problem =
@@ -157,8 +157,8 @@ QString FuzzChecks::writer(QByteArrayView bytes)
         return {};
     // A second save of the same rows has nothing left to change. (Not so with new notes:
     // a save that gives a unit its first target leaves the note alone, the next writes it.)
-    const SpliceResult again = XliffWriter::splice(*result.text, rows);
-    if (again.text != result.text)
+    const SpliceResult again = XliffWriter::splice(*result.bytes, rows);
+    if (again.bytes != result.bytes)
         return u"a second save of the same rows changed the text"_s;
     return {};
 }

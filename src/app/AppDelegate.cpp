@@ -213,7 +213,7 @@ std::optional<SpliceResult> AppDelegate::packForSave()
     const std::span<const UnitRecord> rows =
         m_bank ? std::span<const UnitRecord>(m_bank->rows()) : std::span<const UnitRecord>();
     SpliceResult packed = XliffWriter::pack(*path, rows);
-    if (packed.text && !packed.text->isEmpty())
+    if (packed.bytes && !packed.bytes->isEmpty())
         return packed;
     // With rows in the table there is work that would be lost: say so instead of
     // returning as if the document had been saved.
@@ -225,7 +225,7 @@ std::optional<SpliceResult> AppDelegate::packForSave()
 bool AppDelegate::writeDocument(const QString &path, const SpliceResult &packed)
 {
     QString error;
-    if (!DocumentFile::write(path, packed.bytes, &error)) {
+    if (!DocumentFile::write(path, *packed.bytes, &error)) {
         showSaveFailed(error);
         return false;
     }

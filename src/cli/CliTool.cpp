@@ -337,10 +337,10 @@ std::optional<CliTool::Document> CliTool::load(const QString &path)
 int CliTool::save(const QString &source, const QString &target, const std::vector<UnitRecord> &rows)
 {
     const SpliceResult result = XliffWriter::pack(source, rows);
-    if (!result.text)
+    if (!result.bytes)
         return fail(u"%1: %2"_s.arg(source, result.errorString));
     QString error;
-    if (!DocumentFile::write(target, result.bytes, &error))
+    if (!DocumentFile::write(target, *result.bytes, &error))
         return fail(u"%1: %2"_s.arg(target, error));
     if (result.unwritten.empty())
         return Success;

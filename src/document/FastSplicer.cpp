@@ -1,5 +1,6 @@
 #include "document/FastSplicer.h"
 
+#include "document/DocumentFile.h"
 #include "document/IcuRegex.h"
 #include "document/OwnTags.h"
 #include "document/ReferenceSplicer.h"
@@ -8,11 +9,9 @@
 #include "document/UnitSplice.h"
 
 #include <QCoreApplication>
-#include <QHash>
+#include <QStringDecoder>
 
 #include <algorithm>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -25,49 +24,92 @@ enum class Step
     Unsure
 };
 
+/// The number of UTF-8 bytes that encode the text.
+qsizetype utf8Length(QStringView text)
+{
+    qsizetype bytes = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        // A surrogate pair takes four bytes, two for each half.
+        bytes += u < 0x80 ? 1 : (u < 0x800 || QChar::isSurrogate(u)) ? 2 : 3;
+    }
+    return bytes;
+}
+
+/// Matches one unit at a time: the bytes from the end of its start tag to the next unit's
+/// start tag are decoded and the patterns run over that text alone, as they would over
+/// the same stretch of the whole text with the match kept from running further.
 struct Matcher
 {
-    const QString &text;
+    QByteArrayView bytes;
     const std::vector<qsizetype> &units; ///< every unit's start tag, in order
-    UnitValues before{text};
+    UnitValues before{bytes};
     IcuRegex insertion{SplicePatterns::insertionTail().toString()};
     IcuRegex update{SplicePatterns::updateTail().toString()};
+    QString unit; ///< the current unit's text, its buffer reused from unit to unit
+    QStringDecoder decoder{QStringConverter::Utf8, QStringConverter::Flag::Stateless};
 
-    /// The pattern matched right after the unit's start tag, kept from running into the
-    /// next unit; `unsure` when it reached that limit, where the text beyond could decide.
-    IcuRegex::Outcome matchAfterTag(IcuRegex &regex, qsizetype tag, qsizetype tagLength,
-                                    Groups &groups, bool *unsure)
+    /// The pattern matched at the start of the unit's text; `unsure` when it reached the
+    /// next unit, where the text beyond could decide.
+    IcuRegex::Outcome matchUnit(IcuRegex &regex, Groups &groups, bool *unsure)
     {
         bool hitEnd = false;
-        const auto next = std::ranges::upper_bound(units, tag);
-        const qsizetype limit = next == units.end() ? text.size() : *next;
-        const auto outcome = regex.matchAt(text, tag + tagLength, groups, limit, &hitEnd);
+        const auto outcome = regex.matchAt(unit, 0, groups, unit.size(), &hitEnd);
         *unsure = hitEnd;
         return hitEnd ? IcuRegex::Outcome::NoMatch : outcome;
     }
 
-    /// Writes one row at its own unit's start tag.
-    Step row(const UnitRecord &row, qsizetype ownTag, std::vector<TextEdit> &edits)
+    void decodeUnit(QByteArrayView unitBytes)
+    {
+        unit.resize(decoder.requiredSpace(unitBytes.size()));
+        QChar *const end = decoder.appendToBuffer(unit.data(), unitBytes);
+        unit.truncate(end - unit.constData());
+    }
+
+    /// Moves edits made in the unit's text to byte positions in the file.
+    void placeInFile(std::vector<TextEdit> &local, qsizetype unitStart, qsizetype unitBytes,
+                     std::vector<TextEdit> &edits) const
+    {
+        const bool ascii = unit.size() == unitBytes;
+        for (TextEdit &edit : local) {
+            if (!ascii) {
+                edit.length = utf8Length(QStringView(unit).sliced(edit.start, edit.length));
+                edit.start = utf8Length(QStringView(unit).first(edit.start));
+            }
+            edit.start += unitStart;
+            edits.push_back(std::move(edit));
+        }
+    }
+
+    /// Writes one row into its own unit.
+    Step row(const UnitRecord &row, qsizetype ownTag, qsizetype tagEnd,
+             std::vector<TextEdit> &edits)
     {
         if (ownTag == OwnTags::unreachable)
             return Step::Done;
-        const qsizetype tagLength = SplicePatterns::startTag(*row.name).size();
+        const auto next = std::ranges::upper_bound(units, ownTag);
+        const qsizetype limit = next == units.end() ? bytes.size() : *next;
+        if (limit < tagEnd)
+            return Step::Unsure;
+        decodeUnit(bytes.sliced(tagEnd, limit - tagEnd));
         Groups groups;
+        std::vector<TextEdit> local;
         bool unsure = false;
-        auto outcome = matchAfterTag(insertion, ownTag, tagLength, groups, &unsure);
+        auto outcome = matchUnit(insertion, groups, &unsure);
         if (outcome == IcuRegex::Outcome::Matched) {
             if (auto edit = UnitSplice::insertion(groups, row))
-                edits.push_back(std::move(*edit));
+                local.push_back(std::move(*edit));
         } else if (outcome == IcuRegex::Outcome::NoMatch && !unsure) {
-            outcome = matchAfterTag(update, ownTag, tagLength, groups, &unsure);
-            if (outcome == IcuRegex::Outcome::Matched) {
-                for (TextEdit &edit : UnitSplice::update(text, groups, row, before))
-                    edits.push_back(std::move(edit));
-            }
+            outcome = matchUnit(update, groups, &unsure);
+            if (outcome == IcuRegex::Outcome::Matched)
+                local = UnitSplice::update(unit, groups, row, before);
         }
         if (unsure)
             return Step::Unsure;
-        return outcome == IcuRegex::Outcome::TimedOut ? Step::TimedOut : Step::Done;
+        if (outcome == IcuRegex::Outcome::TimedOut)
+            return Step::TimedOut;
+        placeInFile(local, tagEnd, limit - tagEnd, edits);
+        return Step::Done;
     }
 };
 
@@ -80,19 +122,30 @@ bool overlapping(const std::vector<TextEdit> &edits)
     return false;
 }
 
+SpliceResult referenceSplice(QByteArrayView bytes, std::span<const UnitRecord> rows)
+{
+    const std::optional<QString> text = DocumentFile::decodeUtf8(bytes);
+    if (text)
+        return ReferenceSplicer::splice(*text, rows);
+    SpliceResult result;
+    result.unreadable = true;
+    result.errorString = QCoreApplication::translate("FastSplicer", "not valid UTF-8");
+    return result;
+}
+
 } // namespace
 
-SpliceResult FastSplicer::splice(QString fileText, std::span<const UnitRecord> rows)
+SpliceResult FastSplicer::splice(QByteArray fileBytes, std::span<const UnitRecord> rows)
 {
-    const OwnTags::Found own = OwnTags::find(fileText, rows);
-    Matcher matcher{fileText, own.units};
+    const OwnTags::Found own = OwnTags::find(fileBytes, rows);
+    Matcher matcher{fileBytes, own.units};
     std::vector<TextEdit> edits;
     for (size_t i = 0; i < rows.size(); ++i) {
         if (!rows[i].name)
             continue;
-        const Step step = matcher.row(rows[i], own.rows[i], edits);
+        const Step step = matcher.row(rows[i], own.rows[i], own.tagEnds[i], edits);
         if (step == Step::Unsure)
-            return ReferenceSplicer::splice(fileText, rows);
+            return referenceSplice(fileBytes, rows);
         if (step == Step::TimedOut) {
             SpliceResult result;
             result.errorString =
@@ -103,9 +156,9 @@ SpliceResult FastSplicer::splice(QString fileText, std::span<const UnitRecord> r
     }
     std::ranges::stable_sort(edits, {}, &TextEdit::start);
     if (overlapping(edits))
-        return ReferenceSplicer::splice(fileText, rows);
-    QString spliced = UnitSplice::applied(fileText, edits);
+        return referenceSplice(fileBytes, rows);
+    QByteArray spliced = UnitSplice::applied(fileBytes, edits);
     edits = {};
-    fileText = QString();
+    fileBytes = QByteArray();
     return SpliceVerifier::verify(std::move(spliced), rows);
 }

@@ -5,15 +5,15 @@
 
 #include <span>
 
-/// The splice in one pass over the file: every unit's start tag is found once, each row's
-/// patterns are matched only at its own unit's start tag, kept from running into the next
-/// unit, and all edits are applied in document order into one new text. Its result is the one the
-/// straightforward splice gives; where that cannot be shown (a match that reads into the next unit)
-/// it hands the whole file to the straightforward splice.
+/// The splice in one pass over the file's UTF-8: every unit's start tag is found once, each
+/// row's patterns are matched only over its own unit, decoded from the end of its start tag
+/// to the next unit, and all edits are applied in document order into one new file. Its
+/// result is the one the straightforward splice gives; where that cannot be shown (a match
+/// that reads into the next unit) it hands the whole file to the straightforward splice.
 class FastSplicer
 {
 public:
-    /// Takes the text by value: it is let go once the new text is built, before the
-    /// read-back, so a large file is not held three times at once.
-    static SpliceResult splice(QString fileText, std::span<const UnitRecord> rows);
+    /// Takes the file by value: it is let go once the new file is built, before the
+    /// read-back, so a large file is not held three times at once. It must be valid UTF-8.
+    static SpliceResult splice(QByteArray fileBytes, std::span<const UnitRecord> rows);
 };

@@ -1,25 +1,40 @@
 #include "document/OwnTags.h"
 
-#include "document/DocumentFile.h"
 #include "document/SplicePatterns.h"
 #include "document/UnitLocator.h"
 
-OwnTags::Found OwnTags::find(const QString &text, std::span<const UnitRecord> rows)
+#include <algorithm>
+
+namespace {
+
+bool isAsciiSpace(char c)
 {
-    std::vector<qsizetype> tags(rows.size(), unreachable);
-    std::vector<qsizetype> starts = unitStarts(text, rows);
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const UnitRecord &row = rows[i];
-        if (!row.name || row.port >= starts.size())
-            continue;
-        const qsizetype start = starts[size_t(row.port)];
-        if (QStringView(text).sliced(start).startsWith(SplicePatterns::startTag(*row.name)))
-            tags[i] = start;
-    }
-    return {std::move(tags), std::move(starts)};
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-std::vector<qsizetype> OwnTags::unitStarts(const QString &text, std::span<const UnitRecord> rows)
+} // namespace
+
+OwnTags::Found OwnTags::find(QByteArrayView bytes, std::span<const UnitRecord> rows)
+{
+    Found found;
+    found.rows.assign(rows.size(), unreachable);
+    found.tagEnds.assign(rows.size(), unreachable);
+    found.units = unitStarts(bytes, rows);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const UnitRecord &row = rows[i];
+        if (!row.name || row.port >= found.units.size())
+            continue;
+        const qsizetype start = found.units[size_t(row.port)];
+        const QByteArray tag = SplicePatterns::startTag(*row.name).toUtf8();
+        if (bytes.sliced(start).startsWith(tag)) {
+            found.rows[i] = start;
+            found.tagEnds[i] = start + tag.size();
+        }
+    }
+    return found;
+}
+
+std::vector<qsizetype> OwnTags::unitStarts(QByteArrayView bytes, std::span<const UnitRecord> rows)
 {
     // Outside comments, CDATA sections and processing instructions, "<trans-unit" can only
     // be a unit's start tag. When there are exactly as many as the rows have units and no
@@ -29,18 +44,18 @@ std::vector<qsizetype> OwnTags::unitStarts(const QString &text, std::span<const 
         units = std::max(units, row.port + 1);
     std::vector<qsizetype> starts;
     starts.reserve(rows.size());
-    static constexpr QStringView open = u"<trans-unit";
-    const QStringView view(text);
-    for (qsizetype at = view.indexOf(u'<'); at >= 0; at = view.indexOf(u'<', at + 1)) {
-        if (!view.sliced(at).startsWith(open) || at + open.size() >= view.size())
-            continue;
-        const QChar next = view[at + open.size()];
-        if (next.isSpace() || next == u'>' || next == u'/')
+    static constexpr QByteArrayView open = "<trans-unit";
+    for (qsizetype at = bytes.indexOf(open); at >= 0; at = bytes.indexOf(open, at + 1)) {
+        if (at + open.size() >= bytes.size())
+            break;
+        const char next = bytes[at + open.size()];
+        if (isAsciiSpace(next) || next == '>' || next == '/')
             starts.push_back(at);
     }
-    if (units == rows.size() && starts.size() == units && plainlyFlat(view, starts))
+    if (units == rows.size() && starts.size() == units && plainlyFlat(bytes, starts))
         return starts;
-    const UnitLocator::Result located = UnitLocator::locate(DocumentFile::encodeUtf8(text));
+    const UnitLocator::Result located =
+        UnitLocator::locate(bytes, UnitLocator::Positions::Utf8);
     starts.clear();
     if (!located.complete || located.nestedUnits)
         return starts;
@@ -49,17 +64,17 @@ std::vector<qsizetype> OwnTags::unitStarts(const QString &text, std::span<const 
     return starts;
 }
 
-bool OwnTags::plainlyFlat(QStringView text, const std::vector<qsizetype> &starts)
+bool OwnTags::plainlyFlat(QByteArrayView bytes, const std::vector<qsizetype> &starts)
 {
     // With no comment, CDATA section, DOCTYPE or processing instruction, "<trans-unit" and
     // "</trans-unit" are only ever tags; each unit must end before the next one starts.
-    const qsizetype afterDeclaration = text.startsWith(u"<?xml") ? text.indexOf(u"?>") : 0;
-    if (afterDeclaration < 0 || text.indexOf(u"<!") >= 0 ||
-        text.indexOf(u"<?", afterDeclaration) >= 0)
+    const qsizetype afterDeclaration = bytes.startsWith("<?xml") ? bytes.indexOf("?>") : 0;
+    if (afterDeclaration < 0 || bytes.indexOf("<!") >= 0 ||
+        bytes.indexOf("<?", afterDeclaration) >= 0)
         return false;
     for (size_t k = 0; k < starts.size(); ++k) {
-        const qsizetype end = text.indexOf(u"</trans-unit", starts[k]);
-        const qsizetype next = k + 1 < starts.size() ? starts[k + 1] : text.size();
+        const qsizetype end = bytes.indexOf("</trans-unit", starts[k]);
+        const qsizetype next = k + 1 < starts.size() ? starts[k + 1] : bytes.size();
         if (end < 0 || end > next)
             return false;
     }

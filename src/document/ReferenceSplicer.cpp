@@ -1,5 +1,6 @@
 #include "document/ReferenceSplicer.h"
 
+#include "document/DocumentFile.h"
 #include "document/IcuRegex.h"
 #include "document/OwnTags.h"
 #include "document/SplicePatterns.h"
@@ -20,21 +21,20 @@ constexpr int unreachable = -1;
 /// Which literal occurrence of its id's start tag is each row's own unit (edits never add
 /// or remove start tags, so the count holds while the text changes); `unreachable` when the
 /// row has none of its own.
-std::vector<int> occurrences(const QString &text, std::span<const UnitRecord> rows)
+std::vector<int> occurrences(QByteArrayView bytes, std::span<const UnitRecord> rows)
 {
     // One pass numbers every start tag of the accepted form among those of its id.
-    static constexpr QStringView open = u"<trans-unit id=\"";
-    static constexpr QStringView close = u"\" xml:space=\"preserve\">";
-    QHash<QStringView, int> seen;
+    static constexpr QByteArrayView open = "<trans-unit id=\"";
+    static constexpr QByteArrayView close = "\" xml:space=\"preserve\">";
+    QHash<QByteArrayView, int> seen;
     QHash<qsizetype, int> ordinal;
-    const QStringView view(text);
-    for (qsizetype at = view.indexOf(open); at >= 0; at = view.indexOf(open, at + 1)) {
+    for (qsizetype at = bytes.indexOf(open); at >= 0; at = bytes.indexOf(open, at + 1)) {
         const qsizetype idBegin = at + open.size();
-        const qsizetype quote = view.indexOf(u'"', idBegin);
-        if (quote >= 0 && view.sliced(quote).startsWith(close))
-            ordinal.insert(at, seen[view.sliced(idBegin, quote - idBegin)]++);
+        const qsizetype quote = bytes.indexOf('"', idBegin);
+        if (quote >= 0 && bytes.sliced(quote).startsWith(close))
+            ordinal.insert(at, seen[bytes.sliced(idBegin, quote - idBegin)]++);
     }
-    const std::vector<qsizetype> own = OwnTags::find(text, rows).rows;
+    const std::vector<qsizetype> own = OwnTags::find(bytes, rows).rows;
     std::vector<int> occurrence(rows.size(), unreachable);
     for (size_t i = 0; i < rows.size(); ++i) {
         if (own[i] != OwnTags::unreachable)
@@ -81,11 +81,12 @@ bool spliceRow(QString &text, const UnitRecord &row, int occurrence, UnitValues 
 SpliceResult ReferenceSplicer::splice(const QString &fileText, std::span<const UnitRecord> rows)
 {
     QString text = fileText;
-    const std::vector<int> occurrence = occurrences(fileText, rows);
+    const QByteArray fileBytes = DocumentFile::encodeUtf8(fileText);
+    const std::vector<int> occurrence = occurrences(fileBytes, rows);
     // Each match has its own limit, but a hostile file can make every one of many rows
     // nearly reach it; the whole splice has a budget too.
     const QDeadlineTimer deadline(SplicePatterns::spliceTimeBudget);
-    UnitValues before(fileText);
+    UnitValues before(fileBytes);
     for (size_t i = 0; i < rows.size(); ++i) {
         if (!rows[i].name || occurrence[i] == unreachable)
             continue;
@@ -97,5 +98,5 @@ SpliceResult ReferenceSplicer::splice(const QString &fileText, std::span<const U
             return result;
         }
     }
-    return SpliceVerifier::verify(std::move(text), rows);
+    return SpliceVerifier::verify(DocumentFile::encodeUtf8(text), rows);
 }

@@ -17,13 +17,15 @@ struct UnwrittenUnit
 /// What a save may write.
 struct SpliceResult
 {
-    /// The whole new file text, and the same as UTF-8; absent when nothing may be written.
-    std::optional<QString> text;
-    QByteArray bytes;
-    /// Rows whose target does not read back from `text` as the row holds it.
+    /// The whole new file as UTF-8; absent when nothing may be written.
+    std::optional<QByteArray> bytes;
+    /// Rows whose target does not read back from `bytes` as the row holds it.
     std::vector<UnwrittenUnit> unwritten;
-    /// Why `text` is absent.
+    /// Why `bytes` is absent.
     QString errorString;
-    /// True when `text` is absent because the file could not be read or decoded.
+    /// True when `bytes` is absent because the file could not be read or decoded.
     bool unreadable = false;
+
+    /// The new file as text (a byte-order mark kept as U+FEFF); absent with `bytes`.
+    std::optional<QString> text() const;
 };

@@ -1,6 +1,5 @@
 #include "document/SpliceVerifier.h"
 
-#include "document/DocumentFile.h"
 #include "document/ExpatParser.h"
 
 #include <QCoreApplication>
@@ -86,10 +85,9 @@ private:
 
 } // namespace
 
-SpliceResult SpliceVerifier::verify(QString text, std::span<const UnitRecord> rows)
+SpliceResult SpliceVerifier::verify(QByteArray bytes, std::span<const UnitRecord> rows)
 {
     SpliceResult result;
-    QByteArray bytes = DocumentFile::encodeUtf8(text);
     TargetCheck check(rows);
     ExpatParser parser(check);
     if (!parser.parse(bytes)) {
@@ -105,7 +103,6 @@ SpliceResult SpliceVerifier::verify(QString text, std::span<const UnitRecord> ro
         if (row.tget && !check.landed(row))
             result.unwritten.push_back({row.from, row.name, row.port});
     }
-    result.text = std::move(text);
     result.bytes = std::move(bytes);
     return result;
 }

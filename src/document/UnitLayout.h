@@ -4,7 +4,8 @@
 
 #include <optional>
 
-/// Where a unit's elements stand in the file text, as UTF-16 positions. A range is
+/// Where a unit's elements stand in the file text, as UTF-16 positions (or UTF-8 bytes,
+/// when asked for). A range is
 /// [begin, end); an element's range covers its tags.
 struct UnitLayout
 {

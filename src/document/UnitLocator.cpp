@@ -6,14 +6,20 @@
 
 namespace {
 
-/// Turns the parser's UTF-8 byte offsets, which only grow, into UTF-16 positions.
+/// Turns the parser's UTF-8 byte offsets, which only grow, into UTF-16 positions (or
+/// keeps them as they are, when byte positions are wanted).
 class Utf16Cursor
 {
 public:
-    explicit Utf16Cursor(QByteArrayView bytes) : m_bytes(bytes) {}
+    Utf16Cursor(QByteArrayView bytes, UnitLocator::Positions positions)
+        : m_bytes(bytes), m_counts(positions == UnitLocator::Positions::Utf16)
+    {
+    }
 
     qsizetype at(qint64 byteIndex)
     {
+        if (!m_counts)
+            return qsizetype(byteIndex);
         for (; m_byte < byteIndex; ++m_byte) {
             const auto b = static_cast<unsigned char>(m_bytes[m_byte]);
             if ((b & 0xC0) != 0x80)
@@ -24,6 +30,7 @@ public:
 
 private:
     QByteArrayView m_bytes;
+    bool m_counts;
     qint64 m_byte = 0;
     qsizetype m_unit = 0;
 };
@@ -31,7 +38,10 @@ private:
 class LayoutCollector final : public ExpatParser::Handler
 {
 public:
-    explicit LayoutCollector(QByteArrayView bytes) : m_cursor(bytes) {}
+    LayoutCollector(QByteArrayView bytes, UnitLocator::Positions positions)
+        : m_cursor(bytes, positions)
+    {
+    }
 
     void attach(ExpatParser &parser) { m_parser = &parser; }
     std::vector<UnitLayout> takeUnits() { return std::move(m_units); }
@@ -112,9 +122,9 @@ private:
 
 } // namespace
 
-UnitLocator::Result UnitLocator::locate(QByteArrayView bytes)
+UnitLocator::Result UnitLocator::locate(QByteArrayView bytes, Positions positions)
 {
-    LayoutCollector collector(bytes);
+    LayoutCollector collector(bytes, positions);
     ExpatParser parser(collector);
     collector.attach(parser);
     Result result;

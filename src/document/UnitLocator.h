@@ -23,6 +23,13 @@ public:
         bool nestedUnits = false;
     };
 
+    /// How positions count: UTF-16 code units of the decoded text, or bytes of the UTF-8.
+    enum class Positions
+    {
+        Utf16,
+        Utf8
+    };
+
     /// `bytes` must be the UTF-8 form of the text whose positions are wanted.
-    static Result locate(QByteArrayView bytes);
+    static Result locate(QByteArrayView bytes, Positions positions = Positions::Utf16);
 };

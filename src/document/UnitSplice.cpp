@@ -3,6 +3,8 @@
 #include "document/MarkupText.h"
 #include "document/SplicePatterns.h"
 
+#include <QStringEncoder>
+
 #include <algorithm>
 
 namespace {
@@ -101,5 +103,24 @@ QString UnitSplice::applied(QStringView text, const std::vector<TextEdit> &edits
         at = edit.start + edit.length;
     }
     out += text.sliced(at);
+    return out;
+}
+
+QByteArray UnitSplice::applied(QByteArrayView bytes, const std::vector<TextEdit> &edits)
+{
+    QStringEncoder encoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    qsizetype grows = 0;
+    for (const TextEdit &edit : edits)
+        grows += encoder.requiredSpace(edit.replacement.size()) - edit.length;
+    QByteArray out(bytes.size() + std::max<qsizetype>(grows, 0), Qt::Uninitialized);
+    char *write = out.data();
+    qsizetype at = 0;
+    for (const TextEdit &edit : edits) {
+        write = std::copy(bytes.data() + at, bytes.data() + edit.start, write);
+        write = encoder.appendToBuffer(write, edit.replacement);
+        at = edit.start + edit.length;
+    }
+    write = std::copy(bytes.data() + at, bytes.data() + bytes.size(), write);
+    out.truncate(write - out.constData());
     return out;
 }

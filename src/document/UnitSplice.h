@@ -9,7 +9,8 @@
 #include <optional>
 #include <vector>
 
-/// One replacement in the file text, at positions of the text before any of its edits.
+/// One replacement in the file text, at positions of the text before any of its edits
+/// (UTF-16 positions in a text, byte positions in a file's UTF-8).
 struct TextEdit
 {
     qsizetype start = 0;
@@ -35,5 +36,9 @@ std::vector<TextEdit> update(QStringView text, const std::vector<IcuRegex::Range
 
 /// The text with the edits applied; they must lie in ascending, non-overlapping order.
 QString applied(QStringView text, const std::vector<TextEdit> &edits);
+
+/// The same for a file as UTF-8, with edits at byte positions: each replacement is
+/// encoded straight into the new file.
+QByteArray applied(QByteArrayView bytes, const std::vector<TextEdit> &edits);
 
 } // namespace UnitSplice

@@ -1,6 +1,5 @@
 #include "document/UnitValues.h"
 
-#include "document/DocumentFile.h"
 #include "document/ParseState.h"
 #include "document/XliffReader.h"
 
@@ -8,7 +7,7 @@ const UnitRecord *UnitValues::unitOf(const UnitRecord &row)
 {
     if (!m_units) {
         ParseState state;
-        m_units = XliffReader(state).read(DocumentFile::encodeUtf8(m_text)).units;
+        m_units = XliffReader(state).read(m_bytes).units;
     }
     if (row.port >= m_units->size())
         return nullptr;

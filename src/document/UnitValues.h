@@ -2,7 +2,7 @@
 
 #include "document/UnitRecord.h"
 
-#include <QString>
+#include <QByteArrayView>
 
 #include <optional>
 #include <vector>
@@ -14,13 +14,13 @@
 class UnitValues
 {
 public:
-    /// `text` must outlive this object.
-    explicit UnitValues(const QString &text) : m_text(text) {}
+    /// `bytes`, the file as UTF-8, must outlive this object.
+    explicit UnitValues(QByteArrayView bytes) : m_bytes(bytes) {}
 
     /// The unit the reader numbers `port`, when it has the row's id; else nothing.
     const UnitRecord *unitOf(const UnitRecord &row);
 
 private:
-    const QString &m_text;
+    QByteArrayView m_bytes;
     std::optional<std::vector<UnitRecord>> m_units;
 };

@@ -16,13 +16,13 @@ namespace {
 /// Places by position the targets the patterns could not, then verifies again.
 SpliceResult placeRemaining(SpliceResult first, std::span<const UnitRecord> rows)
 {
-    const UnitLocator::Result located = UnitLocator::locate(first.bytes);
-    if (!located.complete || located.nestedUnits)
+    const UnitLocator::Result located = UnitLocator::locate(*first.bytes);
+    const std::optional<QString> text = first.text();
+    if (!located.complete || located.nestedUnits || !text)
         return first;
     QHash<quint64, const UnitRecord *> byPort;
     for (const UnitRecord &row : rows)
         byPort.insert(row.port, &row);
-    const QString &text = *first.text;
     std::vector<TextEdit> edits;
     for (const UnwrittenUnit &missing : first.unwritten) {
         const UnitRecord *row = byPort.value(missing.port);
@@ -31,13 +31,22 @@ SpliceResult placeRemaining(SpliceResult first, std::span<const UnitRecord> rows
         const UnitLayout &unit = located.units[missing.port];
         if (unit.name != row->name)
             continue;
-        if (auto edit = PositionalSplicer::targetEdit(text, unit, *row))
+        if (auto edit = PositionalSplicer::targetEdit(*text, unit, *row))
             edits.push_back(std::move(*edit));
     }
     if (edits.empty())
         return first;
     std::ranges::sort(edits, {}, &TextEdit::start);
-    return SpliceVerifier::verify(UnitSplice::applied(text, edits), rows);
+    return SpliceVerifier::verify(DocumentFile::encodeUtf8(UnitSplice::applied(*text, edits)),
+                                  rows);
+}
+
+SpliceResult unreadable(const QString &reason)
+{
+    SpliceResult result;
+    result.unreadable = true;
+    result.errorString = reason;
+    return result;
 }
 
 } // namespace
@@ -45,25 +54,22 @@ SpliceResult placeRemaining(SpliceResult first, std::span<const UnitRecord> rows
 SpliceResult XliffWriter::pack(const QString &path, std::span<const UnitRecord> rows)
 {
     DocumentFile::Bytes file = DocumentFile::read(path);
-    std::optional<QString> text;
-    if (file.error.isEmpty())
-        text = DocumentFile::decodeUtf8(file.bytes);
-    file.bytes = QByteArray(); // the text holds it now
-    if (!text) {
-        SpliceResult result;
-        result.unreadable = true;
-        result.errorString = file.error.isEmpty()
-                                 ? QCoreApplication::translate("XliffWriter", "not valid UTF-8")
-                                 : file.error;
-        return result;
-    }
-    return splice(std::move(*text), rows);
+    if (!file.error.isEmpty())
+        return unreadable(file.error);
+    if (!QByteArrayView(file.bytes).isValidUtf8())
+        return unreadable(QCoreApplication::translate("XliffWriter", "not valid UTF-8"));
+    return splice(std::move(file.bytes), rows);
 }
 
-SpliceResult XliffWriter::splice(QString fileText, std::span<const UnitRecord> rows)
+SpliceResult XliffWriter::splice(QByteArray fileBytes, std::span<const UnitRecord> rows)
 {
-    SpliceResult result = FastSplicer::splice(std::move(fileText), rows);
-    if (!result.text || result.unwritten.empty())
+    SpliceResult result = FastSplicer::splice(std::move(fileBytes), rows);
+    if (!result.bytes || result.unwritten.empty())
         return result;
     return placeRemaining(std::move(result), rows);
+}
+
+SpliceResult XliffWriter::splice(const QString &fileText, std::span<const UnitRecord> rows)
+{
+    return splice(DocumentFile::encodeUtf8(fileText), rows);
 }

@@ -89,15 +89,15 @@ void TestCorpus::roundTrip()
     for (UnitRecord &row : rows)
         row.tget = edited(row);
     const SpliceResult result = XliffWriter::splice(*text, rows);
-    QVERIFY2(result.text, qPrintable(result.errorString));
+    QVERIFY2(result.text(), qPrintable(result.errorString));
     QCOMPARE(result.unwritten.size(), size_t(0));
-    const std::vector<UnitRecord> back = read(result.bytes);
+    const std::vector<UnitRecord> back = read(*result.bytes);
     QCOMPARE(back.size(), rows.size());
     for (size_t i = 0; i < rows.size(); ++i)
         QCOMPARE(back[i].tget, rows[i].tget->trimmed());
 
     // Nothing outside the target elements moved.
-    const TargetDiff::Result diff = TargetDiff::compare(result.bytes, file.bytes);
+    const TargetDiff::Result diff = TargetDiff::compare(*result.bytes, file.bytes);
     QVERIFY2(
         diff.onlyTargets,
         qPrintable(u"line %1, column %2 %3"_s.arg(diff.line).arg(diff.column).arg(diff.problem)));

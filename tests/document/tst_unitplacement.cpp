@@ -63,11 +63,11 @@ void TestUnitPlacement::shapes()
     const SpliceResult result = XliffWriter::splice(*DocumentFile::decodeUtf8(original), rows);
     QVERIFY(result.unwritten.empty());
     QCOMPARE(result.bytes, fixture(name + u".expected.xliff"_s));
-    const TargetDiff::Result diff = TargetDiff::compare(result.bytes, original);
+    const TargetDiff::Result diff = TargetDiff::compare(*result.bytes, original);
     QVERIFY(diff.onlyTargets);
     QCOMPARE(diff.changed.size(), size_t(2));
     // Saving the result again without edits changes nothing.
-    QCOMPARE(XliffWriter::splice(*result.text, read(result.bytes)).bytes, result.bytes);
+    QCOMPARE(XliffWriter::splice(*result.text(), read(*result.bytes)).bytes, result.bytes);
 }
 
 void TestUnitPlacement::locatorPositionsAreUtf16()

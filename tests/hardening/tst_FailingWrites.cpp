@@ -129,7 +129,7 @@ void tst_FailingWrites::fileReplacedByFolder()
     QVERIFY(QFileInfo(path).isDir());
     QCOMPARE(contents(path + u"/inside.txt"_s), original);
     const SpliceResult save = XliffWriter::pack(path, {});
-    QVERIFY(!save.text);
+    QVERIFY(!save.bytes);
     QVERIFY(!save.errorString.isEmpty());
 }
 
@@ -141,7 +141,7 @@ void tst_FailingWrites::fileDeletedSinceOpening()
     QVERIFY(create(path, original));
     QVERIFY(QFile::remove(path));
     const SpliceResult save = XliffWriter::pack(path, {});
-    QVERIFY(!save.text);
+    QVERIFY(!save.bytes);
     QVERIFY(save.unreadable);
     QVERIFY(!save.errorString.isEmpty());
     QVERIFY(!QFileInfo::exists(path));

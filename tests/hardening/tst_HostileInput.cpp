@@ -219,7 +219,7 @@ void tst_HostileInput::fileOver256MegabytesRefused()
     QVERIFY2(read.errorString.contains(u"256 MB"_s), qPrintable(read.errorString));
 
     const SpliceResult save = XliffWriter::pack(path, {});
-    QVERIFY(!save.text);
+    QVERIFY(!save.bytes);
     QVERIFY(save.unreadable);
     QVERIFY(save.errorString.contains(u"256 MB"_s));
 }
@@ -250,7 +250,7 @@ void tst_HostileInput::notARegularFile()
     QVERIFY(!read.complete);
     QVERIFY(!read.errorString.isEmpty());
     const SpliceResult save = XliffWriter::pack(path, {});
-    QVERIFY(!save.text);
+    QVERIFY(!save.bytes);
     QVERIFY(!save.errorString.isEmpty());
 }
 

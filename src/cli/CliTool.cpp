@@ -15,6 +15,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <future>
+
 #include <map>
 
 using namespace Qt::StringLiterals;
@@ -178,18 +180,21 @@ int CliTool::apply(const QStringList &arguments)
     const QString &output = parsed->output;
     if (positional.size() != 2)
         return usage(tr("apply takes PATH and EDITS"));
+    // The edits are read on a thread of their own while the document is: neither needs
+    // the other until the edits are applied.
+    auto readingEdits = std::async(std::launch::async, [path = positional[1]] {
+        QString error;
+        std::optional<EditList> edits = EditList::readFile(path, &error);
+        return std::pair(std::move(edits), error);
+    });
     auto document = load(positional[0]);
     if (!document)
         return Error;
-    const DocumentFile::Bytes editsFile = DocumentFile::read(positional[1]);
-    if (!editsFile.error.isEmpty())
-        return fail(u"%1: %2"_s.arg(positional[1], editsFile.error));
-    QString error;
-    const auto edits = EditList::parse(editsFile.bytes, &error);
+    auto [edits, error] = readingEdits.get();
     if (!edits || !edits->applyTo(document->content.units, &error))
         return fail(u"%1: %2"_s.arg(positional[1], error));
-    return save(document->path, output.isEmpty() ? document->path : output,
-                document->content.units);
+    const QString target = output.isEmpty() ? document->path : output;
+    return save(std::move(*document), target);
 }
 
 int CliTool::fill(const QStringList &arguments)
@@ -216,7 +221,9 @@ int CliTool::fill(const QStringList &arguments)
         return Error;
     ReplacementResult filled = ReplacementPass::run(document->content.units, entries);
     const QString &output = parsed->output;
-    return save(document->path, output.isEmpty() ? document->path : output, filled.rows);
+    document->content.units = std::move(filled.rows);
+    const QString target = output.isEmpty() ? document->path : output;
+    return save(std::move(*document), target);
 }
 
 int CliTool::dictionary(const QStringList &arguments)
@@ -322,8 +329,14 @@ std::optional<CliTool::Document> CliTool::load(const QString &path)
         }
         file = found.first();
     }
-    Document document{file, XliffReader(m_state.parse).readFile(file)};
+    DocumentFile::Bytes bytes = DocumentFile::read(file);
     m_state.document.documentPath = file;
+    if (!bytes.error.isEmpty()) {
+        fail(u"%1: %2"_s.arg(file, bytes.error));
+        return std::nullopt;
+    }
+    Document document{file, std::move(bytes.bytes), {}};
+    document.content = XliffReader(m_state.parse).read(document.bytes);
     const ReadResult &read = document.content;
     if (read.complete)
         return document;
@@ -334,9 +347,12 @@ std::optional<CliTool::Document> CliTool::load(const QString &path)
     return std::nullopt;
 }
 
-int CliTool::save(const QString &source, const QString &target, const std::vector<UnitRecord> &rows)
+int CliTool::save(Document document, const QString &target)
 {
-    const SpliceResult result = XliffWriter::pack(source, rows);
+    // The rows were read from these very bytes a moment ago: they are spliced as read.
+    const QString &source = document.path;
+    const SpliceResult result =
+        XliffWriter::splice(std::move(document.bytes), document.content.units);
     if (!result.bytes)
         return fail(u"%1: %2"_s.arg(source, result.errorString));
     QString error;

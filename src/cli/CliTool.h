@@ -29,6 +29,7 @@ private:
     struct Document
     {
         QString path;
+        QByteArray bytes; ///< the file as read
         ReadResult content;
     };
 
@@ -52,8 +53,9 @@ private:
 
     /// Resolves a file or folder to its one XLIFF file and reads it; reports failures.
     std::optional<Document> load(const QString &path);
-    /// Splices the rows into `source`, writes to `target` and reports what did not land.
-    int save(const QString &source, const QString &target, const std::vector<UnitRecord> &rows);
+    /// Splices the document's rows into the bytes it was read from, writes them to `target`
+    /// and reports what did not land.
+    int save(Document document, const QString &target);
     int fail(const QString &message);
     /// Writes UTF-8 output as it is, past the text stream's encoding; false when it fails.
     bool writeOut(QByteArrayView utf8);

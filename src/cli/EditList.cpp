@@ -1,6 +1,7 @@
 #include "cli/EditList.h"
 
 #include "dictionary/JsonText.h"
+#include "document/DocumentFile.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -77,6 +78,16 @@ std::optional<EditList> EditList::parse(QByteArrayView jsonLines, QString *error
         list.m_edits.push_back(std::move(*edit));
     }
     return list;
+}
+
+std::optional<EditList> EditList::readFile(const QString &path, QString *error)
+{
+    const DocumentFile::Bytes file = DocumentFile::read(path);
+    if (!file.error.isEmpty()) {
+        *error = file.error;
+        return std::nullopt;
+    }
+    return parse(file.bytes, error);
 }
 
 bool EditList::applyTo(std::vector<UnitRecord> &rows, QString *error) const

@@ -24,6 +24,8 @@ public:
 
     /// Parses the edits; on failure `error` names the line.
     static std::optional<EditList> parse(QByteArrayView jsonLines, QString *error);
+    /// Reads and parses an edits file; on failure `error` says why.
+    static std::optional<EditList> readFile(const QString &path, QString *error);
 
     /// Sets the targets on the rows. An edit that names no unit is an error.
     bool applyTo(std::vector<UnitRecord> &rows, QString *error) const;

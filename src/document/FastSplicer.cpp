@@ -12,6 +12,9 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <future>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -46,7 +49,7 @@ struct Matcher
     UnitValues before{bytes};
     IcuRegex insertion{SplicePatterns::insertionTail().toString()};
     IcuRegex update{SplicePatterns::updateTail().toString()};
-    QString unit; ///< the current unit's text, its buffer reused from unit to unit
+    QString unit{}; ///< the current unit's text, its buffer reused from unit to unit
     QStringDecoder decoder{QStringConverter::Utf8, QStringConverter::Flag::Stateless};
 
     /// The pattern matched at the start of the unit's text; `unsure` when it reached the
@@ -113,6 +116,61 @@ struct Matcher
     }
 };
 
+/// What matching one stretch of rows gave: its edits, or the first row it had to stop at.
+struct Part
+{
+    std::vector<TextEdit> edits;
+    Step step = Step::Done;
+    size_t stoppedAt = 0;
+};
+
+Part matchRows(QByteArrayView bytes, std::span<const UnitRecord> rows, const OwnTags::Found &own,
+               size_t begin, size_t end)
+{
+    Matcher matcher{bytes, own.units};
+    Part part;
+    for (size_t i = begin; i < end; ++i) {
+        if (!rows[i].name)
+            continue;
+        part.step = matcher.row(rows[i], own.rows[i], own.tagEnds[i], part.edits);
+        if (part.step != Step::Done) {
+            part.stoppedAt = i;
+            return part;
+        }
+    }
+    return part;
+}
+
+/// Matches the rows in consecutive stretches, each on a thread of its own where the file
+/// is large enough to gain from it: every row is matched over its own unit alone, so the
+/// stretches share nothing but the file they read. Parts come back in row order.
+std::vector<Part> matchInParts(QByteArrayView bytes, std::span<const UnitRecord> rows,
+                               const OwnTags::Found &own)
+{
+    constexpr size_t rowsPerThread = 4096;
+    const size_t threads = std::clamp<size_t>(
+        std::min<size_t>(std::thread::hardware_concurrency(), rows.size() / rowsPerThread), 1,
+        8);
+    std::vector<std::future<Part>> running;
+    const size_t stretch = (rows.size() + threads - 1) / threads;
+    for (size_t begin = stretch; begin < rows.size(); begin += stretch) {
+        const size_t end = std::min(begin + stretch, rows.size());
+        try {
+            running.push_back(std::async(std::launch::async, matchRows, bytes, rows,
+                                         std::cref(own), begin, end));
+        } catch (const std::system_error &) {
+            // No thread to be had: this stretch is matched here, after the first.
+            running.push_back(std::async(std::launch::deferred, matchRows, bytes, rows,
+                                         std::cref(own), begin, end));
+        }
+    }
+    std::vector<Part> parts;
+    parts.push_back(matchRows(bytes, rows, own, 0, std::min(stretch, rows.size())));
+    for (std::future<Part> &part : running)
+        parts.push_back(part.get());
+    return parts;
+}
+
 bool overlapping(const std::vector<TextEdit> &edits)
 {
     for (size_t i = 1; i < edits.size(); ++i) {
@@ -138,22 +196,22 @@ SpliceResult referenceSplice(QByteArrayView bytes, std::span<const UnitRecord> r
 SpliceResult FastSplicer::splice(QByteArray fileBytes, std::span<const UnitRecord> rows)
 {
     const OwnTags::Found own = OwnTags::find(fileBytes, rows);
-    Matcher matcher{fileBytes, own.units};
+    std::vector<Part> parts = matchInParts(fileBytes, rows, own);
     std::vector<TextEdit> edits;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (!rows[i].name)
-            continue;
-        const Step step = matcher.row(rows[i], own.rows[i], own.tagEnds[i], edits);
-        if (step == Step::Unsure)
+    for (Part &part : parts) {
+        if (part.step == Step::Unsure)
             return referenceSplice(fileBytes, rows);
-        if (step == Step::TimedOut) {
+        if (part.step == Step::TimedOut) {
             SpliceResult result;
             result.errorString =
                 QCoreApplication::translate("FastSplicer", "matching the unit \"%1\" took too long")
-                    .arg(*rows[i].name);
+                    .arg(*rows[part.stoppedAt].name);
             return result;
         }
+        edits.insert(edits.end(), std::make_move_iterator(part.edits.begin()),
+                     std::make_move_iterator(part.edits.end()));
     }
+    parts = {};
     std::ranges::stable_sort(edits, {}, &TextEdit::start);
     if (overlapping(edits))
         return referenceSplice(fileBytes, rows);

@@ -42,41 +42,46 @@ std::vector<qsizetype> OwnTags::unitStarts(QByteArrayView bytes, std::span<const
     quint64 units = 0;
     for (const UnitRecord &row : rows)
         units = std::max(units, row.port + 1);
-    std::vector<qsizetype> starts;
-    starts.reserve(rows.size());
-    static constexpr QByteArrayView open = "<trans-unit";
-    for (qsizetype at = bytes.indexOf(open); at >= 0; at = bytes.indexOf(open, at + 1)) {
-        if (at + open.size() >= bytes.size())
-            break;
-        const char next = bytes[at + open.size()];
-        if (isAsciiSpace(next) || next == '>' || next == '/')
-            starts.push_back(at);
-    }
-    if (units == rows.size() && starts.size() == units && plainlyFlat(bytes, starts))
-        return starts;
+    const PlainScan scan = plainScan(bytes);
+    if (scan.flat && units == rows.size() && scan.starts.size() == units)
+        return scan.starts;
     const UnitLocator::Result located =
         UnitLocator::locate(bytes, UnitLocator::Positions::Utf8);
-    starts.clear();
+    std::vector<qsizetype> starts;
     if (!located.complete || located.nestedUnits)
         return starts;
+    starts.reserve(located.units.size());
     for (const UnitLayout &unit : located.units)
         starts.push_back(unit.startTag.begin);
     return starts;
 }
 
-bool OwnTags::plainlyFlat(QByteArrayView bytes, const std::vector<qsizetype> &starts)
+OwnTags::PlainScan OwnTags::plainScan(QByteArrayView bytes)
 {
     // With no comment, CDATA section, DOCTYPE or processing instruction, "<trans-unit" and
     // "</trans-unit" are only ever tags; each unit must end before the next one starts.
+    // One pass over the markup's "<" tells both where units start and whether that holds.
+    PlainScan scan;
     const qsizetype afterDeclaration = bytes.startsWith("<?xml") ? bytes.indexOf("?>") : 0;
-    if (afterDeclaration < 0 || bytes.indexOf("<!") >= 0 ||
-        bytes.indexOf("<?", afterDeclaration) >= 0)
-        return false;
-    for (size_t k = 0; k < starts.size(); ++k) {
-        const qsizetype end = bytes.indexOf("</trans-unit", starts[k]);
-        const qsizetype next = k + 1 < starts.size() ? starts[k + 1] : bytes.size();
-        if (end < 0 || end > next)
-            return false;
+    if (afterDeclaration < 0)
+        return {};
+    bool unitOpen = false;
+    for (qsizetype at = bytes.indexOf('<'); at >= 0; at = bytes.indexOf('<', at + 1)) {
+        const QByteArrayView rest = bytes.sliced(at + 1);
+        if (rest.startsWith('!') || (rest.startsWith('?') && at >= afterDeclaration))
+            return {};
+        if (rest.startsWith("/trans-unit")) {
+            unitOpen = false;
+        } else if (rest.startsWith("trans-unit") && rest.size() > 10) {
+            const char next = rest[10];
+            if (!isAsciiSpace(next) && next != '>' && next != '/')
+                continue;
+            if (unitOpen)
+                return {};
+            scan.starts.push_back(at);
+            unitOpen = true;
+        }
     }
-    return true;
+    scan.flat = !unitOpen;
+    return scan;
 }

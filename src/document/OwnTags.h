@@ -37,6 +37,11 @@ private:
     /// cannot be known.
     static std::vector<qsizetype> unitStarts(QByteArrayView bytes,
                                              std::span<const UnitRecord> rows);
-    /// True when the plain scan's starts are provably the units' own start tags, in order.
-    static bool plainlyFlat(QByteArrayView bytes, const std::vector<qsizetype> &starts);
+    struct PlainScan
+    {
+        std::vector<qsizetype> starts; ///< every "<trans-unit" tag, in order
+        bool flat = false; ///< those are provably the units' own start tags, no unit in another
+    };
+    /// Finds the start tags without a parser, where the text's plain form allows.
+    static PlainScan plainScan(QByteArrayView bytes);
 };

@@ -2,9 +2,13 @@
 
 #include "document/ExpatParser.h"
 
+#include <QAnyStringView>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -40,45 +44,79 @@ public:
         if (std::strcmp(name, "trans-unit") != 0)
             return;
         const char *id = ExpatParser::attribute(attributes, "id");
-        m_name = id ? std::optional(QString::fromUtf8(id)) : std::nullopt;
+        m_hasName = id != nullptr;
+        m_name.assign(id ? id : "");
         m_inside = true;
     }
 
     void characters(const char *text, int length) override
     {
-        if (m_inside)
-            m_buffer.append(text, length);
+        if (!m_inside || length <= 0)
+            return;
+        // Leading ASCII white space is trimmed anyway; the indentation between elements
+        // need not be gathered.
+        if (m_buffer.empty() && std::all_of(text, text + length, isAsciiSpace))
+            return;
+        m_buffer.append(text, size_t(length));
     }
 
     void endElement(const char *name) override
     {
-        if (std::strcmp(name, "target") == 0)
-            m_target = QString::fromUtf8(m_buffer).trimmed();
-        if (std::strcmp(name, "target") == 0 || std::strcmp(name, "source") == 0 ||
-            std::strcmp(name, "note") == 0)
-            m_buffer.resize(0); // keeps the allocation for the next value
+        const bool target = std::strcmp(name, "target") == 0;
+        if (target) {
+            m_hasTarget = true;
+            m_target.swap(m_buffer);
+        }
+        if (target || std::strcmp(name, "source") == 0 || std::strcmp(name, "note") == 0)
+            m_buffer.clear(); // keeps the allocation for the next value
         if (std::strcmp(name, "trans-unit") == 0)
             finishUnit();
     }
 
 private:
+    static bool isAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+    /// Whether the gathered target, trimmed as the reader trims, is the row's target.
+    bool targetIs(const QString &expected) const
+    {
+        std::string_view bytes(m_target);
+        while (!bytes.empty() && isAsciiSpace(bytes.front()))
+            bytes.remove_prefix(1);
+        while (!bytes.empty() && isAsciiSpace(bytes.back()))
+            bytes.remove_suffix(1);
+        const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+        // Other white space (a no-break space, an ideographic space) only the decoded
+        // text can tell.
+        if (!bytes.empty() && (!ascii(bytes.front()) || !ascii(bytes.back())))
+            return QString::fromUtf8(bytes.data(), qsizetype(bytes.size())).trimmed() == expected;
+        return QAnyStringView::equal(QUtf8StringView(bytes.data(), qsizetype(bytes.size())),
+                                     expected);
+    }
+
     void finishUnit()
     {
         if (m_unit < m_rows.size() && m_rows[m_unit]) {
             const UnitRecord &row = *m_rows[m_unit];
-            m_landed[m_unit] = m_name == row.name && m_target == row.tget->trimmed();
+            const bool nameMatches =
+                m_hasName == row.name.has_value() &&
+                (!m_hasName ||
+                 QAnyStringView::equal(QUtf8StringView(m_name.data(), qsizetype(m_name.size())),
+                                       *row.name));
+            m_landed[m_unit] = nameMatches && m_hasTarget && targetIs(row.tget->trimmed());
         }
         // As the reader does: the next record starts empty at a unit's end, not at a start.
-        m_name.reset();
-        m_target.reset();
+        m_hasName = false;
+        m_hasTarget = false;
         ++m_unit;
     }
 
     std::vector<const UnitRecord *> m_rows; ///< rows with a target, by unit number
     std::vector<bool> m_landed;
-    std::optional<QString> m_name;
-    std::optional<QString> m_target;
-    QByteArray m_buffer;
+    std::string m_name; ///< the current unit's id, as UTF-8
+    bool m_hasName = false;
+    std::string m_target; ///< the current unit's target as gathered, untrimmed
+    bool m_hasTarget = false;
+    std::string m_buffer;
     size_t m_unit = 0;
     bool m_inside = false;
 };

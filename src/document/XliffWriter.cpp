@@ -56,13 +56,13 @@ SpliceResult XliffWriter::pack(const QString &path, std::span<const UnitRecord> 
     DocumentFile::Bytes file = DocumentFile::read(path);
     if (!file.error.isEmpty())
         return unreadable(file.error);
-    if (!QByteArrayView(file.bytes).isValidUtf8())
-        return unreadable(QCoreApplication::translate("XliffWriter", "not valid UTF-8"));
     return splice(std::move(file.bytes), rows);
 }
 
 SpliceResult XliffWriter::splice(QByteArray fileBytes, std::span<const UnitRecord> rows)
 {
+    if (!QByteArrayView(fileBytes).isValidUtf8())
+        return unreadable(QCoreApplication::translate("XliffWriter", "not valid UTF-8"));
     SpliceResult result = FastSplicer::splice(std::move(fileBytes), rows);
     if (!result.bytes || result.unwritten.empty())
         return result;

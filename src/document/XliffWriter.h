@@ -15,7 +15,7 @@ public:
     /// Splices the rows into the file at `path` as it is on disk now.
     static SpliceResult pack(const QString &path, std::span<const UnitRecord> rows);
 
-    /// Splices the rows into the given file, which must be valid UTF-8.
+    /// Splices the rows into the given file (UTF-8).
     static SpliceResult splice(QByteArray fileBytes, std::span<const UnitRecord> rows);
     /// Splices the rows into the given file text.
     static SpliceResult splice(const QString &fileText, std::span<const UnitRecord> rows);

@@ -3,7 +3,9 @@
 #include "dictionary/DictionaryFormat.h"
 
 #include "document/DocumentFile.h"
+#include "document/FastSplicer.h"
 #include "document/ParseState.h"
+#include "document/ReferenceSplicer.h"
 #include "document/UnitLocator.h"
 #include "document/XliffReader.h"
 #include "document/XliffWriter.h"
@@ -110,6 +112,25 @@ QString unitProblem(const SpliceResult &result, const UnitRecord &row, const Uni
     return u"unit %1: target neither reads back nor is reported unwritten"_s.arg(row.port);
 }
 
+/// The one-pass splice, on one thread and on several, gives what the reference gives.
+QString splicersDisagree(QByteArrayView bytes, const QString &text,
+                         const std::vector<UnitRecord> &rows)
+{
+    const SpliceResult reference = ReferenceSplicer::splice(text, rows);
+    for (const int threads : {1, 2}) {
+        const SpliceResult fast = FastSplicer::splice(bytes.toByteArray(), rows, threads);
+        const auto ports = [](const SpliceResult &result) {
+            std::vector<quint64> ports;
+            for (const UnwrittenUnit &unit : result.unwritten)
+                ports.push_back(unit.port);
+            return ports;
+        };
+        if (fast.bytes != reference.bytes || ports(fast) != ports(reference))
+            return u"the one-pass splice on %1 thread(s) differs from the reference"_s.arg(threads);
+    }
+    return {};
+}
+
 } // namespace
 
 QString FuzzChecks::reader(QByteArrayView bytes)
@@ -134,6 +155,8 @@ QString FuzzChecks::writer(QByteArrayView bytes)
     if (!before.complete || !text)
         return {};
     const std::vector<UnitRecord> rows = editedRows(bytes, before.units);
+    if (const QString problem = splicersDisagree(bytes, *text, rows); !problem.isEmpty())
+        return problem;
     const SpliceResult result = XliffWriter::splice(*text, rows);
     if (!result.bytes)
         return result.errorString.isEmpty() ? u"no file and no reason"_s : QString();

@@ -2,69 +2,73 @@
 
 #include <QStringEncoder>
 
-#include <algorithm>
+#include <charconv>
+#include <string_view>
 
 namespace {
 
-bool isPlain(char c)
+bool needsEscape(char16_t c)
 {
-    const auto byte = static_cast<unsigned char>(c);
-    // 0xEF leads U+FEFF, which is escaped; it also leads other characters, which are not.
-    return byte >= 0x20 && c != '"' && c != '\\' && byte != 0xEF;
+    // U+FEFF is escaped since Qt's and other parsers drop one that begins a value.
+    return c < 0x20 || c == u'"' || c == u'\\' || c == 0xFEFF;
 }
 
-void appendEscaped(QByteArray &out, QByteArrayView utf8)
+void appendEscape(QByteArray &out, char16_t c)
 {
     static constexpr char hex[] = "0123456789abcdef";
-    qsizetype plainFrom = 0;
-    for (qsizetype i = 0; i < utf8.size(); ++i) {
-        const char c = utf8[i];
-        if (isPlain(c))
-            continue;
-        out.append(utf8.sliced(plainFrom, i - plainFrom));
-        plainFrom = i + 1;
-        const auto byte = static_cast<unsigned char>(c);
-        if (utf8.sliced(i).startsWith("\xEF\xBB\xBF")) {
-            // Escaped, since Qt's and other parsers drop a U+FEFF that begins a value.
-            out += "\\ufeff";
-            i += 2;
-            plainFrom = i + 1;
-        } else if (byte == 0xEF) {
-            out += c;
-        } else if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else {
-            out += "\\u00";
-            out += hex[byte >> 4];
-            out += hex[byte & 0xF];
-        }
+    switch (c) {
+    case u'"':
+        out += "\\\"";
+        return;
+    case u'\\':
+        out += "\\\\";
+        return;
+    case u'\n':
+        out += "\\n";
+        return;
+    case u'\t':
+        out += "\\t";
+        return;
+    case u'\r':
+        out += "\\r";
+        return;
+    case 0xFEFF:
+        out += "\\ufeff";
+        return;
+    default:
+        out += "\\u00";
+        out += hex[c >> 4];
+        out += hex[c & 0xF];
     }
-    out.append(utf8.sliced(plainFrom));
 }
 
-/// Appends `text` as a JSON string, quotes included. The text is encoded straight into
-/// `out`; only a value that holds a character JSON needs escaped is rewritten.
-void appendString(QByteArray &out, const QString &text)
+/// Encodes the text as UTF-8 straight onto the end of `out`.
+void appendUtf8(QByteArray &out, QStringView text)
 {
-    out += '"';
+    if (text.isEmpty())
+        return;
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
     const qsizetype start = out.size();
-    QStringEncoder encoder(QStringEncoder::Utf8);
     out.resize(start + encoder.requiredSpace(text.size()));
     char *const end = encoder.appendToBuffer(out.data() + start, text);
-    out.resize(end - out.constData());
-    const QByteArrayView written = QByteArrayView(out).sliced(start);
-    if (!std::ranges::all_of(written, isPlain)) {
-        const QByteArray raw = written.toByteArray();
-        out.resize(start);
-        appendEscaped(out, raw);
+    out.truncate(end - out.constData());
+}
+
+/// Appends `text` as a JSON string, quotes included: runs of plain characters are encoded
+/// as they are, the characters between them escaped.
+void appendString(QByteArray &out, QStringView text)
+{
+    out += '"';
+    qsizetype plainFrom = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (!needsEscape(c))
+            continue;
+        appendUtf8(out, text.sliced(plainFrom, i - plainFrom));
+        appendEscape(out, c);
+        plainFrom = i + 1;
     }
+    appendUtf8(out, text.sliced(plainFrom));
     out += '"';
 }
 
@@ -72,20 +76,22 @@ void appendString(QByteArray &out, const QString &text)
 
 void UnitJson::appendLine(QByteArray &out, const UnitRecord &unit)
 {
-    const std::pair<const char *, const std::optional<QString> *> fields[] = {
-        {"\"from\":", &unit.from}, {"\"name\":", &unit.name}, {"\"srcs\":", &unit.srcs},
-        {"\"tget\":", &unit.tget}, {"\"note\":", &unit.note}, {"\"part\":", &unit.part},
+    using namespace std::string_view_literals;
+    const std::pair<std::string_view, const std::optional<QString> *> fields[] = {
+        {"\"from\":"sv, &unit.from}, {"\"name\":"sv, &unit.name}, {"\"srcs\":"sv, &unit.srcs},
+        {"\"tget\":"sv, &unit.tget}, {"\"note\":"sv, &unit.note}, {"\"part\":"sv, &unit.part},
     };
     out += '{';
     for (const auto &[key, value] : fields) {
         if (!*value)
             continue;
-        out += key;
+        out.append(key.data(), qsizetype(key.size()));
         appendString(out, **value);
         out += ',';
     }
-    out += "\"port\":";
-    out += QByteArray::number(unit.port);
+    char port[32] = "\"port\":";
+    const auto [end, error] = std::to_chars(port + 7, port + sizeof port, unit.port);
+    out.append(port, end - port);
     if (!unit.translatable)
         out += ",\"translate\":false";
     out += "}\n";

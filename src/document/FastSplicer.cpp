@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <future>
-#include <system_error>
 #include <thread>
 
 namespace {
@@ -141,28 +140,28 @@ Part matchRows(QByteArrayView bytes, std::span<const UnitRecord> rows, const Own
     return part;
 }
 
-/// Matches the rows in consecutive stretches, each on a thread of its own where the file
-/// is large enough to gain from it: every row is matched over its own unit alone, so the
-/// stretches share nothing but the file they read. Parts come back in row order.
-std::vector<Part> matchInParts(QByteArrayView bytes, std::span<const UnitRecord> rows,
-                               const OwnTags::Found &own)
+/// As many threads as the machine has cores, up to eight, where each gets a few thousand
+/// rows: fewer would cost more to start than they save.
+size_t threadsFor(size_t rows)
 {
     constexpr size_t rowsPerThread = 4096;
-    const size_t threads = std::clamp<size_t>(
-        std::min<size_t>(std::thread::hardware_concurrency(), rows.size() / rowsPerThread), 1,
-        8);
+    return std::clamp<size_t>(
+        std::min<size_t>(std::thread::hardware_concurrency(), rows / rowsPerThread), 1, 8);
+}
+
+/// Matches the rows in consecutive stretches, each on a thread of its own: every row is
+/// matched over its own unit alone, so the stretches share nothing but the file they read.
+/// Parts come back in row order.
+std::vector<Part> matchInParts(QByteArrayView bytes, std::span<const UnitRecord> rows,
+                               const OwnTags::Found &own, size_t threads)
+{
     std::vector<std::future<Part>> running;
     const size_t stretch = (rows.size() + threads - 1) / threads;
     for (size_t begin = stretch; begin < rows.size(); begin += stretch) {
         const size_t end = std::min(begin + stretch, rows.size());
-        try {
-            running.push_back(std::async(std::launch::async, matchRows, bytes, rows,
-                                         std::cref(own), begin, end));
-        } catch (const std::system_error &) {
-            // No thread to be had: this stretch is matched here, after the first.
-            running.push_back(std::async(std::launch::deferred, matchRows, bytes, rows,
-                                         std::cref(own), begin, end));
-        }
+        // With no thread to be had, the stretch is matched here, after the first.
+        running.push_back(std::async(std::launch::async | std::launch::deferred, matchRows,
+                                     bytes, rows, std::cref(own), begin, end));
     }
     std::vector<Part> parts;
     parts.push_back(matchRows(bytes, rows, own, 0, std::min(stretch, rows.size())));
@@ -193,10 +192,12 @@ SpliceResult referenceSplice(QByteArrayView bytes, std::span<const UnitRecord> r
 
 } // namespace
 
-SpliceResult FastSplicer::splice(QByteArray fileBytes, std::span<const UnitRecord> rows)
+SpliceResult FastSplicer::splice(QByteArray fileBytes, std::span<const UnitRecord> rows,
+                                 int threads)
 {
     const OwnTags::Found own = OwnTags::find(fileBytes, rows);
-    std::vector<Part> parts = matchInParts(fileBytes, rows, own);
+    std::vector<Part> parts = matchInParts(fileBytes, rows, own,
+                                           threads > 0 ? size_t(threads) : threadsFor(rows.size()));
     std::vector<TextEdit> edits;
     for (Part &part : parts) {
         if (part.step == Step::Unsure)

@@ -15,5 +15,8 @@ class FastSplicer
 public:
     /// Takes the file by value: it is let go once the new file is built, before the
     /// read-back, so a large file is not held three times at once. It must be valid UTF-8.
-    static SpliceResult splice(QByteArray fileBytes, std::span<const UnitRecord> rows);
+    /// The rows are matched on `threads` threads; 0 picks a number for the file's size and
+    /// the machine's cores.
+    static SpliceResult splice(QByteArray fileBytes, std::span<const UnitRecord> rows,
+                               int threads = 0);
 };

@@ -63,7 +63,7 @@ public:
         } else if (named(name, "note")) {
             QString note = takeBuffer();
             if (auto part = XliffReader::noteClass(note))
-                m_state.currentUnit.part = std::move(part);
+                m_state.currentUnit.part = shared(*part);
             m_state.currentUnit.note = std::move(note);
         } else if (named(name, "trans-unit")) {
             finishUnit();
@@ -87,6 +87,15 @@ private:
         return text;
     }
 
+    /// A class name shares the text of the last one when they are equal: an export names
+    /// the same few classes tens of thousands of times.
+    QString shared(QStringView part)
+    {
+        if (part != m_lastPart)
+            m_lastPart = part.toString();
+        return m_lastPart;
+    }
+
     static bool isAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
     void finishUnit()
@@ -101,6 +110,7 @@ private:
     }
 
     ParseState &m_state;
+    QString m_lastPart;
 };
 
 } // namespace
@@ -141,7 +151,7 @@ ReadResult XliffReader::readFile(const QString &path)
     return read(file.bytes);
 }
 
-std::optional<QString> XliffReader::noteClass(QStringView note)
+std::optional<QStringView> XliffReader::noteClass(QStringView note)
 {
     // Leftmost match of `Class = "([^"]+)"`: at least one character that is not a quote,
     // then a quote. When the first candidate has no closing quote, no later one has either.
@@ -152,7 +162,7 @@ std::optional<QString> XliffReader::noteClass(QStringView note)
         if (end < 0)
             return std::nullopt;
         if (end > begin)
-            return note.sliced(begin, end - begin).toString();
+            return note.sliced(begin, end - begin);
     }
     return std::nullopt;
 }

@@ -23,8 +23,9 @@ public:
     /// Reads and parses a file; a file that can't be read gives an incomplete result.
     ReadResult readFile(const QString &path);
 
-    /// The class a note names, as the regular expression `Class = "([^"]+)"` finds it.
-    static std::optional<QString> noteClass(QStringView note);
+    /// The class a note names, as the regular expression `Class = "([^"]+)"` finds it: a
+    /// view into `note`.
+    static std::optional<QStringView> noteClass(QStringView note);
 
 private:
     ParseState &m_state;

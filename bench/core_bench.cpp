@@ -20,6 +20,12 @@ QByteArray exportOf(qsizetype units)
     return ExportGenerator::generate(options);
 }
 
+std::vector<UnitRecord> rowsOf(const QByteArray &bytes)
+{
+    ParseState parse;
+    return XliffReader(parse).read(bytes).units;
+}
+
 class NoHandler final : public ExpatParser::Handler
 {
 public:
@@ -52,8 +58,7 @@ void read(benchmark::State &state)
 void spliceEveryTarget(benchmark::State &state)
 {
     const QByteArray bytes = exportOf(state.range(0));
-    ParseState parse;
-    std::vector<UnitRecord> rows = XliffReader(parse).read(bytes).units;
+    std::vector<UnitRecord> rows = rowsOf(bytes);
     for (UnitRecord &row : rows)
         row.tget = QStringLiteral("訳 %1 & <x>").arg(row.port);
     for (auto _ : state)
@@ -65,8 +70,7 @@ void spliceEveryTarget(benchmark::State &state)
 void readBack(benchmark::State &state)
 {
     const QByteArray bytes = exportOf(state.range(0));
-    ParseState parse;
-    const std::vector<UnitRecord> rows = XliffReader(parse).read(bytes).units;
+    const std::vector<UnitRecord> rows = rowsOf(bytes);
     for (auto _ : state)
         benchmark::DoNotOptimize(SpliceVerifier::verify(bytes, rows));
     state.SetBytesProcessed(state.iterations() * bytes.size());
@@ -74,9 +78,7 @@ void readBack(benchmark::State &state)
 
 void replacementPass(benchmark::State &state)
 {
-    const QByteArray bytes = exportOf(state.range(0));
-    ParseState parse;
-    const std::vector<UnitRecord> rows = XliffReader(parse).read(bytes).units;
+    const std::vector<UnitRecord> rows = rowsOf(exportOf(state.range(0)));
     const ReplacementDictionary dictionary = BuiltinDictionary::entries();
     for (auto _ : state)
         benchmark::DoNotOptimize(ReplacementPass::run(rows, dictionary));

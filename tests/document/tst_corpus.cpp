@@ -1,7 +1,6 @@
+#include "DocumentTests.h"
 #include "document/DocumentFile.h"
-#include "document/ParseState.h"
 #include "document/TargetDiff.h"
-#include "document/XliffReader.h"
 #include "document/XliffWriter.h"
 
 #include <QDir>
@@ -10,30 +9,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-/// Real exports: the shared collection beside the checkout, else the two kept here.
-QStringList corpusFiles()
-{
-    QStringList files;
-    QStringList seen;
-    for (const QString &dir :
-         {QStringLiteral(TARNWICK_CORPUS_DIR), QStringLiteral(TARNWICK_TEST_DATA "/corpus")}) {
-        const QDir folder(dir);
-        for (const QString &name : folder.entryList({u"*.xliff"_s}, QDir::Files, QDir::Name)) {
-            if (seen.contains(name))
-                continue;
-            seen.append(name);
-            files.append(folder.filePath(name));
-        }
-    }
-    return files;
-}
-
-std::vector<UnitRecord> read(QByteArrayView bytes)
-{
-    ParseState state;
-    return XliffReader(state).read(bytes).units;
-}
 
 /// A new target for every unit: plain, Japanese, markup characters, quotes, spaces.
 QString edited(const UnitRecord &unit)
@@ -77,7 +52,7 @@ void TestCorpus::roundTrip()
     QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
     const auto text = DocumentFile::decodeUtf8(file.bytes);
     QVERIFY(text);
-    std::vector<UnitRecord> rows = read(file.bytes);
+    std::vector<UnitRecord> rows = readUnits(file.bytes);
     QVERIFY(!rows.empty());
 
     // A save without edits gives the file back byte for byte.
@@ -91,7 +66,7 @@ void TestCorpus::roundTrip()
     const SpliceResult result = XliffWriter::splice(*text, rows);
     QVERIFY2(result.text(), qPrintable(result.errorString));
     QCOMPARE(result.unwritten.size(), size_t(0));
-    const std::vector<UnitRecord> back = read(*result.bytes);
+    const std::vector<UnitRecord> back = readUnits(*result.bytes);
     QCOMPARE(back.size(), rows.size());
     for (size_t i = 0; i < rows.size(); ++i)
         QCOMPARE(back[i].tget, rows[i].tget->trimmed());

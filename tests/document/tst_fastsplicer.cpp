@@ -1,9 +1,8 @@
+#include "DocumentTests.h"
 #include "ExportGenerator.h"
 #include "document/DocumentFile.h"
 #include "document/FastSplicer.h"
-#include "document/ParseState.h"
 #include "document/ReferenceSplicer.h"
-#include "document/XliffReader.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -12,12 +11,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-std::vector<UnitRecord> read(QByteArrayView bytes)
-{
-    ParseState state;
-    return XliffReader(state).read(bytes).units;
-}
 
 /// Random edits: new targets with markup characters, removed targets, unchanged rows,
 /// and rows visited in a shuffled order as a sorted table would.
@@ -57,18 +50,6 @@ void compareSplicers(const QString &text, const std::vector<UnitRecord> &rows, i
                    ReferenceSplicer::splice(text, rows));
 }
 
-QStringList corpusFiles()
-{
-    QStringList files;
-    for (const QString &dir :
-         {QStringLiteral(TARNWICK_CORPUS_DIR), QStringLiteral(TARNWICK_TEST_DATA "/corpus")}) {
-        const QDir folder(dir);
-        for (const QString &name : folder.entryList({u"*.xliff"_s}, QDir::Files, QDir::Name))
-            files.append(folder.filePath(name));
-    }
-    return files;
-}
-
 } // namespace
 
 class TestFastSplicer : public QObject
@@ -105,7 +86,7 @@ void TestFastSplicer::generated()
     options.seed = seed;
     options.variety = variety;
     const QByteArray bytes = ExportGenerator::generate(options);
-    const auto rows = read(bytes);
+    const auto rows = readUnits(bytes);
     QCOMPARE(rows.size(), size_t(400));
     compareSplicers(QString::fromUtf8(bytes), randomEdits(rows, seed), seed % 2 ? 1 : 3);
 }
@@ -118,7 +99,7 @@ void TestFastSplicer::threads()
     options.units = 5000;
     options.variety = true;
     const QByteArray bytes = ExportGenerator::generate(options);
-    const auto rows = randomEdits(read(bytes), 11);
+    const auto rows = randomEdits(readUnits(bytes), 11);
     const SpliceResult one = FastSplicer::splice(bytes, rows, 1);
     QVERIFY(one.bytes);
     for (const int threads : {2, 3, 8})
@@ -136,7 +117,7 @@ void TestFastSplicer::corpus()
 {
     QFETCH(QString, path);
     const DocumentFile::Bytes file = DocumentFile::read(path);
-    const auto rows = read(file.bytes);
+    const auto rows = readUnits(file.bytes);
     compareSplicers(*DocumentFile::decodeUtf8(file.bytes), randomEdits(rows, 7));
 }
 
@@ -159,7 +140,7 @@ void TestFastSplicer::matchReadingIntoNextUnit()
         u"<x><trans-unit id=\"a\" xml:space=\"preserve\"> <source>A</source><target>t</target>"
         "</trans-unit><trans-unit id=\"b\" xml:space=\"preserve\"> <source>B</source>\n"
         " <target>u</target></trans-unit></x>"_s;
-    auto rows = read(text.toUtf8());
+    auto rows = readUnits(text.toUtf8());
     QCOMPARE(rows.size(), size_t(2));
     rows[0].tget = u"one"_s;
     rows[1].tget = u"two"_s;

@@ -1,9 +1,8 @@
+#include "DocumentTests.h"
 #include "document/DocumentFile.h"
-#include "document/ParseState.h"
 #include "document/PositionalSplicer.h"
 #include "document/TargetDiff.h"
 #include "document/UnitLocator.h"
-#include "document/XliffReader.h"
 #include "document/XliffWriter.h"
 
 #include <QDir>
@@ -20,12 +19,6 @@ QByteArray fixture(const QString &name)
     return DocumentFile::read(QStringLiteral(TARNWICK_TEST_DATA "/shapes/") + name).bytes;
 }
 
-std::vector<UnitRecord> read(QByteArrayView bytes)
-{
-    ParseState state;
-    return XliffReader(state).read(bytes).units;
-}
-
 } // namespace
 
 class TestUnitPlacement : public QObject
@@ -35,7 +28,7 @@ class TestUnitPlacement : public QObject
 private slots:
     void shapes_data();
     void shapes();
-    void locatorPositionsAreUtf16();
+    void locatorPositions();
     void translatedState_data();
     void translatedState();
     void diffAcceptsOnlyTargetChanges_data();
@@ -54,7 +47,7 @@ void TestUnitPlacement::shapes()
 {
     QFETCH(QString, name);
     const QByteArray original = fixture(name + u".xliff"_s);
-    auto rows = read(original);
+    auto rows = readUnits(original);
     QCOMPARE(rows.size(), size_t(2));
     for (const QByteArray &line : fixture(u"edits.jsonl"_s).trimmed().split('\n')) {
         const QJsonObject edit = QJsonDocument::fromJson(line).object();
@@ -67,10 +60,10 @@ void TestUnitPlacement::shapes()
     QVERIFY(diff.onlyTargets);
     QCOMPARE(diff.changed.size(), size_t(2));
     // Saving the result again without edits changes nothing.
-    QCOMPARE(XliffWriter::splice(*result.text(), read(*result.bytes)).bytes, result.bytes);
+    QCOMPARE(XliffWriter::splice(*result.text(), readUnits(*result.bytes)).bytes, result.bytes);
 }
 
-void TestUnitPlacement::locatorPositionsAreUtf16()
+void TestUnitPlacement::locatorPositions()
 {
     const QString text = u"<x>\r\n<trans-unit id=\"😀é\"><source>ä😀</source><target/></trans-unit>"
                          "<trans-unit><note>n</note><target a='1'>t</target></trans-unit></x>"_s;
@@ -92,6 +85,14 @@ void TestUnitPlacement::locatorPositionsAreUtf16()
     const auto content = second.target->content();
     QCOMPARE(text.mid(content.begin, content.end - content.begin), u"t"_s);
     QCOMPARE(text.mid(second.unit.end - 13, 13), u"</trans-unit>"_s);
+
+    // The same places counted in bytes of the UTF-8.
+    const QByteArray bytes = text.toUtf8();
+    const UnitLocator::Result inBytes = UnitLocator::locate(bytes, UnitLocator::Positions::Utf8);
+    const auto tag = inBytes.units[0].startTag;
+    QCOMPARE(bytes.mid(tag.begin, tag.end - tag.begin), "<trans-unit id=\"😀é\">");
+    const auto target = inBytes.units[1].target->content();
+    QCOMPARE(bytes.mid(target.begin, target.end - target.begin), "t");
 }
 
 void TestUnitPlacement::translatedState_data()

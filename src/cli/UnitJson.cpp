@@ -90,7 +90,8 @@ void UnitJson::appendLine(QByteArray &out, const UnitRecord &unit)
         out += ',';
     }
     char port[32] = "\"port\":";
-    const auto [end, error] = std::to_chars(port + 7, port + sizeof port, unit.port);
+    // A 64-bit number always fits in what is left of the buffer.
+    const char *const end = std::to_chars(port + 7, port + sizeof port, unit.port).ptr;
     out.append(port, end - port);
     if (!unit.translatable)
         out += ",\"translate\":false";

@@ -120,9 +120,10 @@ ReadResult XliffReader::read(QByteArrayView bytes)
     m_state.unitCounter = 0;
     m_state.currentUnit = UnitRecord{};
     m_state.parsedUnits.clear();
-    // Room for the units an export of this size usually holds (a unit takes some 200
+    // Room for the units an export of this size usually holds (a unit takes 150 to 500
     // bytes), so the list is seldom moved while it grows; memory never touched costs none.
-    m_state.parsedUnits.reserve(size_t(bytes.size() / 128));
+    // Past a million units it grows as it needs.
+    m_state.parsedUnits.reserve(std::min<size_t>(size_t(bytes.size() / 128), 1 << 20));
     m_state.textBuffer.clear();
 
     UnitCollector collector(m_state);

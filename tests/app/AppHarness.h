@@ -71,6 +71,14 @@ inline QString copyFixture(const QString &name, const QString &toPath)
     return toPath;
 }
 
+/// Writes `bytes` to `path`, making the folders on the way.
+inline bool writeFile(const QString &path, const QByteArray &bytes = {})
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 inline QByteArray fileBytes(const QString &path)
 {
     QFile file(path);

@@ -1,49 +1,22 @@
+#include "AppHarness.h"
+
 #include "app/RecentDocuments.h"
 #include "document/XliffFinder.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-
-namespace {
-
-void touch(const QString &path)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-}
-
-} // namespace
 
 class TestAppSupport : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { AppHarness::initSettings(); }
     void pathExtension_data();
     void pathExtension();
-    void findsAtAnyDepthWithFullPaths();
-    void folderNamedLikeAFileCounts();
-    void symlinkLoopEndsTheScan();
-    void notAFolderFindsNothing();
+    void find_data();
+    void find();
     void recentDocumentsNewestFirstAndBounded();
 };
-
-void TestAppSupport::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(u"TarnwickTest"_s);
-    QCoreApplication::setApplicationName(u"Tarnwick"_s);
-    QSettings().clear();
-}
 
 void TestAppSupport::pathExtension_data()
 {
@@ -68,49 +41,50 @@ void TestAppSupport::pathExtension()
     QCOMPARE(XliffFinder::isXliffPath(path), isXliff);
 }
 
-void TestAppSupport::findsAtAnyDepthWithFullPaths()
+void TestAppSupport::find_data()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    touch(dir.filePath(u"Export/ja.xcloc/Localized Contents/ja.xliff"_s));
-    touch(dir.filePath(u"Export/de.xliff"_s));
-    touch(dir.filePath(u"Export/notes.txt"_s));
-    touch(dir.filePath(u"Export/fr.XLIFF"_s));
+    QTest::addColumn<QStringList>("entries"); // a trailing "/" makes a folder
+    QTest::addColumn<QString>("scanned");
+    QTest::addColumn<QStringList>("found");
 
-    const QString root = dir.filePath(u"Export"_s);
-    QCOMPARE(
-        XliffFinder::find(root),
-        QStringList({root + u"/de.xliff"_s, root + u"/ja.xcloc/Localized Contents/ja.xliff"_s}));
+    const QStringList export_{u"Export/ja.xcloc/Localized Contents/ja.xliff"_s,
+                              u"Export/de.xliff"_s, u"Export/notes.txt"_s, u"Export/fr.XLIFF"_s};
+    QTest::newRow("any depth, exact extension, full paths")
+        << export_ << u"Export"_s
+        << QStringList{u"Export/de.xliff"_s, u"Export/ja.xcloc/Localized Contents/ja.xliff"_s};
     // The path is used as given: a trailing "/" doubles, which the file system accepts.
-    const QStringList doubled = XliffFinder::find(root + u'/');
-    QCOMPARE(doubled.first(), root + u"//de.xliff"_s);
-    QVERIFY(QFileInfo::exists(doubled.first()));
+    QTest::newRow("trailing slash kept")
+        << export_ << u"Export/"_s
+        << QStringList{u"Export//de.xliff"_s, u"Export//ja.xcloc/Localized Contents/ja.xliff"_s};
+    QTest::newRow("folder named like a file counts")
+        << QStringList{u"odd.xliff/"_s} << QString() << QStringList{u"odd.xliff"_s};
+    QTest::newRow("a file is not a folder")
+        << QStringList{u"plain.XLIFF"_s} << u"plain.XLIFF"_s << QStringList();
+    QTest::newRow("missing folder") << QStringList() << u"missing"_s << QStringList();
 }
 
-void TestAppSupport::folderNamedLikeAFileCounts()
+void TestAppSupport::find()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(QDir(dir.path()).mkpath(u"odd.xliff"_s));
-    QCOMPARE(XliffFinder::find(dir.path()), QStringList({dir.path() + u"/odd.xliff"_s}));
-}
+    QFETCH(QStringList, entries);
+    QFETCH(QString, scanned);
+    QFETCH(QStringList, found);
 
-void TestAppSupport::symlinkLoopEndsTheScan()
-{
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    touch(dir.filePath(u"a/one.xliff"_s));
-    QVERIFY(QFile::link(dir.filePath(u"a"_s), dir.filePath(u"a/loop"_s)));
-    QCOMPARE(XliffFinder::find(dir.path()), QStringList({dir.path() + u"/a/one.xliff"_s}));
-}
-
-void TestAppSupport::notAFolderFindsNothing()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    touch(dir.filePath(u"plain.XLIFF"_s));
-    QVERIFY(XliffFinder::find(dir.filePath(u"plain.XLIFF"_s)).isEmpty());
-    QVERIFY(XliffFinder::find(dir.filePath(u"missing"_s)).isEmpty());
+    for (const QString &entry : entries) {
+        if (entry.endsWith(u'/'))
+            QVERIFY(QDir(dir.path()).mkpath(entry));
+        else
+            QVERIFY(writeFile(dir.filePath(entry)));
+    }
+    const QStringList paths =
+        XliffFinder::find(scanned.isEmpty() ? dir.path() : dir.filePath(scanned));
+    QStringList expected;
+    for (const QString &path : found)
+        expected.append(dir.filePath(path));
+    QCOMPARE(paths, expected);
+    for (const QString &path : paths)
+        QVERIFY2(QFileInfo::exists(path), qPrintable(path));
 }
 
 void TestAppSupport::recentDocumentsNewestFirstAndBounded()

@@ -20,7 +20,27 @@ QString sample(const QTemporaryDir &dir, const QString &relative)
     return copyFixture(u"two-files.xliff"_s, dir.filePath(relative));
 }
 
+/// A folder below `dir` holding a copy of the sample under each name.
+QString exportFolder(const QTemporaryDir &dir, const QString &folder, const QStringList &names)
+{
+    for (const QString &name : names)
+        sample(dir, folder + u'/' + name);
+    return dir.filePath(folder);
+}
+
+const int targetColumn = UnitTableModel::column(UnitTableModel::Column::Target);
+
+/// How the user leaves the picker.
+enum class Answer
+{
+    Choose,
+    NoChoice,
+    Escape
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Answer)
 
 class TestOpenFlows : public QObject
 {
@@ -30,20 +50,15 @@ private slots:
     void initTestCase() { AppHarness::initSettings(); }
     void init() { QVERIFY(m_dir.isValid()); }
 
-    void openWithNoRowsLoadsAtOnceAndClean();
-    void openWithRowsAsksFirstEvenWhenClean();
-    void confirmingLoadsThePendingPath();
-    void decliningKeepsDocumentEditsAndMark();
+    void replacingTheDocument_data();
+    void replacingTheDocument();
     void unreadableFileLeavesTableEmpty();
     void folderScan_data();
     void folderScan();
-    void upperCaseExtensionIsScannedAsFolder();
-    void pickerListKeepsEarlierPaths();
-    void pickerOpensMarkedEditedDirectOpenClean();
-    void pickerWithoutSelectionStays();
-    void cancellingPickerKeepsEarlierDocument();
-    void returnKeyEditsTheTarget();
-    void multiLineTargetKeepsItsLines();
+    void picker_data();
+    void picker();
+    void keyboardEditing_data();
+    void keyboardEditing();
     void openRequestsFromDropAndFileOpenEvent();
     void loadsAreRememberedInRecentDocuments();
 
@@ -51,63 +66,54 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TestOpenFlows::openWithNoRowsLoadsAtOnceAndClean()
+void TestOpenFlows::replacingTheDocument_data()
 {
-    AppHarness app;
-    const QString path = sample(m_dir, u"first.xliff"_s);
-    QVERIFY(app.delegate.openFile(path));
-    QCOMPARE(app.bank().rowCount(), 3);
-    QCOMPARE(app.bank().rows()[2].from, u"Demo/en.lproj/Localizable.strings"_s);
-    QVERIFY(!app.edited());
-    QCOMPARE(app.document().documentPath, path);
-    QVERIFY(app.window.windowTitle().contains(u"first.xliff[*]"_s));
-    QVERIFY(!app.delegate.confOver()->isVisible());
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("clean, confirmed") << false << true;
+    QTest::newRow("edited, confirmed") << true << true;
+    QTest::newRow("edited, declined") << true << false;
 }
 
-void TestOpenFlows::openWithRowsAsksFirstEvenWhenClean()
+void TestOpenFlows::replacingTheDocument()
 {
-    AppHarness app;
-    QVERIFY(app.delegate.openFile(sample(m_dir, u"first.xliff"_s)));
-    const QString second = copyFixture(u"two-units.xliff"_s, m_dir.filePath(u"second.xliff"_s));
-    QVERIFY(!app.delegate.openFile(second));
-    QVERIFY(app.delegate.confOver()->isVisible());
-    QVERIFY(app.delegate.confOver()->isModal());
-    QCOMPARE(app.document().activeSheet.data(), app.delegate.confOver());
-    QCOMPARE(app.document().pendingPath, second);
-    QCOMPARE(app.bank().rowCount(), 3);
-}
+    QFETCH(bool, edit);
+    QFETCH(bool, confirm);
 
-void TestOpenFlows::confirmingLoadsThePendingPath()
-{
-    AppHarness app;
-    QVERIFY(app.delegate.openFile(sample(m_dir, u"first.xliff"_s)));
-    QVERIFY(app.editTarget(0, u"開く"_s));
-    const QString second = copyFixture(u"two-units.xliff"_s, m_dir.filePath(u"second.xliff"_s));
-    app.delegate.openFile(second);
-
-    app.delegate.confOver()->confirmButton()->click();
-    QVERIFY(!app.delegate.confOver()->isVisible());
-    QCOMPARE(app.bank().rowCount(), 2);
-    QCOMPARE(app.bank().rows()[0].name, u"Placed"_s);
-    QCOMPARE(app.document().documentPath, second);
-    QVERIFY(!app.document().pendingPath);
-    QVERIFY(!app.document().activeSheet);
-    QVERIFY(!app.edited());
-}
-
-void TestOpenFlows::decliningKeepsDocumentEditsAndMark()
-{
+    // With no rows the file loads at once and clean.
     AppHarness app;
     const QString first = sample(m_dir, u"first.xliff"_s);
     QVERIFY(app.delegate.openFile(first));
-    QVERIFY(app.editTarget(0, u"開く"_s));
-    QVERIFY(app.edited());
-    const QString second = copyFixture(u"two-units.xliff"_s, m_dir.filePath(u"second.xliff"_s));
-    app.delegate.openFile(second);
+    QCOMPARE(app.bank().rowCount(), 3);
+    QCOMPARE(app.bank().rows()[2].from, u"Demo/en.lproj/Localizable.strings"_s);
+    QVERIFY(!app.edited());
+    QCOMPARE(app.document().documentPath, first);
+    QVERIFY(app.window.windowTitle().contains(u"first.xliff[*]"_s));
+    if (edit)
+        QVERIFY(app.editTarget(0, u"開く"_s));
 
-    app.delegate.confOver()->cancelButton()->click();
-    QVERIFY(!app.delegate.confOver()->isVisible());
+    // With rows it asks first, edited or not.
+    ConfirmSheet *sheet = app.delegate.confOver();
+    QVERIFY(!sheet->isVisible());
+    const QString second = copyFixture(u"two-units.xliff"_s, m_dir.filePath(u"second.xliff"_s));
+    QVERIFY(!app.delegate.openFile(second));
+    QVERIFY(sheet->isVisible());
+    QVERIFY(sheet->isModal());
+    QCOMPARE(app.document().activeSheet.data(), sheet);
+    QCOMPARE(app.document().pendingPath, second);
+    QCOMPARE(app.bank().rowCount(), 3);
+
+    (confirm ? sheet->confirmButton() : sheet->cancelButton())->click();
+    QVERIFY(!sheet->isVisible());
     QVERIFY(!app.document().activeSheet);
+    if (confirm) {
+        QCOMPARE(app.bank().rowCount(), 2);
+        QCOMPARE(app.bank().rows()[0].name, u"Placed"_s);
+        QCOMPARE(app.document().documentPath, second);
+        QVERIFY(!app.document().pendingPath);
+        QVERIFY(!app.edited());
+        return;
+    }
     QVERIFY(app.edited());
     QCOMPARE(app.bank().rowCount(), 3);
     QCOMPARE(app.bank().rows()[0].tget, u"開く"_s);
@@ -120,10 +126,7 @@ void TestOpenFlows::unreadableFileLeavesTableEmpty()
 {
     AppHarness app;
     const QString broken = m_dir.filePath(u"broken.xliff"_s);
-    QFile file(broken);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("<xliff><file><body><trans-unit id=\"a\">");
-    file.close();
+    QVERIFY(writeFile(broken, "<xliff><file><body><trans-unit id=\"a\">"));
     QVERIFY(app.delegate.openFile(broken));
     QCOMPARE(app.bank().rowCount(), 0);
     QVERIFY(!app.edited());
@@ -141,182 +144,162 @@ void TestOpenFlows::unreadableFileLeavesTableEmpty()
 void TestOpenFlows::folderScan_data()
 {
     QTest::addColumn<QStringList>("files");
-    QTest::addColumn<bool>("notFound");
-    QTest::addColumn<bool>("picker");
-    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("read");   // below the folder; empty: the folder itself
+    QTest::addColumn<QString>("loaded"); // empty: nothing found
 
-    QTest::newRow("none") << QStringList{u"readme.txt"_s} << true << false << 0;
-    QTest::newRow("one, deep") << QStringList{u"ja.xcloc/Localized Contents/ja.xliff"_s} << false
-                               << false << 3;
-    QTest::newRow("several") << QStringList{u"a/ja.xliff"_s, u"b/de.xliff"_s} << false << true << 0;
+    QTest::newRow("nothing found") << QStringList{u"readme.txt"_s} << QString() << QString();
+    QTest::newRow("upper-case extension is scanned as a folder")
+        << QStringList{u"ja.XLIFF"_s} << u"ja.XLIFF"_s << QString();
+    QTest::newRow("one found, deep") << QStringList{u"ja.xcloc/Localized Contents/ja.xliff"_s}
+                                     << QString() << u"ja.xcloc/Localized Contents/ja.xliff"_s;
 }
 
+// Reading a path that is not a ".xliff" file, with an edited document open.
 void TestOpenFlows::folderScan()
 {
     QFETCH(QStringList, files);
-    QFETCH(bool, notFound);
-    QFETCH(bool, picker);
-    QFETCH(int, rows);
+    QFETCH(QString, read);
+    QFETCH(QString, loaded);
 
     QTemporaryDir dir;
-    for (const QString &file : files)
-        QVERIFY(!sample(dir, u"Export/"_s + file).isEmpty());
-    AppHarness app;
-    QVERIFY(app.delegate.openFile(dir.filePath(u"Export"_s)));
-
-    QCOMPARE(app.bank().rowCount(), rows);
-    QVERIFY(!app.edited());
-    QCOMPARE(app.delegate.more()->isVisible(), picker);
-    const QList<QMessageBox *> alerts = app.alerts();
-    QCOMPARE(alerts.size(), notFound ? 1 : 0);
-    if (notFound) {
-        QCOMPARE(alerts.first()->text(), u"Not Found"_s);
-        QCOMPARE(alerts.first()->informativeText(), u"No appropriate files found"_s);
-    }
-    if (picker) {
-        const QString root = dir.filePath(u"Export"_s);
-        QCOMPARE(app.delegate.xtra()->stringList(),
-                 QStringList({root + u"/a/ja.xliff"_s, root + u"/b/de.xliff"_s}));
-        QCOMPARE(app.document().activeSheet.data(), app.delegate.more());
-    }
-}
-
-void TestOpenFlows::upperCaseExtensionIsScannedAsFolder()
-{
-    AppHarness app;
-    QVERIFY(app.delegate.openFile(sample(m_dir, u"first.xliff"_s)));
-    QVERIFY(app.editTarget(0, u"開く"_s));
-    const QString upper = copyFixture(u"two-files.xliff"_s, m_dir.filePath(u"upper.XLIFF"_s));
-    app.delegate.ride(); // nothing pending yet: does nothing
-    app.delegate.read(upper);
-    QCOMPARE(app.alerts().size(), 1);
-    QCOMPARE(app.alerts().first()->text(), u"Not Found"_s);
-    // The open document stays; the mark is cleared all the same.
-    QCOMPARE(app.bank().rows()[0].tget, u"開く"_s);
-    QVERIFY(!app.edited());
-}
-
-void TestOpenFlows::pickerListKeepsEarlierPaths()
-{
-    QTemporaryDir dir;
-    sample(dir, u"A/one.xliff"_s);
-    sample(dir, u"A/two.xliff"_s);
-    sample(dir, u"B/three.xliff"_s);
-    sample(dir, u"B/four.xliff"_s);
-    AppHarness app;
-    app.delegate.openFile(dir.filePath(u"A"_s));
-    app.delegate.more()->cancelButton()->click();
-    QVERIFY(!app.delegate.more()->isVisible());
-    app.delegate.openFile(dir.filePath(u"B"_s));
-
-    const QStringList listed = app.delegate.xtra()->stringList();
-    QCOMPARE(listed.size(), 4);
-    QCOMPARE(listed.at(0), dir.filePath(u"A"_s) + u"/one.xliff"_s);
-    QCOMPARE(listed.at(2), dir.filePath(u"B"_s) + u"/four.xliff"_s);
-    // The first path of the new scan is the one offered.
-    QCOMPARE(app.delegate.more()->selectedRow(), 2);
-}
-
-void TestOpenFlows::pickerOpensMarkedEditedDirectOpenClean()
-{
-    QTemporaryDir dir;
-    sample(dir, u"A/one.xliff"_s);
-    const QString two = sample(dir, u"A/two.xliff"_s);
-    AppHarness app;
-    app.delegate.openFile(dir.filePath(u"A"_s));
-    app.delegate.more()->selectRow(1);
-    app.delegate.more()->confirmButton()->click();
-    QVERIFY(!app.delegate.more()->isVisible());
-    QVERIFY(!app.document().activeSheet);
-    QCOMPARE(app.document().documentPath, dir.filePath(u"A"_s) + u"/two.xliff"_s);
-    QCOMPARE(app.bank().rowCount(), 3);
-    QVERIFY(app.edited());
-
-    AppHarness direct;
-    QVERIFY(direct.delegate.openFile(two));
-    QVERIFY(!direct.edited());
-}
-
-void TestOpenFlows::pickerWithoutSelectionStays()
-{
-    QTemporaryDir dir;
-    sample(dir, u"A/one.xliff"_s);
-    sample(dir, u"A/two.xliff"_s);
-    AppHarness app;
-    app.delegate.openFile(dir.filePath(u"A"_s));
-    app.delegate.more()->list()->selectionModel()->clearSelection();
-    app.delegate.more()->confirmButton()->click();
-    QVERIFY(app.delegate.more()->isVisible());
-    QCOMPARE(app.bank().rowCount(), 0);
-    QVERIFY(!app.document().documentPath);
-}
-
-void TestOpenFlows::cancellingPickerKeepsEarlierDocument()
-{
-    QTemporaryDir dir;
-    sample(dir, u"A/one.xliff"_s);
-    sample(dir, u"A/two.xliff"_s);
+    const QString root = exportFolder(dir, u"Export"_s, files);
     const QString first = sample(dir, u"first.xliff"_s);
     AppHarness app;
     QVERIFY(app.delegate.openFile(first));
     QVERIFY(app.editTarget(0, u"開く"_s));
-    app.delegate.read(dir.filePath(u"A"_s));
-    QVERIFY(app.delegate.more()->isVisible());
-    QTest::keyClick(app.delegate.more(), Qt::Key_Escape);
+    app.delegate.ride(); // nothing pending yet: does nothing
+    app.delegate.read(read.isEmpty() ? root : root + u'/' + read);
+
+    // The mark is cleared whatever the scan finds.
+    QVERIFY(!app.edited());
     QVERIFY(!app.delegate.more()->isVisible());
-    QVERIFY(!app.document().activeSheet);
+    if (!loaded.isEmpty()) {
+        QVERIFY(app.alerts().isEmpty());
+        QCOMPARE(app.document().documentPath, root + u'/' + loaded);
+        QCOMPARE(app.bank().rowCount(), 3);
+        QVERIFY(!app.bank().rows()[0].tget);
+        return;
+    }
+    QCOMPARE(app.alerts().size(), 1);
+    QCOMPARE(app.alerts().first()->text(), u"Not Found"_s);
+    QCOMPARE(app.alerts().first()->informativeText(), u"No appropriate files found"_s);
+    // The open document stays.
+    QCOMPARE(app.document().documentPath, first);
+    QCOMPARE(app.bank().rows()[0].tget, u"開く"_s);
+}
+
+void TestOpenFlows::picker_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::newRow("a path chosen") << Answer::Choose;
+    QTest::newRow("confirmed without a choice") << Answer::NoChoice;
+    QTest::newRow("escaped") << Answer::Escape;
+}
+
+// Two scans that each find several files, with an edited document open.
+void TestOpenFlows::picker()
+{
+    QFETCH(Answer, answer);
+
+    QTemporaryDir dir;
+    const QString a = exportFolder(dir, u"A"_s, {u"one.xliff"_s, u"two.xliff"_s});
+    const QString b = exportFolder(dir, u"B"_s, {u"three.xliff"_s, u"four.xliff"_s});
+    const QString first = sample(dir, u"first.xliff"_s);
+    AppHarness app;
+    QVERIFY(app.delegate.openFile(first));
+    QVERIFY(app.editTarget(0, u"開く"_s));
+    PickerSheet *picker = app.delegate.more();
+    app.delegate.read(a);
+    QVERIFY(picker->isVisible());
+    picker->cancelButton()->click();
+    QVERIFY(!picker->isVisible());
+    app.delegate.read(b);
+    QVERIFY(picker->isVisible());
+    QCOMPARE(app.document().activeSheet.data(), picker);
+    // The list keeps the earlier scan; the first path of the new one is offered.
+    QCOMPARE(app.delegate.xtra()->stringList(),
+             QStringList({a + u"/one.xliff"_s, a + u"/two.xliff"_s, b + u"/four.xliff"_s,
+                          b + u"/three.xliff"_s}));
+    QCOMPARE(picker->selectedRow(), 2);
+
+    if (answer == Answer::Escape) {
+        QTest::keyClick(picker, Qt::Key_Escape);
+    } else {
+        if (answer == Answer::Choose)
+            picker->selectRow(3);
+        else
+            picker->list()->selectionModel()->clearSelection();
+        picker->confirmButton()->click();
+    }
+    const bool stays = answer == Answer::NoChoice;
+    QCOMPARE(picker->isVisible(), stays);
+    QCOMPARE(app.document().activeSheet.data(), stays ? picker : nullptr);
+    if (answer == Answer::Choose) {
+        // A file opened from the picker is marked edited, unlike one opened directly.
+        QCOMPARE(app.document().documentPath, b + u"/three.xliff"_s);
+        QCOMPARE(app.bank().rowCount(), 3);
+        QVERIFY(!app.bank().rows()[0].tget);
+        QVERIFY(app.edited());
+        return;
+    }
     QCOMPARE(app.document().documentPath, first);
     QCOMPARE(app.bank().rows()[0].tget, u"開く"_s);
     QVERIFY(!app.edited());
 }
 
-void TestOpenFlows::returnKeyEditsTheTarget()
+void TestOpenFlows::keyboardEditing_data()
 {
+    QTest::addColumn<QByteArray>("target"); // the unit's target element, if any
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("typed"); // joined by Shift+Return
+    QTest::addColumn<QString>("committed");
+
+    QTest::newRow("one line") << QByteArray() << QString() << QStringList{u"Hiraku"_s}
+                              << u"Hiraku"_s;
+    QTest::newRow("target spanning lines")
+        << QByteArray("<target>Willkommen!\nTippen.</target>") << u"Willkommen!\nTippen."_s
+        << QStringList{u"Hallo"_s, u"Welt"_s} << u"Hallo\nWelt"_s;
+}
+
+// Return on a row edits its target; Return in the editor commits, Shift+Return starts a line.
+// A target that spans lines gets an editor that shows them all.
+void TestOpenFlows::keyboardEditing()
+{
+    QFETCH(QByteArray, target);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, committed);
+
+    const QString path = m_dir.filePath(u"keys.xliff"_s);
+    QVERIFY(writeFile(path, "<xliff><file original=\"a\"><body><trans-unit id=\"w\" "
+                            "xml:space=\"preserve\"><source>Welcome!\nTap to start.</source>" +
+                                target + "</trans-unit></body></file></xliff>"));
     AppHarness app;
-    QVERIFY(app.delegate.openFile(sample(m_dir, u"first.xliff"_s)));
+    QVERIFY(app.delegate.openFile(path));
+    const bool multiLine = shown.contains(u'\n');
     UnitTableView *table = app.window.table();
     table->setFocus();
     table->setCurrentIndex(app.bank().index(0, 0));
     QTest::keyClick(table, Qt::Key_Return);
-    QCOMPARE(table->currentIndex().column(),
-             UnitTableModel::column(UnitTableModel::Column::Target));
-    auto *editor = table->viewport()->findChild<QLineEdit *>();
+    QCOMPARE(table->currentIndex().column(), targetColumn);
+    QWidget *editor = multiLine
+                          ? static_cast<QWidget *>(table->viewport()->findChild<QPlainTextEdit *>())
+                          : table->viewport()->findChild<QLineEdit *>();
     QVERIFY(editor);
     QVERIFY(editor->isVisible());
-    QTest::keyClicks(editor, u"Hiraku"_s);
+    QCOMPARE(editor->property(multiLine ? "plainText" : "text").toString(), shown);
+    if (multiLine)
+        QVERIFY(editor->height() > table->rowHeight(0));
+
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(editor, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(editor, typed.at(i));
+    }
     QTest::keyClick(editor, Qt::Key_Return);
     // The item delegate commits the editor through a queued call.
     QCoreApplication::processEvents();
-    QCOMPARE(app.bank().rows()[0].tget, u"Hiraku"_s);
-    QVERIFY(app.edited());
-}
-
-void TestOpenFlows::multiLineTargetKeepsItsLines()
-{
-    const QString path = m_dir.filePath(u"lines.xliff"_s);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("<xliff><file original=\"a\"><body><trans-unit id=\"w\" xml:space=\"preserve\">"
-               "<source>Welcome!\nTap to start.</source><target>Willkommen!\nTippen.</target>"
-               "</trans-unit></body></file></xliff>");
-    file.close();
-    AppHarness app;
-    QVERIFY(app.delegate.openFile(path));
-    UnitTableView *table = app.window.table();
-    table->setFocus();
-    table->setCurrentIndex(app.bank().index(0, 0));
-    QTest::keyClick(table, Qt::Key_Return);
-    auto *editor = table->viewport()->findChild<QPlainTextEdit *>();
-    QVERIFY(editor);
-    QCOMPARE(editor->toPlainText(), u"Willkommen!\nTippen."_s);
-    QVERIFY(editor->height() > table->rowHeight(0));
-    // Shift+Return starts a line; Return alone commits.
-    QTest::keyClicks(editor, u"Hallo"_s);
-    QTest::keyClick(editor, Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(editor, u"Welt"_s);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents();
-    QCOMPARE(app.bank().rows()[0].tget, u"Hallo\nWelt"_s);
+    QCOMPARE(app.bank().rows()[0].tget, committed);
     QVERIFY(app.edited());
 }
 

@@ -18,6 +18,17 @@ QFileDialog *saveDialog(const AppHarness &app)
     return nullptr;
 }
 
+/// Answers the Save As dialog on show with `path`, as the user would.
+bool saveAsTo(const AppHarness &app, const QString &path)
+{
+    QFileDialog *dialog = saveDialog(app);
+    if (!dialog)
+        return false;
+    dialog->selectFile(path);
+    static_cast<QDialog *>(dialog)->accept();
+    return true;
+}
+
 } // namespace
 
 class TestSaveQuit : public QObject
@@ -29,18 +40,13 @@ private slots:
     void init() { QVERIFY(m_dir.isValid()); }
 
     void saveWithNoDocumentDoesNothing();
-    void saveWritesTargetsAndClearsMark();
-    void saveAsWritesCopyAndKeepsDocumentPath();
-    void failedWriteKeepsMarkAndShowsFailed();
-    void failedSaveAsKeepsMarkAndShowsFailed();
-    void unreadableAtSaveTimeShowsFailed_data();
-    void unreadableAtSaveTimeShowsFailed();
+    void saveAsWritesCopyAndSaveWritesTheDocument();
+    void failedSaveKeepsTheEdits_data();
+    void failedSaveKeepsTheEdits();
     void unwrittenUnitsAreListedAndMarkStays_data();
     void unwrittenUnitsAreListedAndMarkStays();
-    void quitWithoutMarkEndsAtOnce();
-    void quitWithMarkAsksFirst();
-    void closingEditedWindowAsksAndCancelKeepsIt();
-    void closingEditedWindowConfirmedClosesAndQuits();
+    void quitting_data();
+    void quitting();
 
 private:
     QString loadCopy(AppHarness &app, const QString &fixture, const QString &name)
@@ -63,19 +69,7 @@ void TestSaveQuit::saveWithNoDocumentDoesNothing()
     QVERIFY(!app.edited());
 }
 
-void TestSaveQuit::saveWritesTargetsAndClearsMark()
-{
-    AppHarness app;
-    const QString path = loadCopy(app, u"two-files.xliff"_s, u"doc.xliff"_s);
-    QVERIFY(app.editTarget(0, u"開く & 閉じる"_s));
-    QVERIFY(app.edited());
-    app.delegate.save();
-    QVERIFY(app.alerts().isEmpty());
-    QVERIFY(!app.edited());
-    QVERIFY(fileBytes(path).contains("<target>開く &amp; 閉じる</target>"_ba));
-}
-
-void TestSaveQuit::saveAsWritesCopyAndKeepsDocumentPath()
+void TestSaveQuit::saveAsWritesCopyAndSaveWritesTheDocument()
 {
     AppHarness app;
     const QString path = loadCopy(app, u"two-files.xliff"_s, u"doc.xliff"_s);
@@ -89,8 +83,7 @@ void TestSaveQuit::saveAsWritesCopyAndKeepsDocumentPath()
     QCOMPARE(dialog->defaultSuffix(), u"xliff"_s);
     QCOMPARE(QFileInfo(dialog->selectedFiles().value(0)).fileName(), u"doc.xliff"_s);
     const QString copy = m_dir.filePath(u"copy.xliff"_s);
-    dialog->selectFile(copy);
-    static_cast<QDialog *>(dialog)->accept();
+    QVERIFY(saveAsTo(app, copy));
 
     QVERIFY(fileBytes(copy).contains("<target>開く</target>"_ba));
     QCOMPARE(fileBytes(path), original);
@@ -98,73 +91,64 @@ void TestSaveQuit::saveAsWritesCopyAndKeepsDocumentPath()
     QCOMPARE(app.document().documentPath, path);
     QVERIFY(!app.delegate.recentDocuments().paths().contains(copy));
 
-    // The next Save writes to the file that was opened, not to the copy.
-    QVERIFY(app.editTarget(0, u"ひらく"_s));
+    // The next Save writes to the file that was opened, not to the copy, and clears the mark.
+    QVERIFY(app.editTarget(0, u"開く & 閉じる"_s));
+    QVERIFY(app.edited());
     app.delegate.save();
-    QVERIFY(fileBytes(path).contains("<target>ひらく</target>"_ba));
+    QVERIFY(app.alerts().isEmpty());
+    QVERIFY(!app.edited());
+    QVERIFY(fileBytes(path).contains("<target>開く &amp; 閉じる</target>"_ba));
     QVERIFY(fileBytes(copy).contains("<target>開く</target>"_ba));
 }
 
-void TestSaveQuit::failedWriteKeepsMarkAndShowsFailed()
+void TestSaveQuit::failedSaveKeepsTheEdits_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("removed"); // by another program, after the file was opened
+    QTest::addColumn<bool>("saveAs");
+
+    // A name as long as a file name may be: the file reads, but the temporary file an atomic
+    // save writes beside it can't be created, so the write fails.
+    QTest::newRow("write fails") << QString(243, u'n') + u".xliff"_s << false << false;
+    QTest::newRow("Save As onto a folder") << u"doc.xliff"_s << false << true;
+    QTest::newRow("file gone at Save") << u"gone.xliff"_s << true << false;
+    QTest::newRow("file gone at Save As") << u"gone.xliff"_s << true << true;
+}
+
+void TestSaveQuit::failedSaveKeepsTheEdits()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, removed);
+    QFETCH(bool, saveAs);
+
     AppHarness app;
-    // A name as long as a file name may be: the file reads, but the temporary file an
-    // atomic save writes beside it can't be created, so the write fails.
-    const QString name = QString(243, u'n') + u".xliff"_s;
     const QString path = loadCopy(app, u"two-files.xliff"_s, name);
     QCOMPARE(app.bank().rowCount(), 3);
     const QByteArray original = fileBytes(path);
     QVERIFY(app.editTarget(0, u"開く"_s));
-
-    app.delegate.save();
-    QCOMPARE(app.alerts().size(), 1);
-    QCOMPARE(app.alerts().first()->text(), u"Failed"_s);
-    QCOMPARE(app.alerts().first()->informativeText(), u"Could not save."_s);
-    QVERIFY(!app.alerts().first()->detailedText().isEmpty());
-    QVERIFY(app.edited());
-    QCOMPARE(fileBytes(path), original);
-    QCOMPARE(app.document().documentPath, path);
-    QCOMPARE(app.bank().rows()[0].tget, u"開く"_s);
-}
-
-void TestSaveQuit::failedSaveAsKeepsMarkAndShowsFailed()
-{
-    AppHarness app;
-    loadCopy(app, u"two-files.xliff"_s, u"doc.xliff"_s);
-    QVERIFY(app.editTarget(0, u"開く"_s));
-    QVERIFY(QDir(m_dir.path()).mkpath(u"taken.xliff"_s));
-    app.delegate.dupe();
-    QFileDialog *dialog = saveDialog(app);
-    QVERIFY(dialog);
-    emit dialog->fileSelected(m_dir.filePath(u"taken.xliff"_s));
-    dialog->reject();
-    QCOMPARE(app.alerts().size(), 1);
-    QCOMPARE(app.alerts().first()->text(), u"Failed"_s);
-    QVERIFY(app.edited());
-}
-
-void TestSaveQuit::unreadableAtSaveTimeShowsFailed_data()
-{
-    QTest::addColumn<bool>("saveAs");
-    QTest::newRow("Save") << false;
-    QTest::newRow("Save As") << true;
-}
-
-void TestSaveQuit::unreadableAtSaveTimeShowsFailed()
-{
-    QFETCH(bool, saveAs);
-    AppHarness app;
-    const QString path = loadCopy(app, u"two-files.xliff"_s, u"gone.xliff"_s);
-    QVERIFY(app.editTarget(0, u"開く"_s));
-    QVERIFY(QFile::remove(path));
+    if (removed)
+        QVERIFY(QFile::remove(path));
 
     saveAs ? app.delegate.dupe() : app.delegate.save();
-    QVERIFY(!saveDialog(app));
+    // With nothing to write, the user hears so before being asked where to write it.
+    QFileDialog *dialog = saveDialog(app);
+    QCOMPARE(dialog != nullptr, saveAs && !removed);
+    if (dialog) {
+        const QString taken = m_dir.filePath(u"taken.xliff"_s);
+        QVERIFY(QDir().mkpath(taken));
+        emit dialog->fileSelected(taken);
+        dialog->reject();
+    }
     QCOMPARE(app.alerts().size(), 1);
-    QCOMPARE(app.alerts().first()->text(), u"Failed"_s);
-    QCOMPARE(app.alerts().first()->informativeText(), u"Could not save."_s);
+    const QMessageBox *alert = app.alerts().first();
+    QCOMPARE(alert->text(), u"Failed"_s);
+    QCOMPARE(alert->informativeText(), u"Could not save."_s);
+    QVERIFY(!alert->detailedText().isEmpty());
     QVERIFY(app.edited());
-    QVERIFY(!QFile::exists(path));
+    QCOMPARE(app.bank().rows()[0].tget, u"開く"_s);
+    QCOMPARE(app.document().documentPath, path);
+    QCOMPARE(QFile::exists(path), !removed);
+    QCOMPARE(fileBytes(path), removed ? QByteArray() : original);
 }
 
 void TestSaveQuit::unwrittenUnitsAreListedAndMarkStays_data()
@@ -185,14 +169,10 @@ void TestSaveQuit::unwrittenUnitsAreListedAndMarkStays()
     // Another program removed the second unit from the file since it was opened.
     QVERIFY(!copyFixture(u"one-unit.xliff"_s, path).isEmpty());
 
-    QString written = path;
+    const QString written = saveAs ? m_dir.filePath(u"odd-copy.xliff"_s) : path;
     if (saveAs) {
         app.delegate.dupe();
-        QFileDialog *dialog = saveDialog(app);
-        QVERIFY(dialog);
-        written = m_dir.filePath(u"odd-copy.xliff"_s);
-        dialog->selectFile(written);
-        static_cast<QDialog *>(dialog)->accept();
+        QVERIFY(saveAsTo(app, written));
     } else {
         app.delegate.save();
     }
@@ -210,62 +190,42 @@ void TestSaveQuit::unwrittenUnitsAreListedAndMarkStays()
     QVERIFY(app.edited());
 }
 
-void TestSaveQuit::quitWithoutMarkEndsAtOnce()
+void TestSaveQuit::quitting_data()
 {
-    AppHarness app;
-    loadCopy(app, u"two-files.xliff"_s, u"doc.xliff"_s);
-    QCOMPARE(app.delegate.shouldTerminate(), AppDelegate::TerminateReply::Now);
-    QVERIFY(!app.delegate.confTerm()->isVisible());
-    QSignalSpy closed(&app.window, &MainWindow::closed);
-    QVERIFY(app.window.close());
-    QCOMPARE(closed.size(), 1);
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("clean: ends at once") << false << false;
+    QTest::newRow("edited, cancelled") << true << false;
+    QTest::newRow("edited, confirmed") << true << true;
 }
 
-void TestSaveQuit::quitWithMarkAsksFirst()
+// Closing the main window is where every quit request arrives; with edits it asks first.
+void TestSaveQuit::quitting()
 {
+    QFETCH(bool, edit);
+    QFETCH(bool, confirm);
+
     AppHarness app;
     loadCopy(app, u"two-files.xliff"_s, u"doc.xliff"_s);
-    QVERIFY(app.editTarget(0, u"開く"_s));
-    QCOMPARE(app.delegate.shouldTerminate(), AppDelegate::TerminateReply::Cancel);
-    QVERIFY(app.delegate.confTerm()->isVisible());
-    QCOMPARE(app.document().activeSheet.data(), app.delegate.confTerm());
+    if (edit)
+        QVERIFY(app.editTarget(0, u"開く"_s));
+    QSignalSpy closed(&app.window, &MainWindow::closed);
+    ConfirmSheet *sheet = app.delegate.confTerm();
+    QCOMPARE(app.window.close(), !edit);
+    QCOMPARE(sheet->isVisible(), edit);
+    if (!edit) {
+        QCOMPARE(closed.size(), 1);
+        return;
+    }
+    QVERIFY(app.window.isVisible());
+    QCOMPARE(app.document().activeSheet.data(), sheet);
 
-    app.delegate.confTerm()->cancelButton()->click();
-    QVERIFY(!app.delegate.confTerm()->isVisible());
+    (confirm ? sheet->confirmButton() : sheet->cancelButton())->click();
+    QVERIFY(!sheet->isVisible());
     QVERIFY(!app.document().activeSheet);
-    QVERIFY(app.edited());
-    QVERIFY(app.window.isVisible());
-}
-
-void TestSaveQuit::closingEditedWindowAsksAndCancelKeepsIt()
-{
-    AppHarness app;
-    loadCopy(app, u"two-files.xliff"_s, u"doc.xliff"_s);
-    QVERIFY(app.editTarget(0, u"開く"_s));
-    QSignalSpy closed(&app.window, &MainWindow::closed);
-
-    QVERIFY(!app.window.close());
-    QVERIFY(app.window.isVisible());
-    QVERIFY(app.delegate.confTerm()->isVisible());
-    app.delegate.confTerm()->cancelButton()->click();
-    QVERIFY(app.window.isVisible());
-    QVERIFY(app.edited());
-    QCOMPARE(closed.size(), 0);
-}
-
-void TestSaveQuit::closingEditedWindowConfirmedClosesAndQuits()
-{
-    AppHarness app;
-    loadCopy(app, u"two-files.xliff"_s, u"doc.xliff"_s);
-    QVERIFY(app.editTarget(0, u"開く"_s));
-    QSignalSpy closed(&app.window, &MainWindow::closed);
-
-    app.window.close();
-    app.delegate.confTerm()->confirmButton()->click();
-    QVERIFY(!app.delegate.confTerm()->isVisible());
-    QVERIFY(!app.window.isVisible());
-    QVERIFY(!app.edited());
-    QCOMPARE(closed.size(), 1);
+    QCOMPARE(app.window.isVisible(), !confirm);
+    QCOMPARE(app.edited(), !confirm);
+    QCOMPARE(closed.size(), confirm ? 1 : 0);
 }
 
 QTEST_MAIN(TestSaveQuit)

@@ -21,12 +21,6 @@ void LoopbackServer::answerJson(const QByteArray &path, const QByteArray &json)
                      QByteArray::number(json.size()) + "\r\nConnection: close\r\n\r\n" + json);
 }
 
-void LoopbackServer::redirect(const QByteArray &path, const QByteArray &location)
-{
-    answer(path, "HTTP/1.1 302 Found\r\nLocation: " + location +
-                     "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
-}
-
 void LoopbackServer::onNewConnection()
 {
     while (QTcpSocket *socket = nextPendingConnection()) {

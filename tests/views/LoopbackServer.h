@@ -21,7 +21,6 @@ public:
 
     void answer(const QByteArray &path, const QByteArray &response) { m_answers[path] = response; }
     void answerJson(const QByteArray &path, const QByteArray &json);
-    void redirect(const QByteArray &path, const QByteArray &location);
 
     /// A path that gets the headers and then nothing more.
     void stall(const QByteArray &path) { m_stalled.append(path); }

@@ -62,6 +62,13 @@ QList<Message> readTs(const QString &path)
     return messages;
 }
 
+QString shown(const Message &message)
+{
+    return QCoreApplication::translate(
+        message.context.toUtf8().constData(), message.source.toUtf8().constData(),
+        message.comment.isEmpty() ? nullptr : message.comment.toUtf8().constData());
+}
+
 } // namespace
 
 class TestLocalisation : public QObject
@@ -70,61 +77,52 @@ class TestLocalisation : public QObject
 
 private slots:
     void initTestCase();
-    void englishNeedsNothing();
-    void japaneseLoads();
+    void loadsOnlyForOtherLanguages();
     void helpInJapanese();
-    void helpStylesInJapanese();
-    void qtDialogsInJapanese();
-    void menusInJapanese_data();
-    void menusInJapanese();
+    void shownInJapanese_data();
+    void shownInJapanese();
     void everyStringTranslated();
+
+private:
+    QList<Message> m_messages;
 };
 
 void TestLocalisation::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
+    m_messages = readTs(QStringLiteral(TARNWICK_TS_FILE));
+    QVERIFY(m_messages.size() >= 13);
 }
 
-void TestLocalisation::englishNeedsNothing()
+void TestLocalisation::loadsOnlyForOtherLanguages()
 {
+    // English is the key: nothing to load, and the help reads as written.
     QVERIFY(!Localisation::installTranslations(*qApp,
                                                QLocale(QLocale::English, QLocale::UnitedStates)));
     QCOMPARE(HelpView::paragraphs().first(), u"Tarnwick Help"_s);
     QVERIFY(QDir(Localisation::resourceFolder()).exists(u"tarnwick_ja.qm"_s));
-}
 
-void TestLocalisation::japaneseLoads()
-{
+    // Japanese brings the program's own translation and Qt's for its standard buttons.
     QVERIFY(Localisation::installTranslations(*qApp, QLocale(QLocale::Japanese, QLocale::Japan)));
-}
-
-void TestLocalisation::helpInJapanese()
-{
-    HelpWindow window;
-    QCOMPARE(window.windowTitle(), u"Tarnwick ヘルプ"_s);
-
-    const QStringList paragraphs = HelpView::paragraphs();
-    QCOMPARE(paragraphs.size(), 13);
-    QCOMPARE(paragraphs.at(0), u"Tarnwick ヘルプ"_s);
-    QCOMPARE(paragraphs.at(1), u"概要"_s);
-    QCOMPARE(paragraphs.at(10), u"保存"_s);
-    QCOMPARE(window.view()->toPlainText(), HelpStyle::layout(paragraphs).text);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"キャンセル"_s);
 }
 
 // Each translated paragraph keeps the role of its English key: body text ends with "。" and
 // headings end without a stop, so the Japanese help is styled like the English one.
-void TestLocalisation::helpStylesInJapanese()
+void TestLocalisation::helpInJapanese()
 {
+    HelpWindow window;
+    QCOMPARE(window.windowTitle(), u"Tarnwick ヘルプ"_s);
     const QStringList japanese = HelpView::paragraphs();
-    const QStringList english = [] {
-        QStringList keys;
-        const QList<Message> messages = readTs(QStringLiteral(TARNWICK_TS_FILE));
-        for (const Message &message : messages)
-            if (message.context == u"HelpView")
-                keys.append(message.source);
-        return keys;
-    }();
+    QCOMPARE(window.view()->toPlainText(), HelpStyle::layout(japanese).text);
+
+    QStringList english;
+    for (const Message &message : std::as_const(m_messages)) {
+        if (message.context == u"HelpView")
+            english.append(message.source);
+    }
     QCOMPARE(english.size(), 13);
+    QCOMPARE(japanese.size(), english.size());
     for (int i = 0; i < japanese.size(); ++i) {
         QVERIFY2(japanese.at(i) != english.at(i), qPrintable(english.at(i)));
         QCOMPARE(HelpStyle::kindOf(i, japanese.at(i)), HelpStyle::kindOf(i, english.at(i)));
@@ -133,47 +131,32 @@ void TestLocalisation::helpStylesInJapanese()
     }
 }
 
-void TestLocalisation::qtDialogsInJapanese()
-{
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"キャンセル"_s);
-}
-
-void TestLocalisation::menusInJapanese_data()
+// One text from each place that shows them: the program collects its strings from all of its
+// sources, and wherever a text is shown it comes out in Japanese.
+void TestLocalisation::shownInJapanese_data()
 {
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("japanese");
 
-    QTest::newRow("File menu") << u"&File"_s << u"ファイル(&F)"_s;
-    QTest::newRow("Edit menu") << u"&Edit"_s << u"編集(&E)"_s;
-    QTest::newRow("Help menu") << u"&Help"_s << u"ヘルプ(&H)"_s;
-    QTest::newRow("Save") << u"&Save"_s << u"保存(&S)"_s;
-    QTest::newRow("Save As") << u"Save &As…"_s << u"別名で保存(&A)…"_s;
-    QTest::newRow("Preferences") << u"Preferences…"_s << u"環境設定…"_s;
-    QTest::newRow("help item") << u"Tarnwick Help"_s << u"Tarnwick ヘルプ"_s;
-    QTest::newRow("dictionary command")
-        << u"Replace With Replacement Dictionary"_s << u"置換辞書で置き換える"_s;
-    QTest::newRow("alert") << u"Not Found"_s << u"見つかりません"_s;
-    QTest::newRow("alert text") << u"No appropriate files found"_s
-                                << u"該当するファイルが見つかりません"_s;
-    QTest::newRow("save alert") << u"Failed"_s << u"失敗しました"_s;
-    QTest::newRow("save alert text") << u"Could not save."_s << u"保存できませんでした。"_s;
+    QTest::newRow("menu") << u"&File"_s << u"ファイル(&F)"_s;
+    QTest::newRow("menu item with an ellipsis") << u"Save &As…"_s << u"別名で保存(&A)…"_s;
+    QTest::newRow("help: menu, window and view") << u"Tarnwick Help"_s << u"Tarnwick ヘルプ"_s;
+    QTest::newRow("alert: application and command line")
+        << u"No appropriate files found"_s << u"該当するファイルが見つかりません"_s;
+    QTest::newRow("save alert") << u"Could not save."_s << u"保存できませんでした。"_s;
 }
 
-// Wherever the program shows these texts, they come out in Japanese.
-void TestLocalisation::menusInJapanese()
+void TestLocalisation::shownInJapanese()
 {
     QFETCH(QString, source);
     QFETCH(QString, japanese);
 
     int found = 0;
-    const QList<Message> messages = readTs(QStringLiteral(TARNWICK_TS_FILE));
-    for (const Message &message : messages) {
+    for (const Message &message : std::as_const(m_messages)) {
         if (message.source != source)
             continue;
         ++found;
-        QCOMPARE(QCoreApplication::translate(message.context.toUtf8().constData(),
-                                             source.toUtf8().constData()),
-                 japanese);
+        QCOMPARE(shown(message), japanese);
     }
     QVERIFY2(found > 0, "the program shows this text nowhere");
 }
@@ -181,18 +164,12 @@ void TestLocalisation::menusInJapanese()
 // The translation file is complete and the compiled copy inside the program agrees with it.
 void TestLocalisation::everyStringTranslated()
 {
-    const QList<Message> messages = readTs(QStringLiteral(TARNWICK_TS_FILE));
-    QVERIFY(messages.size() >= 13);
-    for (const Message &message : messages) {
+    for (const Message &message : std::as_const(m_messages)) {
         const QString where = message.context + u": "_s + message.source;
         QVERIFY2(message.state.isEmpty(), qPrintable(where + u" is "_s + message.state));
         QVERIFY2(!message.translation.isEmpty(), qPrintable(where));
-        if (message.numerus)
-            continue;
-        const QString shown = QCoreApplication::translate(
-            message.context.toUtf8().constData(), message.source.toUtf8().constData(),
-            message.comment.isEmpty() ? nullptr : message.comment.toUtf8().constData());
-        QCOMPARE(shown, message.translation);
+        if (!message.numerus)
+            QCOMPARE(shown(message), message.translation);
     }
 }
 

@@ -18,10 +18,11 @@ namespace {
 
 const QByteArray newerFeed = R"([{"name":"Tarnwick","dots":"0.0","vers":"9.0"}])";
 
-QByteArray oversizedFeed()
+QByteArray response(const QByteArray &status, const QByteArray &body, bool withLength = true)
 {
-    return R"([{"name":"Tarnwick","dots":"0.0","vers":"9.0","pad":")" +
-           QByteArray(FeedDownload::maximumSize, 'x') + R"("}])";
+    const QByteArray length = "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+    return "HTTP/1.1 " + status + "\r\n" + (withLength ? length : "Connection: close\r\n") +
+           "\r\n" + body;
 }
 
 void setNu(const QVariant &value)
@@ -42,15 +43,13 @@ class TestMendView : public QObject
 
 private slots:
     void initTestCase();
-    void init();
+    void init() { QSettings().clear(); }
     void siteBaseFromEnvironment();
     void noRequestWhenOff_data();
     void noRequestWhenOff();
-    void noticeOpensProductPage();
+    void noticeOpensProductPageOnce();
     void nothingShown_data();
     void nothingShown();
-    void runsOnce();
-    void productPageForName();
 };
 
 void TestMendView::initTestCase()
@@ -60,11 +59,6 @@ void TestMendView::initTestCase()
     QCoreApplication::setApplicationName(u"Tarnwick"_s);
     QCoreApplication::setApplicationVersion(u"1.0"_s);
     QVERIFY(QSettings().fileName().contains(u".qttest"_s));
-}
-
-void TestMendView::init()
-{
-    QSettings().clear();
 }
 
 void TestMendView::siteBaseFromEnvironment()
@@ -92,7 +86,6 @@ void TestMendView::noRequestWhenOff()
     QVERIFY(server.isListening());
     server.answerJson("/xapp.json", newerFeed);
     qputenv("TARNWICK_SITE_BASE", server.base().toUtf8());
-
     setNu(nu);
     MendView off;
     QVERIFY(!off.start());
@@ -110,7 +103,7 @@ void TestMendView::noRequestWhenOff()
     QVERIFY(off.news() == nullptr);
 }
 
-void TestMendView::noticeOpensProductPage()
+void TestMendView::noticeOpensProductPageOnce()
 {
     LoopbackServer server;
     server.answerJson("/xapp.json", newerFeed);
@@ -125,7 +118,9 @@ void TestMendView::noticeOpensProductPage()
     });
     QSignalSpy finished(&mend, &MendView::checkFinished);
     QVERIFY(mend.start());
+    QVERIFY(!mend.start()); // the check runs once
     QVERIFY(finished.wait());
+    QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.first().first().toBool(), true);
     QCOMPARE(server.paths(), QList<QByteArray>{"/xapp.json"});
 
@@ -138,41 +133,30 @@ void TestMendView::noticeOpensProductPage()
 
 void TestMendView::nothingShown_data()
 {
-    QTest::addColumn<QByteArray>("response");
-    QTest::addColumn<bool>("stall");
+    QTest::addColumn<QByteArray>("answer"); // empty: the server stalls
+    const QByteArray big = R"([{"name":"Tarnwick","dots":"0.0","vers":"9.0","pad":")" +
+                           QByteArray(FeedDownload::maximumSize, 'x') + R"("}])";
 
-    const QByteArray big = oversizedFeed();
     QTest::newRow("feed names no newer version")
-        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 47\r\n\r\n"
-                      R"([{"name":"Tarnwick","dots":"0.0","vers":"0.9"}])")
-        << false;
-    QTest::newRow("oversized with length")
-        << "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(big.size()) + "\r\n\r\n" + big
-        << false;
-    QTest::newRow("oversized without length")
-        << "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + big << false;
+        << response("200 OK", R"([{"name":"Tarnwick","dots":"0.0","vers":"0.9"}])");
+    QTest::newRow("oversized with length") << response("200 OK", big);
+    QTest::newRow("oversized without length") << response("200 OK", big, false);
     QTest::newRow("redirect to plain HTTP")
-        << QByteArray("HTTP/1.1 302 Found\r\nLocation: /real.json\r\nContent-Length: 0\r\n\r\n")
-        << false;
-    QTest::newRow("server error") << "HTTP/1.1 500 Internal Server Error\r\nContent-Length: " +
-                                         QByteArray::number(newerFeed.size()) + "\r\n\r\n" +
-                                         newerFeed
-                                  << false;
-    QTest::newRow("not JSON") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 6\r\n\r\n<html>")
-                              << false;
-    QTest::newRow("stalls past the time-out") << QByteArray() << true;
+        << QByteArray("HTTP/1.1 302 Found\r\nLocation: /real.json\r\nContent-Length: 0\r\n\r\n");
+    QTest::newRow("server error") << response("500 Internal Server Error", newerFeed);
+    QTest::newRow("not JSON") << response("200 OK", "<html>");
+    QTest::newRow("stalls past the time-out") << QByteArray();
 }
 
 void TestMendView::nothingShown()
 {
-    QFETCH(QByteArray, response);
-    QFETCH(bool, stall);
+    QFETCH(QByteArray, answer);
 
     LoopbackServer server;
-    if (stall)
+    if (answer.isEmpty())
         server.stall("/xapp.json");
     else
-        server.answer("/xapp.json", response);
+        server.answer("/xapp.json", answer);
     server.answerJson("/real.json", newerFeed);
     qputenv("TARNWICK_SITE_BASE", server.base().toUtf8());
     setNu(1);
@@ -185,36 +169,6 @@ void TestMendView::nothingShown()
     QCOMPARE(finished.first().first().toBool(), false);
     QVERIFY(mend.news() == nullptr);
     QVERIFY(!server.paths().contains("/real.json"));
-}
-
-void TestMendView::runsOnce()
-{
-    LoopbackServer server;
-    server.answerJson("/xapp.json", newerFeed);
-    qputenv("TARNWICK_SITE_BASE", server.base().toUtf8());
-    setNu(1);
-
-    MendView mend;
-    QSignalSpy finished(&mend, &MendView::checkFinished);
-    QVERIFY(mend.start());
-    QVERIFY(!mend.start());
-    QVERIFY(finished.wait());
-    QCOMPARE(server.requestCount(), 1);
-}
-
-void TestMendView::productPageForName()
-{
-    qputenv("TARNWICK_SITE_BASE", "http://127.0.0.1:9/site/");
-    QCoreApplication::setApplicationName(u"Word Mill's"_s);
-    MendView mend;
-    QList<QUrl> opened;
-    mend.setUrlOpener([&opened](const QUrl &url) {
-        opened.append(url);
-        return true;
-    });
-    mend.revs();
-    QCoreApplication::setApplicationName(u"Tarnwick"_s);
-    QCOMPARE(opened, QList<QUrl>{QUrl(u"http://127.0.0.1:9/site/wordmills.html"_s)});
 }
 
 QTEST_MAIN(TestMendView)

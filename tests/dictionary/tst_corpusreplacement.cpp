@@ -4,34 +4,11 @@
 #include "document/XliffReader.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-std::vector<UnitRecord> readCorpus(const QString &name)
-{
-    const QString path = QDir(QStringLiteral(TARNWICK_CORPUS_DIR)).filePath(name);
-    if (!QFileInfo::exists(path))
-        return {};
-    ParseState state;
-    ReadResult result = XliffReader(state).readFile(path);
-    return result.complete ? std::move(result.units) : std::vector<UnitRecord>{};
-}
-
-const UnitRecord *findRow(const std::vector<UnitRecord> &rows, const QString &srcs,
-                          const QString &part)
-{
-    for (const UnitRecord &row : rows) {
-        if (row.srcs == srcs && row.part == part)
-            return &row;
-    }
-    return nullptr;
-}
-
-} // namespace
+using Titles = QList<std::pair<QString, QString>>;
 
 // The replacement on real macOS exports, read by the same reader as the application.
 class TestCorpusReplacement : public QObject
@@ -39,63 +16,44 @@ class TestCorpusReplacement : public QObject
     Q_OBJECT
 
 private slots:
-    void menuTitles_data();
-    void menuTitles();
     void wholeCorpus_data();
     void wholeCorpus();
 };
 
-void TestCorpusReplacement::menuTitles_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("srcs");
-    QTest::addColumn<QString>("tget");
-
-    const QString vienna = u"vienna-en-xcode11-macos.xliff"_s;
-    QTest::newRow("About Vienna") << vienna << u"About Vienna"_s << u"Vienna について"_s;
-    QTest::newRow("Quit Vienna") << vienna << u"Quit Vienna"_s << u"Vienna を終了"_s;
-    QTest::newRow("Hide Vienna") << vienna << u"Hide Vienna"_s << u"Vienna を隠す"_s;
-    QTest::newRow("Vienna Help") << vienna << u"Vienna Help"_s << u"Vienna ヘルプ"_s;
-    QTest::newRow("Hide Others") << vienna << u"Hide Others"_s << u"他を隠す"_s;
-    QTest::newRow("Hide Toolbar") << vienna << u"Hide Toolbar"_s << u"Toolbar を隠す"_s;
-    QTest::newRow("Preferences…") << vienna << u"Preferences\u2026"_s << u"環境設定\u2026"_s;
-    const QString rumlog = u"rumlogng-ru-xcode10-macos-large.xliff"_s;
-    QTest::newRow("Hide others") << rumlog << u"Hide others"_s << u"others を隠す"_s;
-    QTest::newRow("RUMlogNG Help") << rumlog << u"RUMlogNG Help"_s << u"RUMlogNG ヘルプ"_s;
-}
-
-void TestCorpusReplacement::menuTitles()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, srcs);
-    QFETCH(QString, tget);
-
-    const std::vector<UnitRecord> rows = readCorpus(file);
-    if (rows.empty())
-        QSKIP("corpus file not available");
-    const auto result = ReplacementPass::run(rows, BuiltinDictionary::entries());
-    const UnitRecord *row = findRow(result.rows, srcs, u"NSMenuItem"_s);
-    QVERIFY2(row, qPrintable(srcs));
-    QCOMPARE(row->tget, tget);
-}
-
 void TestCorpusReplacement::wholeCorpus_data()
 {
-    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<Titles>("menuTitles"); ///< menu item sources and the targets they get
+
+    // Real menus through the name rules and the built-in list.
+    const QHash<QString, Titles> titles{
+        {u"vienna-en-xcode11-macos.xliff"_s,
+         {{u"About Vienna"_s, u"Vienna について"_s},
+          {u"Vienna Help"_s, u"Vienna ヘルプ"_s},
+          {u"Hide Others"_s, u"他を隠す"_s},
+          {u"Hide Toolbar"_s, u"Toolbar を隠す"_s},
+          {u"Preferences\u2026"_s, u"環境設定\u2026"_s}}},
+        {u"rumlogng-ru-xcode10-macos-large.xliff"_s,
+         {{u"Hide others"_s, u"others を隠す"_s}, {u"RUMlogNG Help"_s, u"RUMlogNG ヘルプ"_s}}},
+    };
     const QDir corpus(QStringLiteral(TARNWICK_CORPUS_DIR));
     for (const QString &name : corpus.entryList({u"*.xliff"_s}, QDir::Files, QDir::Name))
-        QTest::newRow(qPrintable(name)) << name;
+        QTest::newRow(qPrintable(name)) << corpus.filePath(name) << titles.value(name);
     if (corpus.entryList({u"*.xliff"_s}).isEmpty())
-        QTest::newRow("no corpus") << QString();
+        QTest::newRow("no corpus") << QString() << Titles();
 }
 
 void TestCorpusReplacement::wholeCorpus()
 {
-    QFETCH(QString, file);
-    const std::vector<UnitRecord> rows =
-        file.isEmpty() ? std::vector<UnitRecord>{} : readCorpus(file);
-    if (rows.empty())
-        QSKIP("corpus file not available or unreadable");
+    QFETCH(QString, path);
+    QFETCH(Titles, menuTitles);
+    if (path.isEmpty())
+        QSKIP("corpus not available");
+    ParseState state;
+    const ReadResult read = XliffReader(state).readFile(path);
+    if (!read.complete)
+        QSKIP("corpus file unreadable");
+    const std::vector<UnitRecord> &rows = read.units;
 
     const ReplacementDictionary dictionary = BuiltinDictionary::entries();
     const auto once = ReplacementPass::run(rows, dictionary);
@@ -118,6 +76,14 @@ void TestCorpusReplacement::wholeCorpus()
             QCOMPARE(after.tget, before.tget);
     }
     QCOMPARE(next, once.changedRows.size());
+
+    for (const auto &[srcs, tget] : menuTitles) {
+        const auto row = std::find_if(once.rows.begin(), once.rows.end(), [&](const auto &r) {
+            return r.srcs == srcs && r.part == u"NSMenuItem"_s;
+        });
+        QVERIFY2(row != once.rows.end(), qPrintable(srcs));
+        QCOMPARE(row->tget, tget);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCorpusReplacement)

@@ -1,16 +1,16 @@
+#include "hardening/TestFiles.h"
+#include "hardening/Unprivileged.h"
+
 #include "dictionary/BuiltinDictionary.h"
 #include "dictionary/DictionaryFormat.h"
 #include "dictionary/DictionaryStore.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-Q_DECLARE_METATYPE(ReplacementDictionary)
 
 namespace {
 
@@ -20,21 +20,11 @@ const ReplacementDictionary kTricky{
     {u"Quote \" and \\ and $1"_s, u"引用 \" \\ %@"_s},
     {u"Two\nlines"_s, u""_s},
     {u"untitled"_s, QString()},
+    // Qt's JSON reader drops a U+FEFF that begins a string; both forms must keep it.
+    {u"\uFEFFmarked"_s, u"\uFEFF"_s},
     {u"Find"_s, u"検索"_s},
     {u"Find"_s, u"探す"_s},
 };
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 } // namespace
 
@@ -44,21 +34,16 @@ class TestDictionaryStore : public QObject
 
 private slots:
     void initTestCase();
-    void storedFormatRoundTrip_data();
-    void storedFormatRoundTrip();
-    void storedFormatRejects_data();
-    void storedFormatRejects();
-    void jsonLinesRoundTrip();
+    void roundTrip_data();
+    void roundTrip();
     void jsonLinesShape();
-    void jsonLinesErrors_data();
-    void jsonLinesErrors();
+    void rejects_data();
+    void rejects();
     void jsonLinesFileMissing();
     void defaultLocationIsInTestMode();
-    void missingFileIsNotAnError();
     void saveAndRestore();
-    void corruptFileMovedAsideAndKept();
-    void twoCorruptFilesKeepBothCopies();
-    void unmovableCorruptFileIsNeverOverwritten();
+    void unreadableFileMovedAsideAndKept();
+    void unmovableUnreadableFileIsNeverOverwritten();
     void unwritableLocationReported();
     void dictionaryInUse();
 
@@ -72,56 +57,29 @@ void TestDictionaryStore::initTestCase()
     QVERIFY(m_dir.isValid());
 }
 
-void TestDictionaryStore::storedFormatRoundTrip_data()
+void TestDictionaryStore::roundTrip_data()
 {
+    QTest::addColumn<bool>("lines");
     QTest::addColumn<ReplacementDictionary>("entries");
-    QTest::newRow("empty") << ReplacementDictionary{};
-    QTest::newRow("tricky texts") << kTricky;
-    QTest::newRow("built-in list") << BuiltinDictionary::entries();
+    QTest::newRow("stored, empty") << false << ReplacementDictionary{};
+    QTest::newRow("stored, tricky texts") << false << kTricky;
+    QTest::newRow("stored, built-in list") << false << BuiltinDictionary::entries();
+    QTest::newRow("JSON Lines, tricky texts") << true << kTricky;
+    QTest::newRow("JSON Lines, built-in list") << true << BuiltinDictionary::entries();
 }
 
-void TestDictionaryStore::storedFormatRoundTrip()
+void TestDictionaryStore::roundTrip()
 {
+    QFETCH(bool, lines);
     QFETCH(ReplacementDictionary, entries);
-    const DictionaryParse parse = DictionaryFormat::fromJson(DictionaryFormat::toJson(entries));
+    const QByteArray text =
+        lines ? DictionaryFormat::toJsonLines(entries) : DictionaryFormat::toJson(entries);
+    if (lines)
+        QCOMPARE(text.count('\n'), qsizetype(entries.size()));
+    const DictionaryParse parse =
+        lines ? DictionaryFormat::fromJsonLines(text) : DictionaryFormat::fromJson(text);
     QVERIFY2(parse.ok(), qPrintable(parse.error));
     QCOMPARE(parse.entries, entries);
-}
-
-void TestDictionaryStore::storedFormatRejects_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("cut short") << R"({"format":"tarnwick-dictionary","version":1,"entries":[)"_ba;
-    QTest::newRow("array root") << R"([{"srcs":"a","tget":"b"}])"_ba;
-    QTest::newRow("other format") << R"({"format":"x","version":1,"entries":[]})"_ba;
-    QTest::newRow("newer version")
-        << R"({"format":"tarnwick-dictionary","version":2,"entries":[]})"_ba;
-    QTest::newRow("no entries") << R"({"format":"tarnwick-dictionary","version":1})"_ba;
-    QTest::newRow("entry without tget")
-        << R"({"format":"tarnwick-dictionary","version":1,"entries":[{"srcs":"a"}]})"_ba;
-    QTest::newRow("number target")
-        << R"({"format":"tarnwick-dictionary","version":1,"entries":[{"srcs":"a","tget":1}]})"_ba;
-    QTest::newRow("not UTF-8")
-        << "{\"format\":\"tarnwick-dictionary\",\"version\":1,\"entries\":[{\"srcs\":\"\xff\","
-           "\"tget\":\"\"}]}"_ba;
-}
-
-void TestDictionaryStore::storedFormatRejects()
-{
-    QFETCH(QByteArray, text);
-    const DictionaryParse parse = DictionaryFormat::fromJson(text);
-    QVERIFY(!parse.ok());
-    QVERIFY(parse.entries.empty());
-}
-
-void TestDictionaryStore::jsonLinesRoundTrip()
-{
-    const QByteArray text = DictionaryFormat::toJsonLines(kTricky);
-    QCOMPARE(text.count('\n'), qsizetype(kTricky.size()));
-    const DictionaryParse parse = DictionaryFormat::fromJsonLines(text);
-    QVERIFY2(parse.ok(), qPrintable(parse.error));
-    QCOMPARE(parse.entries, kTricky);
 }
 
 void TestDictionaryStore::jsonLinesShape()
@@ -137,27 +95,49 @@ void TestDictionaryStore::jsonLinesShape()
     QCOMPARE(parse.entries, (ReplacementDictionary{{u"a"_s, u"b"_s}, {u"c"_s, u"d"_s}}));
 }
 
-void TestDictionaryStore::jsonLinesErrors_data()
+void TestDictionaryStore::rejects_data()
 {
+    QTest::addColumn<bool>("lines");
     QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("line"); ///< of the fault in JSON Lines; 0 for the stored file
+    const auto stored = [](const char *name, const QByteArray &text) {
+        QTest::newRow(name) << false << text << 0;
+    };
+    stored("empty file", {});
+    stored("cut short", R"({"format":"tarnwick-dictionary","version":1,"entries":[)"_ba);
+    stored("array root", R"([{"srcs":"a","tget":"b"}])"_ba);
+    stored("other format", R"({"format":"x","version":1,"entries":[]})"_ba);
+    stored("newer version", R"({"format":"tarnwick-dictionary","version":2,"entries":[]})"_ba);
+    stored("no entries", R"({"format":"tarnwick-dictionary","version":1})"_ba);
+    stored("entry without tget",
+           R"({"format":"tarnwick-dictionary","version":1,"entries":[{"srcs":"a"}]})"_ba);
+    stored("number target",
+           R"({"format":"tarnwick-dictionary","version":1,"entries":[{"srcs":"a","tget":1}]})"_ba);
+    stored("not UTF-8", "{\"format\":\"tarnwick-dictionary\",\"version\":1,\"entries\":[{"
+                        "\"srcs\":\"\xff\",\"tget\":\"\"}]}"_ba);
+
     const QByteArray good = R"({"srcs":"a","tget":"b"})"_ba + '\n';
-    QTest::newRow("broken JSON") << good + "\n{\"srcs\":\"a\",\n" << 3;
-    QTest::newRow("array") << good + R"(["a","b"])"_ba << 2;
-    QTest::newRow("missing tget") << R"({"srcs":"a"})"_ba << 1;
-    QTest::newRow("null source") << good + good + R"({"srcs":null,"tget":"b"})"_ba << 3;
-    QTest::newRow("two objects on a line") << good + R"({"srcs":"a","tget":"b"} {})"_ba << 2;
+    QTest::newRow("lines: broken JSON") << true << good + "\n{\"srcs\":\"a\",\n" << 3;
+    QTest::newRow("lines: array") << true << good + R"(["a","b"])"_ba << 2;
+    QTest::newRow("lines: missing tget") << true << R"({"srcs":"a"})"_ba << 1;
+    QTest::newRow("lines: null source")
+        << true << good + good + R"({"srcs":null,"tget":"b"})"_ba << 3;
+    QTest::newRow("lines: two objects on a line")
+        << true << good + R"({"srcs":"a","tget":"b"} {})"_ba << 2;
 }
 
-void TestDictionaryStore::jsonLinesErrors()
+void TestDictionaryStore::rejects()
 {
+    QFETCH(bool, lines);
     QFETCH(QByteArray, text);
     QFETCH(int, line);
-    const DictionaryParse parse = DictionaryFormat::fromJsonLines(text);
+    const DictionaryParse parse =
+        lines ? DictionaryFormat::fromJsonLines(text) : DictionaryFormat::fromJson(text);
     QVERIFY(!parse.ok());
-    QCOMPARE(parse.line, line);
-    QVERIFY2(parse.error.contains(QString::number(line)), qPrintable(parse.error));
     QVERIFY(parse.entries.empty());
+    QCOMPARE(parse.line, line);
+    if (line > 0)
+        QVERIFY2(parse.error.contains(QString::number(line)), qPrintable(parse.error));
 }
 
 void TestDictionaryStore::jsonLinesFileMissing()
@@ -176,24 +156,17 @@ void TestDictionaryStore::defaultLocationIsInTestMode()
     QCOMPARE(DictionaryStore().filePath(), path);
 }
 
-void TestDictionaryStore::missingFileIsNotAnError()
-{
-    DictionaryStore store(m_dir.filePath(u"missing/dictionary.json"_s));
-    const DictionaryLoad load = store.restore();
-    QCOMPARE(load.status, DictionaryLoad::Status::Missing);
-    QVERIFY(load.entries.empty());
-    QVERIFY(store.canSave());
-}
-
 void TestDictionaryStore::saveAndRestore()
 {
     const QString path = m_dir.filePath(u"roundtrip/dictionary.json"_s);
-    {
-        DictionaryStore store(path);
-        QCOMPARE(store.save(kTricky), std::nullopt);
-    }
     DictionaryStore store(path);
     DictionaryLoad load = store.restore();
+    QCOMPARE(load.status, DictionaryLoad::Status::Missing); // not an error
+    QVERIFY(load.entries.empty());
+    QVERIFY(store.canSave());
+
+    QCOMPARE(store.save(kTricky), std::nullopt);
+    load = DictionaryStore(path).restore();
     QCOMPARE(load.status, DictionaryLoad::Status::Loaded);
     QCOMPARE(load.entries, kTricky);
 
@@ -205,74 +178,69 @@ void TestDictionaryStore::saveAndRestore()
     QCOMPARE(QDir(m_dir.filePath(u"roundtrip"_s)).entryList(QDir::Files).size(), 1);
 }
 
-void TestDictionaryStore::corruptFileMovedAsideAndKept()
+void TestDictionaryStore::unreadableFileMovedAsideAndKept()
 {
     const QString folder = m_dir.filePath(u"corrupt"_s);
-    QVERIFY(QDir().mkpath(folder));
     const QString path = folder + u"/dictionary.json"_s;
+    QVERIFY(QDir().mkpath(folder));
     const QByteArray damaged = R"({"format":"tarnwick-dictionary","version":1,"entries":[{"sr)"_ba;
-    QVERIFY(writeFile(path, damaged));
+    QVERIFY(TestFiles::write(path, damaged));
 
     DictionaryStore store(path);
     const DictionaryLoad load = store.restore();
     QCOMPARE(load.status, DictionaryLoad::Status::Unreadable);
     QVERIFY(!load.error.isEmpty());
     QVERIFY(load.entries.empty());
-    QVERIFY(!load.movedTo.isEmpty());
     QVERIFY(!QFile::exists(path));
-    QCOMPARE(contents(load.movedTo), damaged);
+    QCOMPARE(TestFiles::read(load.movedTo), damaged);
     QVERIFY2(QFileInfo(load.movedTo).fileName().startsWith(u"dictionary-unreadable-"_s),
              qPrintable(load.movedTo));
 
     // Saving afterwards starts a new file and leaves the damaged copy alone.
     QVERIFY(store.canSave());
     QCOMPARE(store.save(BuiltinDictionary::entries()), std::nullopt);
-    QCOMPARE(contents(load.movedTo), damaged);
+    QCOMPARE(TestFiles::read(load.movedTo), damaged);
     QCOMPARE(DictionaryStore(path).read().entries.size(), 124u);
-}
 
-void TestDictionaryStore::twoCorruptFilesKeepBothCopies()
-{
-    const QString folder = m_dir.filePath(u"twice"_s);
-    QVERIFY(QDir().mkpath(folder));
-    const QString path = folder + u"/dictionary.json"_s;
-
-    QVERIFY(writeFile(path, "first"_ba));
-    const QString first = DictionaryStore(path).restore().movedTo;
-    QVERIFY(writeFile(path, "second"_ba));
+    // Another damaged file is moved aside beside the first, not over it.
+    QVERIFY(TestFiles::write(path, "second"_ba));
     const QString second = DictionaryStore(path).restore().movedTo;
-
-    QVERIFY(!first.isEmpty() && !second.isEmpty());
-    QVERIFY(first != second);
-    QCOMPARE(contents(first), "first"_ba);
-    QCOMPARE(contents(second), "second"_ba);
+    QVERIFY(second != load.movedTo);
+    QCOMPARE(TestFiles::read(second), "second"_ba);
+    QCOMPARE(TestFiles::read(load.movedTo), damaged);
 }
 
-void TestDictionaryStore::unmovableCorruptFileIsNeverOverwritten()
+void TestDictionaryStore::unmovableUnreadableFileIsNeverOverwritten()
 {
     const QString folder = m_dir.filePath(u"locked"_s);
-    QVERIFY(QDir().mkpath(folder));
     const QString path = folder + u"/dictionary.json"_s;
-    QVERIFY(writeFile(path, "damaged"_ba));
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-    const auto unlock = qScopeGuard([&] {
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    });
-    if (QFileInfo(folder).isWritable() || QFile(folder + u"/probe"_s).open(QIODevice::WriteOnly))
-        QSKIP("the folder stays writable for this user (root?)");
-
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(TestFiles::write(path, "damaged"_ba));
+    QVERIFY(QFile::setPermissions(m_dir.path(), Unprivileged::reachable));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                              QFile::ExeGroup | QFile::ReadOther |
+                                              QFile::ExeOther));
     DictionaryStore store(path);
-    const DictionaryLoad load = store.restore();
+    DictionaryLoad load;
+    {
+        const Unprivileged nobody;
+        load = store.restore();
+    }
+    QVERIFY(QFile::setPermissions(folder, Unprivileged::reachable));
+
     QCOMPARE(load.status, DictionaryLoad::Status::Unreadable);
     QVERIFY(load.movedTo.isEmpty());
+    // Even with the folder writable again, the store refuses to write over the file.
     QVERIFY(!store.canSave());
+    QVERIFY(store.save(kTricky).has_value());
+    QCOMPARE(TestFiles::read(path), "damaged"_ba);
 }
 
 void TestDictionaryStore::unwritableLocationReported()
 {
     // A folder that cannot exist, because a plain file holds its name.
     const QString blocker = m_dir.filePath(u"blocker"_s);
-    QVERIFY(writeFile(blocker, "x"_ba));
+    QVERIFY(TestFiles::write(blocker, "x"_ba));
     DictionaryStore store(blocker + u"/sub/dictionary.json"_s);
     const auto error = store.save(kTricky);
     QVERIFY(error.has_value());
@@ -284,8 +252,7 @@ void TestDictionaryStore::unwritableLocationReported()
 
 void TestDictionaryStore::dictionaryInUse()
 {
-    const QString folder = m_dir.filePath(u"inuse"_s);
-    const QString path = folder + u"/dictionary.json"_s;
+    const QString path = m_dir.filePath(u"inuse/dictionary.json"_s);
     DictionaryStore store(path);
     QCOMPARE(store.readInUse().entries, BuiltinDictionary::entries());
 
@@ -295,11 +262,11 @@ void TestDictionaryStore::dictionaryInUse()
     QCOMPARE(store.save(kTricky), std::nullopt);
     QCOMPARE(store.readInUse().entries, kTricky);
 
-    QVERIFY(writeFile(path, "{"_ba));
+    QVERIFY(TestFiles::write(path, "{"_ba));
     const DictionaryLoad broken = store.readInUse();
     QCOMPARE(broken.status, DictionaryLoad::Status::Unreadable);
     QVERIFY(broken.entries.empty());
-    QCOMPARE(contents(path), "{"_ba);
+    QCOMPARE(TestFiles::read(path), "{"_ba);
 }
 
 QTEST_GUILESS_MAIN(TestDictionaryStore)

@@ -1,5 +1,10 @@
 #include "HostileDocuments.h"
 
+#include "document/ParseState.h"
+#include "document/XliffReader.h"
+
+#include <QTest>
+
 namespace {
 
 const QByteArray declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
@@ -21,67 +26,93 @@ QByteArray quadraticBlowUp()
            "\">]>\n<xliff>" + QByteArray("&a;").repeated(50000) + "</xliff>\n";
 }
 
+/// The document as UTF-16, with the byte-order mark `bom` (which also gives the order).
+QByteArray utf16(const QByteArray &document, const QByteArray &bom)
+{
+    const bool bigEndian = bom.startsWith('\xFE');
+    QByteArray bytes = bom;
+    for (const char c : document)
+        bytes.append(bigEndian ? '\0' : c).append(bigEndian ? c : '\0');
+    return bytes;
+}
+
+/// `document` with `doctype` in place of the XML declaration it begins with.
+QByteArray withDoctype(const QByteArray &doctype, const QByteArray &document)
+{
+    return declaration + doctype + document.sliced(declaration.size());
+}
+
 } // namespace
+
+QByteArray HostileDocuments::document(const QByteArray &units)
+{
+    return declaration + "<xliff version=\"1.2\">\n  <file original=\"a.strings\">\n    <body>\n" +
+           units + "    </body>\n  </file>\n</xliff>\n";
+}
+
+QByteArray HostileDocuments::unitLines(const QByteArray &id, const QByteArray &inner)
+{
+    return "      <trans-unit id=\"" + id + "\" xml:space=\"preserve\">" + inner +
+           "      </trans-unit>\n";
+}
 
 QByteArray HostileDocuments::unit(const QByteArray &id, const QByteArray &source,
                                   const QByteArray &target)
 {
-    return declaration +
-           "<xliff version=\"1.2\">\n  <file original=\"a.strings\">\n    <body>\n"
-           "      <trans-unit id=\"" +
-           id + "\" xml:space=\"preserve\">\n        <source>" + source +
-           "</source>\n        <target>" + target +
-           "</target>\n      </trans-unit>\n    </body>\n  </file>\n</xliff>\n";
+    return document(unitLines(id, "\n        <source>" + source + "</source>\n        <target>" +
+                                      target + "</target>\n"));
 }
 
-std::vector<HostileDocuments::Refused> HostileDocuments::refused()
+ReadResult HostileDocuments::read(const QByteArray &bytes)
 {
-    QByteArray utf16("\xFF\xFE", 2);
-    for (const char c : unit("k", "a", "b"))
-        utf16.append(c).append('\0');
-    QByteArray utf16be("\xFE\xFF", 2);
-    for (const char c : unit("k", "a", "b"))
-        utf16be.append('\0').append(c);
-    QByteArray utf16bare;
-    for (const char c : unit("k", "a", "b"))
-        utf16bare.append(c).append('\0');
+    ParseState state;
+    return XliffReader(state).read(bytes);
+}
+
+void HostileDocuments::addRefusedRows()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("line");
+    QTest::addColumn<qint64>("column");
+    const auto add = [](const char *name, const QByteArray &bytes, qint64 line, qint64 column) {
+        QTest::newRow(name) << bytes << line << column;
+    };
+    const QByteArray plain = unit("k", "a", "b");
     QByteArray latin1 = unit("k", "caf\xE9", "b");
     latin1.replace("UTF-8", "ISO-8859-1");
 
-    return {
-        {"billion laughs", billionLaughs(), 2, 17},
-        {"quadratic blow-up", quadraticBlowUp(), 2, 17},
-        {"undefined entity", unit("k", "a &nope; b", "b"), 6, 19},
-        {"invalid UTF-8", unit("k", "a \xC3\x28 b", "b"), 6, 19},
-        {"overlong UTF-8", unit("k", "a \xC0\xAF b", "b"), 6, 19},
-        {"UTF-8 surrogate", unit("k", "a \xED\xA0\x80 b", "b"), 6, 19},
-        {"Latin-1 declared", latin1, 6, 20},
-        {"UTF-16 with BOM", utf16, 1, 1},
-        {"UTF-16 big-endian with BOM", utf16be, 1, 1},
-        {"UTF-16 without BOM", utf16bare, 1, 2},
-        {"NUL byte", unit("k", QByteArray("a \0 b", 5), "b"), 6, 19},
-        {"control character", unit("k", "a \x01 b", "b"), 6, 19},
-        {"unclosed element", unit("k", "a", "b").replace("</source>", ""), 8, 9},
-        {"cut short", unit("k", "a", "b").left(150), 6, 2},
-        {"empty file", QByteArray(), 1, 1},
-        {"two roots", unit("k", "a", "b") + "<xliff/>\n", 12, 1},
-    };
+    add("billion laughs", billionLaughs(), 2, 17);
+    add("quadratic blow-up", quadraticBlowUp(), 2, 17);
+    add("undefined entity", unit("k", "a &nope; b", "b"), 6, 19);
+    add("invalid UTF-8", unit("k", "a \xC3\x28 b", "b"), 6, 19);
+    add("overlong UTF-8", unit("k", "a \xC0\xAF b", "b"), 6, 19);
+    add("UTF-8 surrogate", unit("k", "a \xED\xA0\x80 b", "b"), 6, 19);
+    add("Latin-1 declared", latin1, 6, 20);
+    add("UTF-16 with BOM", utf16(plain, "\xFF\xFE"), 1, 1);
+    add("UTF-16 big-endian with BOM", utf16(plain, "\xFE\xFF"), 1, 1);
+    add("UTF-16 without BOM", utf16(plain, {}), 1, 2);
+    add("NUL byte", unit("k", QByteArray("a \0 b", 5), "b"), 6, 19);
+    add("control character", unit("k", "a \x01 b", "b"), 6, 19);
+    add("unclosed element", QByteArray(plain).replace("</source>", ""), 8, 9);
+    add("cut short", plain.left(150), 6, 2);
+    add("empty file", {}, 1, 1);
+    add("two roots", plain + "<xliff/>\n", 12, 1);
 }
 
-QByteArray HostileDocuments::externalEntity(const QByteArray &systemId)
+QByteArray HostileDocuments::reaching(Reach how, const QByteArray &systemId)
 {
-    return declaration + "<!DOCTYPE xliff [<!ENTITY e SYSTEM \"" + systemId + "\">]>\n" +
-           unit("k", "a", "&e;").sliced(declaration.size());
-}
-
-QByteArray HostileDocuments::externalParameterEntity(const QByteArray &systemId)
-{
-    return declaration + "<!DOCTYPE xliff [<!ENTITY % p SYSTEM \"" + systemId + "\"> %p;]>\n" +
-           unit("k", "a", "b").sliced(declaration.size());
-}
-
-QByteArray HostileDocuments::externalDtd(const QByteArray &systemId, const QByteArray &reference)
-{
-    return declaration + "<!DOCTYPE xliff SYSTEM \"" + systemId + "\">\n" +
-           unit("k", "a", reference).sliced(declaration.size());
+    switch (how) {
+    case Reach::Entity:
+        return withDoctype("<!DOCTYPE xliff [<!ENTITY e SYSTEM \"" + systemId + "\">]>\n",
+                           unit("k", "a", "&e;"));
+    case Reach::ParameterEntity:
+        return withDoctype("<!DOCTYPE xliff [<!ENTITY % p SYSTEM \"" + systemId + "\"> %p;]>\n",
+                           unit("k", "a", "b"));
+    case Reach::Dtd:
+        return withDoctype("<!DOCTYPE xliff SYSTEM \"" + systemId + "\">\n", unit("k", "a", "b"));
+    case Reach::EntityOfDtd:
+        return withDoctype("<!DOCTYPE xliff SYSTEM \"" + systemId + "\">\n",
+                           unit("k", "a", "&secret;"));
+    }
+    return {};
 }

@@ -1,33 +1,35 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include "document/ReadResult.h"
 
-#include <vector>
+#include <QByteArray>
 
 /// Documents built to attack or confuse the reader, each with where it must be refused.
 namespace HostileDocuments {
 
-struct Refused
-{
-    const char *name;
-    QByteArray bytes;
-    qint64 line;   ///< 1-based line of the error
-    qint64 column; ///< 1-based column of the error
-};
-
-/// An Xcode-shaped document whose one unit has the given source and target markup.
+/// An Xcode-shaped document around the given trans-unit lines.
+QByteArray document(const QByteArray &units);
+/// One trans-unit of the given id, with `inner` between its start and end tags.
+QByteArray unitLines(const QByteArray &id, const QByteArray &inner);
+/// A document whose one unit has the given source and target markup.
 QByteArray unit(const QByteArray &id, const QByteArray &source, const QByteArray &target);
 
-/// Every document the reader must refuse, with the place it must name.
-std::vector<Refused> refused();
+/// The bytes through a fresh reader.
+ReadResult read(const QByteArray &bytes);
 
-/// A document type whose internal subset declares an external entity at `systemId`,
-/// referenced from a target.
-QByteArray externalEntity(const QByteArray &systemId);
-/// The same through a parameter entity, which would load a DTD from `systemId`.
-QByteArray externalParameterEntity(const QByteArray &systemId);
-/// A document type with only an external DTD at `systemId`; `reference` goes in a target.
-QByteArray externalDtd(const QByteArray &systemId, const QByteArray &reference);
+/// Adds the columns "bytes", "line" and "column" (1-based, where the error must be
+/// reported) and a row for every document the reader must refuse.
+void addRefusedRows();
+
+/// The ways a document can make the reader reach outside it.
+enum class Reach
+{
+    Entity,          ///< an external entity referenced from a target
+    ParameterEntity, ///< a parameter entity, which would load a DTD
+    Dtd,             ///< an external DTD only
+    EntityOfDtd,     ///< an external DTD and an entity only it could define
+};
+/// A document that reaches `systemId` in the given way.
+QByteArray reaching(Reach how, const QByteArray &systemId);
 
 } // namespace HostileDocuments

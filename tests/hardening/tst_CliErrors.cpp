@@ -1,9 +1,9 @@
 // Hostile documents through the real command-line tool: the error names the file, the
 // line and the column, the exit status says it failed, and the file is left alone.
 #include "HostileDocuments.h"
+#include "TestFiles.h"
+#include "cli/CliRun.h"
 
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,11 +20,7 @@ private slots:
 
 void tst_CliErrors::refusedWithPlace_data()
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<qint64>("line");
-    QTest::addColumn<qint64>("column");
-    for (const auto &document : HostileDocuments::refused())
-        QTest::newRow(document.name) << document.bytes << document.line << document.column;
+    HostileDocuments::addRefusedRows();
 }
 
 void tst_CliErrors::refusedWithPlace()
@@ -32,31 +28,21 @@ void tst_CliErrors::refusedWithPlace()
     QFETCH(QByteArray, bytes);
     QFETCH(qint64, line);
     QFETCH(qint64, column);
-    QTemporaryDir dir;
+    const QTemporaryDir dir;
     const QString path = dir.filePath(u"hostile.xliff"_s);
     const QString edits = dir.filePath(u"edits.jsonl"_s);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-    QFile editFile(edits);
-    QVERIFY(editFile.open(QIODevice::WriteOnly));
-    editFile.write("{\"port\": 0, \"tget\": \"x\"}\n");
-    editFile.close();
+    QVERIFY(TestFiles::write(path, bytes));
+    QVERIFY(TestFiles::write(edits, "{\"port\": 0, \"tget\": \"x\"}\n"));
 
     const QString place = u"%1:%2:%3: "_s.arg(path).arg(line).arg(column);
     for (const QStringList &arguments :
          {QStringList{u"units"_s, path}, QStringList{u"apply"_s, path, edits}}) {
-        QProcess cli;
-        cli.start(QStringLiteral(TARNWICK_CLI), arguments);
-        QVERIFY(cli.waitForFinished(-1));
-        const QString errors = QString::fromUtf8(cli.readAllStandardError());
-        QCOMPARE(cli.exitCode(), 1);
-        QVERIFY2(errors.contains(place), qPrintable(errors));
-        QVERIFY(cli.readAllStandardOutput().isEmpty());
+        const CliRun run = runCli(arguments);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(place), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
     }
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), bytes);
+    QCOMPARE(TestFiles::read(path), bytes);
 }
 
 QTEST_GUILESS_MAIN(tst_CliErrors)

@@ -1,15 +1,19 @@
-// Saves that fail: the file on disk stays exactly as it was and the caller gets a reason.
-// Saves that succeed keep the file's permissions and its symbolic link.
+// Saves that fail: nothing on disk changes and the caller gets a reason. Saves that
+// succeed keep the file's permissions and its symbolic link.
 #include "ScratchMount.h"
+#include "TestFiles.h"
 #include "Unprivileged.h"
 
 #include "document/DocumentFile.h"
 #include "document/XliffWriter.h"
 
-#include <QDir>
-#include <QFile>
+#include <QDirIterator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -18,21 +22,20 @@ namespace {
 const QByteArray original = "<xliff version=\"1.2\"><file original=\"a\"/></xliff>\n";
 const QByteArray replacement = "<xliff version=\"1.2\"><file original=\"b\"/></xliff>\n";
 
-QByteArray contents(const QString &path)
+/// Every entry below `folder` with each file's bytes: all that a failed save must leave alone,
+/// including the temporary file it must not leave behind.
+QStringList snapshot(const QString &folder)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        entries.append(path + u": "_s + QString::fromLatin1(TestFiles::read(path)));
+    }
+    entries.sort();
+    return entries;
 }
-
-bool create(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-constexpr QFile::Permissions openFolder = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                          QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup |
-                                          QFile::ExeGroup;
 
 } // namespace
 
@@ -40,17 +43,23 @@ class tst_FailingWrites : public QObject
 {
     Q_OBJECT
 
+public:
+    enum class Fault
+    {
+        ReadOnlyFolder,
+        ReadOnlyFileSystem,
+        DiskFull,
+        ReplacedByFolder,
+        FolderGone
+    };
+
 private slots:
     void init();
-    void readOnlyFolder();
-    void readOnlyFileSystem();
-    void diskFull();
-    void fileReplacedByFolder();
+    void failedWriteChangesNothing_data();
+    void failedWriteChangesNothing();
     void fileDeletedSinceOpening();
-    void folderDeletedSinceOpening();
     void permissionsKept_data();
     void permissionsKept();
-    void symbolicLinkKept();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -60,77 +69,59 @@ void tst_FailingWrites::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    // Reachable for the unprivileged user that the permission tests act as.
-    QVERIFY(QFile::setPermissions(m_dir->path(), openFolder));
+    QVERIFY(QFile::setPermissions(m_dir->path(), Unprivileged::reachable));
 }
 
-void tst_FailingWrites::readOnlyFolder()
+void tst_FailingWrites::failedWriteChangesNothing_data()
 {
-    const QString folder = m_dir->filePath(u"locked"_s);
-    QVERIFY(QDir().mkdir(folder));
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("read-only folder") << Fault::ReadOnlyFolder << replacement;
+    QTest::newRow("read-only file system (64 KB tmpfs)")
+        << Fault::ReadOnlyFileSystem << replacement;
+    QTest::newRow("disk full (64 KB tmpfs)") << Fault::DiskFull << QByteArray(1024 * 1024, 'x');
+    QTest::newRow("file replaced by a folder") << Fault::ReplacedByFolder << replacement;
+    QTest::newRow("folder deleted since opening") << Fault::FolderGone << replacement;
+}
+
+void tst_FailingWrites::failedWriteChangesNothing()
+{
+    QFETCH(Fault, fault);
+    QFETCH(QByteArray, bytes);
+    const QString folder = m_dir->filePath(u"folder"_s);
     const QString path = folder + u"/doc.xliff"_s;
-    QVERIFY(create(path, original));
-    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                              QFile::ExeOther));
+    QVERIFY(QDir().mkdir(folder));
+    std::optional<ScratchMount> mount;
+    if (fault == Fault::ReadOnlyFileSystem || fault == Fault::DiskFull) {
+        mount.emplace(folder, 64 * 1024);
+        if (!mount->isMounted())
+            QSKIP("mounting a tmpfs is not permitted here; the read-only folder case stands in");
+    }
+    if (fault == Fault::ReplacedByFolder)
+        QVERIFY(QDir().mkdir(path) && TestFiles::write(path + u"/inside.txt"_s, original));
+    else
+        QVERIFY(TestFiles::write(path, original));
+
+    if (fault == Fault::ReadOnlyFileSystem)
+        QVERIFY(mount->makeReadOnly());
+    if (fault == Fault::FolderGone)
+        QVERIFY(QDir(folder).removeRecursively());
+    const auto unlock =
+        qScopeGuard([&] { QFile::setPermissions(folder, Unprivileged::reachable); });
+    if (fault == Fault::ReadOnlyFolder)
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner |
+                                                  QFile::ReadOther | QFile::ExeOther));
+
+    const QStringList before = snapshot(m_dir->path());
     QString error;
     {
-        const Unprivileged nobody;
-        QVERIFY(!DocumentFile::write(path, replacement, &error));
+        std::optional<Unprivileged> nobody;
+        if (fault == Fault::ReadOnlyFolder)
+            nobody.emplace();
+        QVERIFY(!DocumentFile::write(path, bytes, &error));
     }
     QVERIFY(!error.isEmpty());
-    QCOMPARE(contents(path), original);
-    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{u"doc.xliff"_s});
-    QFile::setPermissions(folder, openFolder);
-}
-
-void tst_FailingWrites::readOnlyFileSystem()
-{
-    const QString folder = m_dir->filePath(u"mnt"_s);
-    QVERIFY(QDir().mkdir(folder));
-    ScratchMount mount(folder, 64 * 1024);
-    if (!mount.isMounted())
-        QSKIP("mounting a tmpfs is not permitted here; the read-only folder case stands in");
-    const QString path = folder + u"/doc.xliff"_s;
-    QVERIFY(create(path, original));
-    QVERIFY(mount.makeReadOnly());
-    QString error;
-    QVERIFY(!DocumentFile::write(path, replacement, &error));
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(contents(path), original);
-}
-
-void tst_FailingWrites::diskFull()
-{
-    const QString folder = m_dir->filePath(u"mnt"_s);
-    QVERIFY(QDir().mkdir(folder));
-    ScratchMount mount(folder, 64 * 1024);
-    if (!mount.isMounted())
-        QSKIP("mounting a small tmpfs is not permitted here, so a full disk can't be made");
-    const QString path = folder + u"/doc.xliff"_s;
-    QVERIFY(create(path, original));
-    QString error;
-    QVERIFY(!DocumentFile::write(path, QByteArray(1024 * 1024, 'x'), &error));
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(contents(path), original);
-    // No half-written temporary file is left behind to fill the disk further.
-    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{u"doc.xliff"_s});
-}
-
-void tst_FailingWrites::fileReplacedByFolder()
-{
-    const QString path = m_dir->filePath(u"doc.xliff"_s);
-    QVERIFY(QDir().mkdir(path));
-    QVERIFY(create(path + u"/inside.txt"_s, original));
-    QString error;
-    QVERIFY(!DocumentFile::write(path, replacement, &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY(QFileInfo(path).isDir());
-    QCOMPARE(contents(path + u"/inside.txt"_s), original);
-    const SpliceResult save = XliffWriter::pack(path, {});
-    QVERIFY(!save.bytes);
-    QVERIFY(!save.errorString.isEmpty());
+    QCOMPARE(snapshot(m_dir->path()), before);
 }
 
 void tst_FailingWrites::fileDeletedSinceOpening()
@@ -138,7 +129,7 @@ void tst_FailingWrites::fileDeletedSinceOpening()
     // A save splices into the file as it is on disk now; with no file there is nothing to
     // splice into, so nothing is written and the save reports why.
     const QString path = m_dir->filePath(u"doc.xliff"_s);
-    QVERIFY(create(path, original));
+    QVERIFY(TestFiles::write(path, original));
     QVERIFY(QFile::remove(path));
     const SpliceResult save = XliffWriter::pack(path, {});
     QVERIFY(!save.bytes);
@@ -147,53 +138,38 @@ void tst_FailingWrites::fileDeletedSinceOpening()
     QVERIFY(!QFileInfo::exists(path));
 }
 
-void tst_FailingWrites::folderDeletedSinceOpening()
-{
-    const QString folder = m_dir->filePath(u"gone"_s);
-    QVERIFY(QDir().mkdir(folder));
-    const QString path = folder + u"/doc.xliff"_s;
-    QVERIFY(create(path, original));
-    QVERIFY(QDir(folder).removeRecursively());
-    QString error;
-    QVERIFY(!DocumentFile::write(path, replacement, &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY(!QFileInfo::exists(folder));
-}
-
 void tst_FailingWrites::permissionsKept_data()
 {
     QTest::addColumn<int>("permissions");
-    QTest::newRow("0600") << int(QFile::ReadOwner | QFile::WriteOwner);
-    QTest::newRow("0640") << int(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-    QTest::newRow("0664") << int(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                 QFile::WriteGroup | QFile::ReadOther);
-    QTest::newRow("0755") << int(openFolder);
+    QTest::addColumn<bool>("throughLink");
+    const auto owner = QFile::ReadOwner | QFile::WriteOwner;
+    QTest::newRow("0600") << int(owner) << false;
+    QTest::newRow("0640") << int(owner | QFile::ReadGroup) << false;
+    QTest::newRow("0664") << int(owner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther)
+                          << false;
+    QTest::newRow("0755") << int(Unprivileged::reachable) << false;
+    QTest::newRow("0644 through a symbolic link")
+        << int(owner | QFile::ReadGroup | QFile::ReadOther) << true;
 }
 
 void tst_FailingWrites::permissionsKept()
 {
     QFETCH(int, permissions);
+    QFETCH(bool, throughLink);
     const QString path = m_dir->filePath(u"doc.xliff"_s);
-    QVERIFY(create(path, original));
-    const auto wanted = QFile::Permissions::fromInt(permissions);
-    QVERIFY(QFile::setPermissions(path, wanted));
-    const auto before = QFile::permissions(path);
-    QString error;
-    QVERIFY2(DocumentFile::write(path, replacement, &error), qPrintable(error));
-    QCOMPARE(contents(path), replacement);
-    QCOMPARE(QFile::permissions(path), before);
-}
-
-void tst_FailingWrites::symbolicLinkKept()
-{
-    const QString target = m_dir->filePath(u"real.xliff"_s);
     const QString link = m_dir->filePath(u"link.xliff"_s);
-    QVERIFY(create(target, original));
-    QVERIFY(QFile::link(target, link));
+    QVERIFY(TestFiles::write(path, original));
+    QVERIFY(QFile::setPermissions(path, QFile::Permissions::fromInt(permissions)));
+    const auto before = QFile::permissions(path);
+    if (throughLink)
+        QVERIFY(QFile::link(path, link));
+
     QString error;
-    QVERIFY2(DocumentFile::write(link, replacement, &error), qPrintable(error));
-    QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(contents(target), replacement);
+    QVERIFY2(DocumentFile::write(throughLink ? link : path, replacement, &error),
+             qPrintable(error));
+    QCOMPARE(TestFiles::read(path), replacement);
+    QCOMPARE(QFile::permissions(path), before);
+    QCOMPARE(QFileInfo(link).isSymLink(), throughLink);
 }
 
 QTEST_GUILESS_MAIN(tst_FailingWrites)

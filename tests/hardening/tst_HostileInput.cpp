@@ -1,13 +1,14 @@
 // Hostile and broken documents through the reader: each is refused with a reason and a
 // place, or read in bounded time, and nothing a document points at is ever opened.
 #include "HostileDocuments.h"
+#include "TestFiles.h"
 
 #include "document/DocumentFile.h"
 #include "document/ParseState.h"
 #include "document/XliffReader.h"
 #include "document/XliffWriter.h"
 
-#include <QFile>
+#include <QDir>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,14 +18,9 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using HostileDocuments::Reach;
 
 namespace {
-
-ReadResult readBytes(const QByteArray &bytes)
-{
-    ParseState state;
-    return XliffReader(state).read(bytes);
-}
 
 /// Watches one file for being opened or read, with inotify.
 class OpenWatch
@@ -65,17 +61,12 @@ class tst_HostileInput : public QObject
 private slots:
     void refused_data();
     void refused();
-    void externalFileNeverOpened_data();
-    void externalFileNeverOpened();
-    void externalUrlNeverFetched_data();
-    void externalUrlNeverFetched();
-    void plainDoctypeReads();
-    void deepNesting();
-    void largeTextNode();
-    void longId();
-    void fileOver256MegabytesRefused();
-    void notARegularFile_data();
-    void notARegularFile();
+    void externalNeverLoaded_data();
+    void externalNeverLoaded();
+    void readWhole_data();
+    void readWhole();
+    void notAPlainFile_data();
+    void notAPlainFile();
 
 private:
     QTemporaryDir m_dir;
@@ -83,11 +74,7 @@ private:
 
 void tst_HostileInput::refused_data()
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<qint64>("line");
-    QTest::addColumn<qint64>("column");
-    for (const auto &document : HostileDocuments::refused())
-        QTest::newRow(document.name) << document.bytes << document.line << document.column;
+    HostileDocuments::addRefusedRows();
 }
 
 void tst_HostileInput::refused()
@@ -95,7 +82,7 @@ void tst_HostileInput::refused()
     QFETCH(QByteArray, bytes);
     QFETCH(qint64, line);
     QFETCH(qint64, column);
-    const ReadResult result = readBytes(bytes);
+    const ReadResult result = HostileDocuments::read(bytes);
     QVERIFY(!result.complete);
     QVERIFY(result.units.empty());
     QVERIFY2(!result.errorString.isEmpty(), "a refusal says why");
@@ -103,155 +90,119 @@ void tst_HostileInput::refused()
     QCOMPARE(result.column, column);
 }
 
-void tst_HostileInput::externalFileNeverOpened_data()
+void tst_HostileInput::externalNeverLoaded_data()
 {
-    QTest::addColumn<int>("form");
+    QTest::addColumn<Reach>("reach");
     QTest::addColumn<bool>("complete");
-    QTest::newRow("general entity") << 0 << false;
-    QTest::newRow("parameter entity") << 1 << false;
-    QTest::newRow("external DTD") << 2 << true;
-    QTest::newRow("external DTD, entity it would define") << 3 << false;
+    QTest::newRow("general entity") << Reach::Entity << false;
+    QTest::newRow("parameter entity") << Reach::ParameterEntity << false;
+    QTest::newRow("external DTD") << Reach::Dtd << true;
+    QTest::newRow("external DTD, entity it would define") << Reach::EntityOfDtd << false;
 }
 
-void tst_HostileInput::externalFileNeverOpened()
+void tst_HostileInput::externalNeverLoaded()
 {
-    QFETCH(int, form);
+    QFETCH(Reach, reach);
     QFETCH(bool, complete);
     const QString secret = m_dir.filePath(u"secret.txt"_s);
-    QFile file(secret);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("SECRET-MARKER");
-    file.close();
+    QVERIFY(TestFiles::write(secret, "SECRET-MARKER"));
     const OpenWatch watch(secret);
     QVERIFY(watch.isWatching());
-
-    const QByteArray url = QUrl::fromLocalFile(secret).toEncoded();
-    const QByteArray bytes = form == 0   ? HostileDocuments::externalEntity(url)
-                             : form == 1 ? HostileDocuments::externalParameterEntity(url)
-                             : form == 2 ? HostileDocuments::externalDtd(url, "b")
-                                         : HostileDocuments::externalDtd(url, "&secret;");
-    const ReadResult result = readBytes(bytes);
-
-    QCOMPARE(result.complete, complete);
-    if (!complete) {
-        QVERIFY(!result.errorString.isEmpty());
-        QVERIFY(result.line > 0 && result.column > 0);
-    }
-    for (const UnitRecord &unit : result.units)
-        QVERIFY(!unit.tget.value_or(QString()).contains(u"SECRET"_s));
-    QVERIFY2(!watch.touched(), "the file an entity names was opened");
-}
-
-void tst_HostileInput::externalUrlNeverFetched_data()
-{
-    externalFileNeverOpened_data();
-}
-
-void tst_HostileInput::externalUrlNeverFetched()
-{
-    QFETCH(int, form);
-    QFETCH(bool, complete);
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost));
+    const QByteArray file = QUrl::fromLocalFile(secret).toEncoded();
     const QByteArray url = "http://127.0.0.1:" + QByteArray::number(server.serverPort()) + "/x";
-    const QByteArray bytes = form == 0   ? HostileDocuments::externalEntity(url)
-                             : form == 1 ? HostileDocuments::externalParameterEntity(url)
-                             : form == 2 ? HostileDocuments::externalDtd(url, "b")
-                                         : HostileDocuments::externalDtd(url, "&secret;");
-    const ReadResult result = readBytes(bytes);
 
-    QCOMPARE(result.complete, complete);
+    for (const QByteArray &systemId : {file, url}) {
+        const ReadResult result =
+            HostileDocuments::read(HostileDocuments::reaching(reach, systemId));
+        QCOMPARE(result.complete, complete);
+        if (!complete) {
+            QVERIFY(!result.errorString.isEmpty());
+            QVERIFY(result.line > 0 && result.column > 0);
+        }
+        for (const UnitRecord &unit : result.units)
+            QVERIFY(!unit.tget.value_or(QString()).contains(u"SECRET"_s));
+    }
+    QVERIFY2(!watch.touched(), "the file an entity names was opened");
     // The read is synchronous: a connection made during it is already queued by now.
     QVERIFY2(!server.waitForNewConnection(0), "the reader connected to the address");
     QVERIFY(!server.hasPendingConnections());
 }
 
-void tst_HostileInput::plainDoctypeReads()
+void tst_HostileInput::readWhole_data()
 {
-    QByteArray bytes = HostileDocuments::unit("k", "a", "b");
-    bytes.insert(bytes.indexOf("<xliff"), "<!DOCTYPE xliff>\n");
-    const ReadResult result = readBytes(bytes);
-    QVERIFY(result.complete);
-    QCOMPARE(result.units.size(), size_t(1));
-    QCOMPARE(result.units[0].tget, u"b"_s);
-}
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("idSize");
+    QTest::addColumn<int>("sourceSize");
+    QTest::addColumn<QString>("target");
+    using HostileDocuments::unit;
 
-void tst_HostileInput::deepNesting()
-{
+    QByteArray doctype = unit("k", "a", "b");
+    doctype.insert(doctype.indexOf("<xliff"), "<!DOCTYPE xliff>\n");
+    QTest::newRow("DOCTYPE without declarations") << doctype << 1 << 1 << u"b"_s;
     constexpr int depth = 100000;
-    const QByteArray target =
+    const QByteArray nested =
         QByteArray("<g>").repeated(depth) + "deep" + QByteArray("</g>").repeated(depth);
-    const ReadResult result = readBytes(HostileDocuments::unit("k", "a", target));
-    QVERIFY(result.complete);
+    QTest::newRow("100,000 nested elements") << unit("k", "a", nested) << 1 << 1 << u"deep"_s;
+    constexpr int large = 10 * 1024 * 1024;
+    QTest::newRow("10 MB text node")
+        << unit("k", QByteArray(large, 'x'), "b") << 1 << large << u"b"_s;
+    QTest::newRow("id of 100,000 characters")
+        << unit(QByteArray(100000, 'i'), "a", "b") << 100000 << 1 << u"b"_s;
+}
+
+void tst_HostileInput::readWhole()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, target);
+    const ReadResult result = HostileDocuments::read(bytes);
+    QVERIFY2(result.complete, qPrintable(result.errorString));
     QCOMPARE(result.units.size(), size_t(1));
-    QCOMPARE(result.units[0].tget, u"deep"_s);
+    const UnitRecord &unit = result.units.front();
+    QTEST(int(unit.name.value_or(QString()).size()), "idSize");
+    QTEST(int(unit.srcs.value_or(QString()).size()), "sourceSize");
+    QCOMPARE(unit.tget, target);
 }
 
-void tst_HostileInput::largeTextNode()
-{
-    constexpr qsizetype size = 10 * 1024 * 1024;
-    const ReadResult result = readBytes(HostileDocuments::unit("k", QByteArray(size, 'x'), "b"));
-    QVERIFY(result.complete);
-    QCOMPARE(result.units.size(), size_t(1));
-    QCOMPARE(result.units[0].srcs->size(), size);
-}
-
-void tst_HostileInput::longId()
-{
-    const QByteArray id(100000, 'i');
-    const ReadResult result = readBytes(HostileDocuments::unit(id, "a", "b"));
-    QVERIFY(result.complete);
-    QCOMPARE(result.units[0].name->size(), id.size());
-}
-
-void tst_HostileInput::fileOver256MegabytesRefused()
-{
-    const QString path = m_dir.filePath(u"huge.xliff"_s);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    // Sparse: the size is set, no block is written, so the test costs no disk.
-    QVERIFY(file.resize(DocumentFile::maxSize + 1));
-    file.close();
-
-    ParseState state;
-    const ReadResult read = XliffReader(state).readFile(path);
-    QVERIFY(!read.complete);
-    QVERIFY2(read.errorString.contains(u"256 MB"_s), qPrintable(read.errorString));
-
-    const SpliceResult save = XliffWriter::pack(path, {});
-    QVERIFY(!save.bytes);
-    QVERIFY(save.unreadable);
-    QVERIFY(save.errorString.contains(u"256 MB"_s));
-}
-
-void tst_HostileInput::notARegularFile_data()
+void tst_HostileInput::notAPlainFile_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("link to /dev/zero") << u"zero"_s;
-    QTest::newRow("named pipe") << u"fifo"_s;
-    QTest::newRow("folder") << u"folder"_s;
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("file over 256 MB") << u"huge"_s << u"256 MB"_s;
+    QTest::newRow("link to /dev/zero") << u"zero"_s << QString();
+    QTest::newRow("named pipe") << u"fifo"_s << QString();
+    QTest::newRow("folder") << u"folder"_s << QString();
 }
 
-void tst_HostileInput::notARegularFile()
+void tst_HostileInput::notAPlainFile()
 {
     QFETCH(QString, kind);
+    QFETCH(QString, reason);
     const QString path = m_dir.filePath(kind + u".xliff"_s);
-    const QByteArray native = QFile::encodeName(path);
-    if (kind == u"zero")
+    if (kind == u"huge") {
+        QFile file(path);
+        // Sparse: the size is set, no block is written, so the test costs no disk.
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(DocumentFile::maxSize + 1));
+    } else if (kind == u"zero") {
         QVERIFY(QFile::link(u"/dev/zero"_s, path));
-    else if (kind == u"fifo")
-        QCOMPARE(mkfifo(native.constData(), 0600), 0);
-    else
+    } else if (kind == u"fifo") {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
         QVERIFY(QDir().mkdir(path));
+    }
 
-    // Neither reads forever nor waits for a writer.
+    // Refused before reading: nothing reads forever, waits for a writer or fills memory.
     ParseState state;
     const ReadResult read = XliffReader(state).readFile(path);
     QVERIFY(!read.complete);
     QVERIFY(!read.errorString.isEmpty());
+    QVERIFY2(read.errorString.contains(reason), qPrintable(read.errorString));
     const SpliceResult save = XliffWriter::pack(path, {});
     QVERIFY(!save.bytes);
-    QVERIFY(!save.errorString.isEmpty());
+    QVERIFY(save.unreadable);
+    QVERIFY2(save.errorString.contains(reason) && !save.errorString.isEmpty(),
+             qPrintable(save.errorString));
 }
 
 QTEST_GUILESS_MAIN(tst_HostileInput)

@@ -3,36 +3,13 @@
 #include "HostileDocuments.h"
 
 #include "document/DocumentFile.h"
-#include "document/ParseState.h"
-#include "document/XliffReader.h"
 #include "document/XliffWriter.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-ReadResult readBytes(const QByteArray &bytes)
-{
-    ParseState state;
-    return XliffReader(state).read(bytes);
-}
-
-QByteArray unitLines(const QByteArray &id, const QByteArray &inner)
-{
-    return "      <trans-unit id=\"" + id + "\" xml:space=\"preserve\">" + inner +
-           "      </trans-unit>\n";
-}
-
-QByteArray document(const QByteArray &units)
-{
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xliff version=\"1.2\">\n"
-           "  <file original=\"a.strings\">\n    <body>\n" +
-           units + "    </body>\n  </file>\n</xliff>\n";
-}
-
-} // namespace
+using HostileDocuments::document;
+using HostileDocuments::unitLines;
 
 class tst_HostileSplice : public QObject
 {
@@ -96,7 +73,7 @@ void tst_HostileSplice::boundedSave()
     QFETCH(QByteArray, file);
     QFETCH(QString, target);
     QFETCH(bool, lands);
-    const ReadResult read = readBytes(file);
+    const ReadResult read = HostileDocuments::read(file);
     QVERIFY2(read.complete, qPrintable(read.errorString));
     std::vector<UnitRecord> rows = read.units;
     for (UnitRecord &row : rows)
@@ -109,7 +86,7 @@ void tst_HostileSplice::boundedSave()
         QVERIFY(!result.errorString.isEmpty());
         return;
     }
-    const ReadResult back = readBytes(*result.bytes);
+    const ReadResult back = HostileDocuments::read(*result.bytes);
     QVERIFY(back.complete);
     QCOMPARE(back.units.size(), rows.size());
     if (lands) {
@@ -127,7 +104,7 @@ void tst_HostileSplice::unchangedSaveOfSharedIdBehindOtherTag()
         unitLines("CFBundleName",
                   "\n        <source>Beta</source>\n        <target>Beta</target>\n") +
         unitLines("CFBundleName", "\n        <source>Gamma</source>\n        <note>n</note>\n"));
-    const ReadResult read = readBytes(file);
+    const ReadResult read = HostileDocuments::read(file);
     QVERIFY(read.complete);
     QCOMPARE(read.units.size(), size_t(3));
     const SpliceResult result = XliffWriter::splice(*DocumentFile::decodeUtf8(file), read.units);

@@ -1,14 +1,13 @@
 #include "document/SpliceVerifier.h"
 
 #include "document/ExpatParser.h"
+#include "document/XliffReader.h"
 
 #include <QAnyStringView>
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <cstring>
 #include <string>
-#include <string_view>
 
 namespace {
 
@@ -55,7 +54,7 @@ public:
             return;
         // Leading ASCII white space is trimmed anyway; the indentation between elements
         // need not be gathered.
-        if (m_buffer.empty() && std::all_of(text, text + length, isAsciiSpace))
+        if (m_buffer.empty() && QByteArrayView(text, length).trimmed().isEmpty())
             return;
         m_buffer.append(text, size_t(length));
     }
@@ -74,23 +73,17 @@ public:
     }
 
 private:
-    static bool isAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-    /// Whether the gathered target, trimmed as the reader trims, is the row's target.
+    /// Whether the gathered target, stored as the reader stores it, is the row's target.
     bool targetIs(const QString &expected) const
     {
-        std::string_view bytes(m_target);
-        while (!bytes.empty() && isAsciiSpace(bytes.front()))
-            bytes.remove_prefix(1);
-        while (!bytes.empty() && isAsciiSpace(bytes.back()))
-            bytes.remove_suffix(1);
+        const QByteArrayView gathered(m_target.data(), qsizetype(m_target.size()));
+        const QByteArrayView bytes = gathered.trimmed();
         const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
-        // Other white space (a no-break space, an ideographic space) only the decoded
-        // text can tell.
-        if (!bytes.empty() && (!ascii(bytes.front()) || !ascii(bytes.back())))
-            return QString::fromUtf8(bytes.data(), qsizetype(bytes.size())).trimmed() == expected;
-        return QAnyStringView::equal(QUtf8StringView(bytes.data(), qsizetype(bytes.size())),
-                                     expected);
+        // Where the ends are ASCII the bytes are the stored value and compare as they are;
+        // other white space (a no-break space, an ideographic space) only decoding can tell.
+        if (!bytes.isEmpty() && (!ascii(bytes.front()) || !ascii(bytes.back())))
+            return XliffReader::storedValue(gathered) == expected;
+        return QAnyStringView::equal(QUtf8StringView(bytes), expected);
     }
 
     void finishUnit()

@@ -3,7 +3,6 @@
 #include "document/DocumentFile.h"
 #include "document/ExpatParser.h"
 
-#include <algorithm>
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -49,7 +48,7 @@ public:
             return;
         // Leading ASCII white space is cut when the value is stored, so the indentation
         // and line breaks between elements need not be gathered at all.
-        if (m_state.textBuffer.empty() && std::all_of(text, text + length, isAsciiSpace))
+        if (m_state.textBuffer.empty() && QByteArrayView(text, length).trimmed().isEmpty())
             return;
         m_state.textBuffer.append(text, size_t(length));
     }
@@ -73,16 +72,8 @@ public:
 private:
     QString takeBuffer()
     {
-        // Most of what gathers around a value is ASCII indentation: cut it from the bytes
-        // first, so only the value is converted; trimmed() then takes any other spaces.
-        QByteArrayView bytes(m_state.textBuffer.data(), qsizetype(m_state.textBuffer.size()));
-        while (!bytes.isEmpty() && isAsciiSpace(bytes.front()))
-            bytes = bytes.sliced(1);
-        while (!bytes.isEmpty() && isAsciiSpace(bytes.back()))
-            bytes.chop(1);
-        QString text = QString::fromUtf8(bytes);
-        if (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()))
-            text = std::move(text).trimmed();
+        QString text = XliffReader::storedValue(
+            QByteArrayView(m_state.textBuffer.data(), qsizetype(m_state.textBuffer.size())));
         m_state.textBuffer.clear(); // keeps the allocation for the next value
         return text;
     }
@@ -95,8 +86,6 @@ private:
             m_lastPart = part.toString();
         return m_lastPart;
     }
-
-    static bool isAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
     void finishUnit()
     {
@@ -150,6 +139,16 @@ ReadResult XliffReader::readFile(const QString &path)
         return result;
     }
     return read(file.bytes);
+}
+
+QString XliffReader::storedValue(QByteArrayView gathered)
+{
+    // Most of what gathers around a value is ASCII indentation: cut it from the bytes
+    // first, so only the value is converted; trimmed() then takes any other spaces.
+    QString text = QString::fromUtf8(gathered.trimmed());
+    if (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()))
+        text = std::move(text).trimmed();
+    return text;
 }
 
 std::optional<QStringView> XliffReader::noteClass(QStringView note)

@@ -23,6 +23,10 @@ public:
     /// Reads and parses a file; a file that can't be read gives an incomplete result.
     ReadResult readFile(const QString &path);
 
+    /// Gathered character data as a value is stored: white space and line breaks cut from
+    /// both ends.
+    static QString storedValue(QByteArrayView gathered);
+
     /// The class a note names, as the regular expression `Class = "([^"]+)"` finds it: a
     /// view into `note`.
     static std::optional<QStringView> noteClass(QStringView note);

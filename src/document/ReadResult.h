@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/FileHeader.h"
 #include "document/UnitRecord.h"
 
 #include <QString>
@@ -12,6 +13,8 @@ struct ReadResult
     /// True only when the whole document parsed; rows are handed over only then.
     bool complete = false;
     std::vector<UnitRecord> units;
+    /// One header per `<file>` element in document order; `UnitRecord::file` indexes it.
+    std::vector<FileHeader> files;
     /// Why the parse stopped, and where (1-based), for tools that report it.
     QString errorString;
     qint64 line = 0;

@@ -25,8 +25,11 @@ struct UnitRecord
     std::optional<QString> tget; ///< target text, trimmed, or as the user typed it
     std::optional<QString> note; ///< text of the unit's last `<note>`, trimmed
     std::optional<QString> part; ///< class named by the note, e.g. "NSMenuItem"
-    quint64 port = 0;            ///< zero-based position of the unit in the file
-    bool translatable = true;    ///< false where the unit says translate="no"
+    std::optional<QString> state; ///< the target's `state` attribute, e.g. "new", "translated"
+    quint64 port = 0;             ///< zero-based position of the unit in the file
+    bool translatable = true;     ///< false where the unit says translate="no"
+    /// Index of the enclosing `<file>` in the document's file headers; -1 outside any.
+    qint32 file = -1;
 
     const std::optional<QString> &value(Key key) const;
 };

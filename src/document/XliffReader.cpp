@@ -32,6 +32,16 @@ public:
     {
         if (named(name, "file")) {
             m_state.currentUnit.from = attributeText(attributes, "original");
+            m_state.currentUnit.file = qint32(m_files.size());
+            m_files.push_back({m_state.currentUnit.from, attributeText(attributes, "source-language"),
+                               attributeText(attributes, "target-language")});
+            return;
+        }
+        if (named(name, "target")) {
+            const char *state = ExpatParser::attribute(attributes, "state");
+            m_state.currentUnit.state =
+                state ? std::optional<QString>(shared(m_lastState, QString::fromUtf8(state)))
+                      : std::nullopt;
             return;
         }
         if (named(name, "trans-unit")) {
@@ -62,12 +72,15 @@ public:
         } else if (named(name, "note")) {
             QString note = takeBuffer();
             if (auto part = XliffReader::noteClass(note))
-                m_state.currentUnit.part = shared(*part);
+                m_state.currentUnit.part = shared(m_lastPart, *part);
             m_state.currentUnit.note = std::move(note);
         } else if (named(name, "trans-unit")) {
             finishUnit();
         }
     }
+
+    /// The files met so far, handed over with the units.
+    std::vector<FileHeader> takeFiles() { return std::move(m_files); }
 
 private:
     QString takeBuffer()
@@ -78,13 +91,13 @@ private:
         return text;
     }
 
-    /// A class name shares the text of the last one when they are equal: an export names
-    /// the same few classes tens of thousands of times.
-    QString shared(QStringView part)
+    /// A class name or state shares the text of the last one when they are equal: an
+    /// export names the same few classes and states tens of thousands of times.
+    static QString shared(QString &last, QStringView value)
     {
-        if (part != m_lastPart)
-            m_lastPart = part.toString();
-        return m_lastPart;
+        if (value != last)
+            last = value.toString();
+        return last;
     }
 
     void finishUnit()
@@ -92,14 +105,18 @@ private:
         UnitRecord &unit = m_state.currentUnit;
         unit.port = m_state.unitCounter;
         std::optional<QString> from = unit.from;
+        const qint32 file = unit.file;
         m_state.parsedUnits.push_back(std::move(unit));
         unit = UnitRecord{};
         unit.from = std::move(from);
+        unit.file = file;
         ++m_state.unitCounter;
     }
 
     ParseState &m_state;
     QString m_lastPart;
+    QString m_lastState;
+    std::vector<FileHeader> m_files;
 };
 
 } // namespace
@@ -126,6 +143,7 @@ ReadResult XliffReader::read(QByteArrayView bytes)
     }
     result.complete = true;
     result.units = std::move(m_state.parsedUnits);
+    result.files = collector.takeFiles();
     m_state.parsedUnits.clear();
     return result;
 }

@@ -1,4 +1,5 @@
 #include "document/ParseState.h"
+#include "document/TranslationStatus.h"
 #include "document/XliffReader.h"
 
 #include <QTest>
@@ -38,6 +39,8 @@ private slots:
     void secondLoadStartsAfresh();
     void failedParseLeavesNothingForTheNextLoad();
     void translateNo();
+    void translationStatus_data();
+    void translationStatus();
     void noteClass_data();
     void noteClass();
 };
@@ -102,7 +105,8 @@ void TestXliffReader::values()
 
 void TestXliffReader::fileElementsCarryOriginalAndCountOn()
 {
-    const QByteArray text = "<xliff><file original=\"a.xib\"><body>" +
+    const QByteArray text = "<xliff><file original=\"a.xib\" source-language=\"en\" "
+                            "target-language=\"ja\"><body>" +
                             unit("1", "<source>x</source>") + unit("2", "<source>y</source>") +
                             "</body></file><file><body>" + unit("3", "<source>z</source>") +
                             "</body></file><file original=\"b.strings\"><body>" +
@@ -112,10 +116,17 @@ void TestXliffReader::fileElementsCarryOriginalAndCountOn()
     QVERIFY(result.complete);
     QCOMPARE(result.units.size(), size_t(4));
     const std::vector<Optional> froms{u"a.xib"_s, u"a.xib"_s, std::nullopt, u"b.strings"_s};
+    const std::vector<qint32> files{0, 0, 1, 2};
     for (size_t i = 0; i < 4; ++i) {
         QCOMPARE(result.units[i].from, froms[i]);
         QCOMPARE(result.units[i].port, quint64(i));
+        QCOMPARE(result.units[i].file, files[i]);
     }
+    QCOMPARE(result.files.size(), size_t(3));
+    QCOMPARE(result.files[0].targetLanguage, Optional(u"ja"_s));
+    QCOMPARE(result.files[0].sourceLanguage, Optional(u"en"_s));
+    QCOMPARE(result.files[1].original, Optional());
+    QCOMPARE(result.files[2].original, Optional(u"b.strings"_s));
 }
 
 void TestXliffReader::malformedGivesNoRows()
@@ -185,6 +196,38 @@ void TestXliffReader::translateNo()
         "<trans-unit id=\"b\"><source>B</source></trans-unit></body></file></xliff>");
     QVERIFY(!result.units[0].translatable);
     QVERIFY(result.units[1].translatable);
+}
+
+void TestXliffReader::translationStatus_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<Optional>("state");
+    QTest::addColumn<int>("status");
+    using S = TranslationStatus::Status;
+    QTest::newRow("no target") << QByteArray("<source>A</source>") << Optional() << int(S::Untranslated);
+    QTest::newRow("empty target") << QByteArray("<source>A</source><target/>") << Optional()
+                                  << int(S::Untranslated);
+    QTest::newRow("source copied as new")
+        << QByteArray("<source>A</source><target state=\"new\">A</target>") << Optional(u"new"_s)
+        << int(S::Untranslated);
+    QTest::newRow("needs review")
+        << QByteArray("<source>A</source><target state=\"needs-review-l10n\">あ</target>")
+        << Optional(u"needs-review-l10n"_s) << int(S::NeedsReview);
+    QTest::newRow("translated") << QByteArray("<source>A</source><target state=\"translated\">あ</target>")
+                                << Optional(u"translated"_s) << int(S::Translated);
+    QTest::newRow("no state") << QByteArray("<source>A</source><target>あ</target>") << Optional()
+                              << int(S::Translated);
+}
+
+void TestXliffReader::translationStatus()
+{
+    QFETCH(QByteArray, body);
+    ParseState state;
+    const ReadResult result = XliffReader(state).read(wrap(unit("a", body)));
+    QVERIFY(result.complete);
+    const UnitRecord &record = result.units.front();
+    QTEST(record.state, "state");
+    QTEST(int(TranslationStatus::of(record)), "status");
 }
 
 void TestXliffReader::noteClass_data()

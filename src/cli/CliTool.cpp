@@ -1,5 +1,6 @@
 #include "cli/CliTool.h"
 
+#include "cli/CheckCommand.h"
 #include "cli/EditList.h"
 #include "cli/UnitJson.h"
 #include "dictionary/BuiltinDictionary.h"
@@ -57,13 +58,25 @@ Commands:
                              each changed unit as a JSON line (from, name, port).
                              Exit 1 naming the first difference outside a target
                              otherwise.
+  check PATH [--json] [--only ID,...] [--warnings-as-errors]
+                             Check the translated units for mistakes: format
+                             specifiers and plural forms (errors), blanks, line
+                             breaks, ellipses, ending punctuation, markup,
+                             unchanged targets and Japanese typography
+                             (warnings). One line per problem (from, id, port,
+                             check, severity, message, tab-separated; JSON Lines
+                             with --json), then a summary. --only runs the named
+                             checks: format, plural, blanks, line-breaks,
+                             ellipsis, punctuation, markup, unchanged,
+                             half-width-kana, menu-period.
 
 Options:
   -h, --help                 Show this help.
   --version                  Show the version.
 
 Exit status: 0 success, 1 error, 2 usage error, 3 written but some targets
-could not be placed (each is listed).
+could not be placed (each is listed), 4 check found errors (or warnings,
+with --warnings-as-errors).
 )";
 
 struct Counts
@@ -113,6 +126,12 @@ int CliTool::run(const QStringList &arguments)
         return fill(rest);
     if (command == u"dictionary")
         return dictionary(rest);
+    if (command == u"check") {
+        return CheckCommand(m_out, m_err).run(rest, [this](const QString &path) {
+            std::optional<Document> document = load(path);
+            return document ? std::optional(std::move(document->content)) : std::nullopt;
+        });
+    }
     return usage(tr("unknown command \"%1\"").arg(command));
 }
 

@@ -67,6 +67,48 @@
     </message>
 </context>
 <context>
+    <name>BlankCheck</name>
+    <message>
+        <source>The blanks at the start and at the end differ from the source&apos;s.</source>
+        <translation>先頭と末尾の空白が原文と異なります。</translation>
+    </message>
+    <message>
+        <source>The blanks at the start differ from the source&apos;s.</source>
+        <translation>先頭の空白が原文と異なります。</translation>
+    </message>
+    <message>
+        <source>The blanks at the end differ from the source&apos;s.</source>
+        <translation>末尾の空白が原文と異なります。</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>%1: %2 error(s), %3 warning(s)</source>
+        <translation>%1: エラー %2 件、警告 %3 件</translation>
+    </message>
+    <message>
+        <source>--only needs a list of check ids</source>
+        <translation>--only にはチェック ID の一覧が必要です</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>不明なオプション「%1」</translation>
+    </message>
+    <message>
+        <source>check takes one PATH</source>
+        <translation>check には PATH を 1 つ指定します</translation>
+    </message>
+    <message>
+        <source>unknown check &quot;%1&quot;; the checks are %2</source>
+        <translation>不明なチェック「%1」。チェックは次のとおりです: %2</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos;.</source>
+        <translation>&apos;tarnwick-cli --help&apos; を試してください。</translation>
+    </message>
+</context>
+<context>
     <name>CliTool</name>
     <message>
         <source>no command given</source>
@@ -256,6 +298,13 @@
     </message>
 </context>
 <context>
+    <name>EllipsisCheck</name>
+    <message>
+        <source>The source ends with an ellipsis; the target does not.</source>
+        <translation>原文は省略記号で終わっていますが、訳文は終わっていません。</translation>
+    </message>
+</context>
+<context>
     <name>ExpatParser</name>
     <message>
         <source>out of memory</source>
@@ -287,6 +336,32 @@
     <message>
         <source>matching the unit &quot;%1&quot; took too long</source>
         <translation>ユニット「%1」の照合に時間がかかりすぎました</translation>
+    </message>
+</context>
+<context>
+    <name>FormatCheck</name>
+    <message>
+        <source>The target changes the order of the format specifiers without numbering them; write them with positions, such as %1$@ and %2$d.</source>
+        <translation>訳文は書式指定子の順序を番号なしで入れ替えています。%1$@ や %2$d のように位置を付けて書いてください。</translation>
+    </message>
+    <message>
+        <source>The target lacks %1, which the source has.</source>
+        <translation>原文にある %1 が訳文にありません。</translation>
+    </message>
+    <message>
+        <source>The target has %1, which the source lacks.</source>
+        <translation>訳文に原文にない %1 があります。</translation>
+    </message>
+    <message>
+        <source>The target has %1 where the source has %2.</source>
+        <translation>原文の %2 が訳文では %1 になっています。</translation>
+    </message>
+</context>
+<context>
+    <name>HalfWidthKanaCheck</name>
+    <message>
+        <source>The target uses half-width katakana (%1).</source>
+        <translation>訳文に半角カタカナ（%1）が使われています。</translation>
     </message>
 </context>
 <context>
@@ -349,6 +424,13 @@
     <message>
         <source>Tarnwick Help</source>
         <translation>Tarnwick ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>LineBreakCheck</name>
+    <message>
+        <source>Line breaks differ: %1 in the target, %2 in the source.</source>
+        <translation>改行の数が異なります（訳文 %1、原文 %2）。</translation>
     </message>
 </context>
 <context>
@@ -463,6 +545,28 @@
     </message>
 </context>
 <context>
+    <name>MarkupCheck</name>
+    <message>
+        <source>The target lacks the tag %1 of the source.</source>
+        <translation>原文のタグ %1 が訳文にありません。</translation>
+    </message>
+    <message>
+        <source>The target has the tag %1, which the source lacks.</source>
+        <translation>訳文に原文にないタグ %1 があります。</translation>
+    </message>
+    <message>
+        <source>The target&apos;s tags are not closed in the order they were opened.</source>
+        <translation>訳文のタグが開いた順に閉じられていません。</translation>
+    </message>
+</context>
+<context>
+    <name>MenuPeriodCheck</name>
+    <message>
+        <source>A menu item title ends with “。”.</source>
+        <translation>メニュー項目のタイトルが「。」で終わっています。</translation>
+    </message>
+</context>
+<context>
     <name>PickerSheet</name>
     <message>
         <source>Choose a File</source>
@@ -475,6 +579,17 @@
     <message>
         <source>Open</source>
         <translation>開く</translation>
+    </message>
+</context>
+<context>
+    <name>PluralCheck</name>
+    <message>
+        <source>The target language</source>
+        <translation>訳文の言語</translation>
+    </message>
+    <message>
+        <source>The plural forms lack %1; %2 needs %3.</source>
+        <translation>複数形に %1 がありません（%2 には %3 が必要です）。</translation>
     </message>
 </context>
 <context>
@@ -508,6 +623,17 @@
     <message>
         <source>The setting could not be saved to %1.</source>
         <translation>設定を %1 に保存できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>PunctuationCheck</name>
+    <message>
+        <source>The source ends with “%1”; the target drops it.</source>
+        <translation>原文は「%1」で終わっていますが、訳文にはありません。</translation>
+    </message>
+    <message>
+        <source>The target ends with “%1”; the source has no ending punctuation.</source>
+        <translation>訳文は「%1」で終わっていますが、原文の末尾に句読点はありません。</translation>
     </message>
 </context>
 <context>
@@ -548,6 +674,13 @@
     <message>
         <source>the files hold different numbers of units</source>
         <translation>ファイルのユニット数が異なります</translation>
+    </message>
+</context>
+<context>
+    <name>UnchangedCheck</name>
+    <message>
+        <source>The target is the same as the source.</source>
+        <translation>訳文が原文と同じです。</translation>
     </message>
 </context>
 <context>

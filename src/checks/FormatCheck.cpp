@@ -1,6 +1,7 @@
 #include "checks/FormatCheck.h"
 
 #include "checks/FormatSpecifier.h"
+#include "checks/PluralVariant.h"
 
 #include <QStringList>
 
@@ -49,6 +50,16 @@ QString written(const Specifiers &specifiers)
     return texts.join(u", "_s);
 }
 
+/// True when the unit is the plural variant for one count alone (English `one`), whose text
+/// may spell the number out: "One file" for "%d files".
+bool spellsOutItsCount(const CheckedUnit &unit)
+{
+    if (!unit.record.name)
+        return false;
+    const std::optional<PluralVariant> variant = PluralVariant::of(*unit.record.name);
+    return variant && unit.languages.plurals().isSingleCount(variant->category);
+}
+
 } // namespace
 
 std::optional<QString> FormatCheck::inspect(const CheckedUnit &unit) const
@@ -65,6 +76,8 @@ std::optional<QString> FormatCheck::inspect(const CheckedUnit &unit) const
     if (!targetNumbered && !source.empty() && sameKinds(source, target))
         return tr("The target changes the order of the format specifiers without numbering "
                   "them; write them with positions, such as %1$@ and %2$d.");
+    if (target.empty() && spellsOutItsCount(unit))
+        return std::nullopt;
     if (target.empty())
         return tr("The target lacks %1, which the source has.").arg(written(source));
     if (source.empty())

@@ -1,12 +1,9 @@
 #include "checks/LanguagePair.h"
 
-#include "checks/PluralCategories.h"
-
 #include <QHash>
 
-LanguagePair::LanguagePair(const FileHeader &header, QStringList pluralCategories)
-    : m_target(header.targetLanguage.value_or(QString())),
-      m_pluralCategories(std::move(pluralCategories))
+LanguagePair::LanguagePair(const FileHeader &header, PluralCategories plurals)
+    : m_target(header.targetLanguage.value_or(QString())), m_plurals(std::move(plurals))
 {
     const QString target = primary(m_target);
     const QString source = primary(header.sourceLanguage.value_or(QString()));
@@ -25,14 +22,14 @@ QString LanguagePair::primary(const QString &tag)
 
 std::vector<LanguagePair> LanguagePair::ofFiles(const std::vector<FileHeader> &files)
 {
-    QHash<QString, QStringList> categories;
+    QHash<QString, PluralCategories> categories;
     std::vector<LanguagePair> pairs;
     pairs.reserve(files.size());
     for (const FileHeader &header : files) {
         const QString target = header.targetLanguage.value_or(QString());
         auto found = categories.constFind(target);
         if (found == categories.cend())
-            found = categories.insert(target, PluralCategories::required(target));
+            found = categories.insert(target, PluralCategories(target));
         pairs.emplace_back(header, *found);
     }
     return pairs;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/PluralCategories.h"
 #include "document/FileHeader.h"
 
 #include <QStringList>
@@ -11,7 +12,7 @@ class LanguagePair
 {
 public:
     LanguagePair() = default;
-    LanguagePair(const FileHeader &header, QStringList pluralCategories);
+    LanguagePair(const FileHeader &header, PluralCategories plurals);
 
     /// One pair per file header, in order; each distinct target language asks ICU once.
     static std::vector<LanguagePair> ofFiles(const std::vector<FileHeader> &files);
@@ -24,15 +25,15 @@ public:
     bool translates() const { return m_translates; }
     /// The target language as the file names it, e.g. "pt-BR"; empty when unknown.
     const QString &target() const { return m_target; }
-    /// The plural categories the target language's strings must provide.
-    const QStringList &pluralCategories() const { return m_pluralCategories; }
+    /// The plural categories of the target language.
+    const PluralCategories &plurals() const { return m_plurals; }
 
     /// The primary subtag of a language tag: "pt" for "pt-BR", "zh" for "zh_Hans".
     static QString primary(const QString &tag);
 
 private:
     QString m_target;
-    QStringList m_pluralCategories{QStringLiteral("other")};
+    PluralCategories m_plurals;
     bool m_japanese = false;
     bool m_fullWidth = false;
     bool m_translates = false;

@@ -3,6 +3,7 @@
 #include <unicode/locid.h>
 #include <unicode/plurrule.h>
 
+#include <map>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -28,20 +29,21 @@ std::unique_ptr<icu::PluralRules> rulesFor(QString languageTag)
 
 } // namespace
 
-QStringList PluralCategories::required(const QString &languageTag)
+PluralCategories::PluralCategories(const QString &languageTag)
 {
-    QStringList selected{u"other"_s};
+    // How many of the counts 0 to 999 each category takes.
+    std::map<QString, int> counts{{u"other"_s, 0}};
     const std::unique_ptr<icu::PluralRules> rules = rulesFor(languageTag);
     for (int count = 0; rules && count < 1000; ++count) {
         const icu::UnicodeString keyword = rules->select(int32_t(count));
-        const QString category = QString::fromUtf16(keyword.getBuffer(), keyword.length());
-        if (!selected.contains(category))
-            selected.append(category);
+        ++counts[QString::fromUtf16(keyword.getBuffer(), keyword.length())];
     }
-    QStringList ordered;
     for (const QStringView category : order) {
-        if (selected.contains(category))
-            ordered.append(category.toString());
+        const auto found = counts.find(category.toString());
+        if (found == counts.end())
+            continue;
+        m_required.append(found->first);
+        if (found->second == 1)
+            m_single.append(found->first);
     }
-    return ordered;
 }

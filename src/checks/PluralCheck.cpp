@@ -55,7 +55,7 @@ std::vector<Problem> PluralCheck::inspect(std::span<const UnitRecord> units,
         const bool known = group.file >= 0 && std::size_t(group.file) < languages.size();
         const LanguagePair &language = known ? languages[group.file] : unknown;
         QStringList missing;
-        for (const QString &category : language.pluralCategories()) {
+        for (const QString &category : language.plurals().required()) {
             if (!group.translated.contains(category))
                 missing.append(category);
         }
@@ -66,7 +66,7 @@ std::vector<Problem> PluralCheck::inspect(std::span<const UnitRecord> units,
         problems.push_back(
             {group.firstRow, id(), Problem::Severity::Error,
              tr("The plural forms lack %1; %2 needs %3.")
-                 .arg(missing.join(u", "_s), name, language.pluralCategories().join(u", "_s))});
+                 .arg(missing.join(u", "_s), name, language.plurals().required().join(u", "_s))});
     }
     return problems;
 }

@@ -4,26 +4,34 @@
 
 namespace {
 
-/// True when the text has a letter outside its format specifiers (the `d` of `%d` is none).
-bool hasWords(QStringView text)
+/// The letters of the text outside its format specifiers (the `d` of `%d` is none).
+QString lettersOf(QStringView text)
 {
+    QString letters;
     qsizetype from = 0;
-    const auto letterIn = [&](qsizetype end) {
+    const auto take = [&](qsizetype end) {
         for (qsizetype i = from; i < end; ++i) {
             if (text[i].isLetter())
-                return true;
+                letters.append(text[i]);
         }
-        return false;
     };
     for (const FormatSpecifier &specifier : FormatSpecifier::parse(text)) {
         const qsizetype start = specifier.written.data() - text.data();
         if (start < from)
             continue; // the `*` of a specifier already passed
-        if (letterIn(start))
-            return true;
+        take(start);
         from = start + specifier.written.size();
     }
-    return letterIn(text.size());
+    take(text.size());
+    return letters;
+}
+
+/// True when the source is words a translation would change: not symbols alone, nor an
+/// acronym ("OK", "URL") or a unit ("km", "ft"), which most languages keep as they are.
+bool hasWords(QStringView source)
+{
+    const QString letters = lettersOf(source);
+    return letters.size() > 2 && letters != letters.toUpper();
 }
 
 } // namespace

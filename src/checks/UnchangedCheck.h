@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 
-/// A target identical to the source in a file that translates into another language, where the
-/// source has letters.
+/// A target identical to the source in a file that translates into another language, where
+/// the source has words to translate.
 class UnchangedCheck final : public UnitCheck
 {
     Q_DECLARE_TR_FUNCTIONS(UnchangedCheck)

@@ -71,7 +71,7 @@ void TestPluralCheck::categories_data()
 void TestPluralCheck::categories()
 {
     QFETCH(QString, language);
-    QTEST(PluralCategories::required(language), "required");
+    QTEST(PluralCategories(language).required(), "required");
 }
 
 void TestPluralCheck::variantIds_data()

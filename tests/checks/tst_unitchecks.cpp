@@ -23,12 +23,13 @@ void columns()
     QTest::addColumn<QString>("language"); ///< the file's target language; the source is "en"
     QTest::addColumn<bool>("flagged");
     QTest::addColumn<QString>("part"); ///< the class the unit's note names
+    QTest::addColumn<QString>("id");
 }
 
 void row(const char *name, const QString &source, const QString &target, bool flagged,
-         const QString &language = u"ja"_s, const QString &part = {})
+         const QString &language = u"ja"_s, const QString &part = {}, const QString &id = {})
 {
-    QTest::newRow(name) << source << target << language << flagged << part;
+    QTest::newRow(name) << source << target << language << flagged << part << id;
 }
 
 /// Runs the check on the current row.
@@ -39,12 +40,15 @@ void verify(const UnitCheck &check)
     QFETCH(QString, language);
     QFETCH(bool, flagged);
     QFETCH(QString, part);
+    QFETCH(QString, id);
     UnitRecord record;
     record.srcs = source;
     record.tget = target;
     if (!part.isEmpty())
         record.part = part;
-    const LanguagePair languages(FileHeader{{}, u"en"_s, language}, {u"other"_s});
+    if (!id.isEmpty())
+        record.name = id;
+    const LanguagePair languages(FileHeader{{}, u"en"_s, language}, PluralCategories(language));
     const std::optional<QString> message =
         check.inspect(CheckedUnit{record, source, target, languages});
     QVERIFY2(message.has_value() == flagged, qPrintable(message.value_or(u"(passes)"_s)));
@@ -111,6 +115,13 @@ void TestUnitChecks::format_data()
     row("width and precision", u"%.2f MB"_s, u"%5.1f MB"_s, false);
     row("flags", u"%+d"_s, u"%'d"_s, false);
     row("variable kept", u"%#@files@"_s, u"%#@files@"_s, false);
+    const QString one = u"%d files|==|plural.one"_s;
+    row("count spelt out where one means 1", u"%d file"_s, u"Eine Datei"_s, false, u"de"_s, {},
+        one);
+    row("count dropped where one means 1, 21…", u"%d file"_s, u"Один файл"_s, true, u"ru"_s, {},
+        one);
+    row("count dropped in other", u"%d files"_s, u"Dateien"_s, true, u"de"_s, {},
+        u"%d files|==|plural.other"_s);
 }
 
 void TestUnitChecks::formatMessage_data()
@@ -205,6 +216,8 @@ void TestUnitChecks::unchanged_data()
     row("copied", u"Open"_s, u"Open"_s, true);
     row("translated", u"Open"_s, u"開く"_s, false);
     row("no letters", u"%d / %d"_s, u"%d / %d"_s, false);
+    row("acronym", u"OK"_s, u"OK"_s, false);
+    row("unit", u"km"_s, u"km"_s, false);
     row("a variable reference alone", u"%#@lineCount@"_s, u"%#@lineCount@"_s, false);
     row("same language, other region", u"Color"_s, u"Color"_s, false, u"en-GB"_s);
     row("target language unknown", u"Open"_s, u"Open"_s, false, u""_s);

@@ -52,6 +52,13 @@ DetailPane::DetailPane(UnitTableModel &units, QWidget *parent) : QWidget(parent)
     m_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_target = new TargetEditor(this);
+    // A few lines each; the splitter above gives the table the rest.
+    const int lines = 4;
+    for (QPlainTextEdit *text : {m_source, static_cast<QPlainTextEdit *>(m_target)}) {
+        const int margins = 2 * (text->frameWidth() + int(text->document()->documentMargin()));
+        text->setMinimumHeight(2 * text->fontMetrics().lineSpacing() + margins);
+        text->setMaximumHeight(lines * text->fontMetrics().lineSpacing() + margins);
+    }
 
     auto *layout = new QFormLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);

@@ -43,6 +43,7 @@ bench: deps
 	cmake --build --preset bench -j $(JOBS)
 	bench/run.sh build/bench $(BENCH_SIZES)
 	build/bench/bench/tarnwick-bench --benchmark_min_time=0.5
+	build/bench/bench/tarnwick-workbench-bench --benchmark_min_time=0.5
 
 # Builds the libFuzzer targets (clang) and runs each for FUZZ_SECONDS seconds.
 fuzz: deps

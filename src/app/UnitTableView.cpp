@@ -57,7 +57,8 @@ UnitTableView::UnitTableView(QWidget *parent)
 void UnitTableView::applyColumnWidths()
 {
     using Column = UnitTableModel::Column;
-    const int unit = fontMetrics().averageCharWidth();
+    // The width of a Latin letter: a CJK font's average character is twice as wide.
+    const int unit = fontMetrics().horizontalAdvance(u'x');
     setColumnWidth(UnitTableModel::column(Column::File), 24 * unit);
     setItemDelegateForColumn(UnitTableModel::column(Column::File), new MiddleElidingDelegate(this));
     setColumnWidth(UnitTableModel::column(Column::Id), 18 * unit);

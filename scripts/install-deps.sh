@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config make git
+  cmake ninja-build g++ pkg-config make git dpkg-dev
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgl-dev libicu-dev libexpat1-dev expat
   libbenchmark-dev clang libclang-rt-14-dev

@@ -35,7 +35,7 @@ void TestDebPackage::initTestCase()
     const ProgramRun cpack =
         runProgram(QStringLiteral(TARNWICK_CPACK),
                    {u"--config"_s, QStringLiteral(TARNWICK_CPACK_CONFIG), u"-B"_s, m_dir.path()});
-    QVERIFY2(cpack.exitCode == 0, cpack.out + cpack.err);
+    QVERIFY2(cpack.exitCode == 0, (cpack.out + cpack.err).constData());
 
     m_architecture =
         QString::fromUtf8(runProgram(u"dpkg"_s, {u"--print-architecture"_s}).out).trimmed();

@@ -110,7 +110,7 @@ void MainWindow::connectWorkbench()
 {
     connect(m_filterBar, &FilterBar::filterChanged, this, [this](const UnitFilter &filter) {
         m_shown->setFilter(filter);
-        m_progress->update();
+        m_progress->updateShown();
     });
     connect(m_filterBar, &FilterBar::findAccepted, this, &MainWindow::goToFirstFound);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,

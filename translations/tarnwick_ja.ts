@@ -217,6 +217,10 @@
         <source>Target:</source>
         <translation>訳文:</translation>
     </message>
+    <message>
+        <source>Problems:</source>
+        <translation>問題:</translation>
+    </message>
 </context>
 <context>
     <name>DictionaryController</name>
@@ -402,6 +406,10 @@
     <message>
         <source>Not to Translate</source>
         <translation>翻訳しない</translation>
+    </message>
+    <message>
+        <source>With problems</source>
+        <translation>問題あり</translation>
     </message>
     <message>
         <source>Show:</source>
@@ -757,6 +765,31 @@
     <message>
         <source>The setting could not be saved to %1.</source>
         <translation>設定を %1 に保存できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemStatus</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>エラー %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>警告 %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved. %n error(s) remain.</source>
+        <translation>
+            <numerusform>保存しました。エラーが %n 件残っています。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -254,6 +254,7 @@ bool AppDelegate::writeDocument(const QString &path, const SpliceResult &packed)
     if (m_state.document.documentPath == path)
         m_undo.setClean();
     setEdited(false);
+    emit saved(path);
     return true;
 }
 

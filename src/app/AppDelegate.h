@@ -107,6 +107,10 @@ public slots:
     void showHelp();
     void showPreferences();
 
+signals:
+    /// The document was written whole to `path` (a save, or a save as).
+    void saved(const QString &path);
+
 protected:
     /// Takes the platform's file-open events (a file dropped on the application icon).
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -5,6 +5,8 @@
 #include "app/DetailPane.h"
 #include "app/FilterBar.h"
 #include "app/PickerSheet.h"
+#include "app/ProblemIndex.h"
+#include "app/ProblemStatus.h"
 #include "app/ProgressStatus.h"
 #include "app/TargetDelegate.h"
 #include "app/TargetEditor.h"
@@ -78,7 +80,11 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
 void MainWindow::buildWorkbench()
 {
     m_units = new UnitTableModel(this);
+    // Made before the filter so that a load is checked before the filter asks about it.
+    m_problems = new ProblemIndex(m_units, this);
+    m_units->setProblems(m_problems);
     m_shown = new UnitFilterProxy(*m_units, this);
+    m_shown->setProblems(m_problems);
     m_table = new UnitTableView(this);
     m_table->setModel(m_shown);
     m_table->applyColumnWidths();
@@ -101,6 +107,8 @@ void MainWindow::buildWorkbench()
     layout->addWidget(m_splitter);
     setCentralWidget(central);
 
+    m_problemStatus = new ProblemStatus(*m_problems, this);
+    statusBar()->addPermanentWidget(m_problemStatus);
     m_progress = new ProgressStatus(*m_units, *m_shown, this);
     statusBar()->addPermanentWidget(m_progress);
     m_navigator = new UnitNavigator(*m_table, *m_shown, this);
@@ -130,6 +138,11 @@ void MainWindow::connectWorkbench()
             &UnitNavigator::advance);
     connect(m_navigator, &UnitNavigator::notFound, this,
             [this](const QString &message) { statusBar()->showMessage(message, 5000); });
+    connect(m_problems, &ProblemIndex::problemsChanged, this, &MainWindow::showCurrentProblems);
+    connect(&m_delegate, &AppDelegate::saved, this, [this] {
+        if (const QString remaining = m_problemStatus->afterSave(); !remaining.isEmpty())
+            statusBar()->showMessage(remaining, 8000);
+    });
 }
 
 void MainWindow::documentLoaded()
@@ -145,6 +158,13 @@ void MainWindow::documentLoaded()
 void MainWindow::showCurrentUnit()
 {
     m_detail->showUnit(m_shown->mapToSource(m_table->currentIndex()));
+    showCurrentProblems();
+}
+
+void MainWindow::showCurrentProblems()
+{
+    const QModelIndex current = m_shown->mapToSource(m_table->currentIndex());
+    m_detail->showProblems(current.isValid() ? m_problems->messages(current.row()) : QString());
 }
 
 void MainWindow::commitFromPane(const QModelIndex &sourceIndex, const QString &text, int advance)
@@ -152,8 +172,8 @@ void MainWindow::commitFromPane(const QModelIndex &sourceIndex, const QString &t
     const auto how = static_cast<EditAdvance>(advance);
     const QModelIndex target =
         sourceIndex.siblingAtColumn(UnitTableModel::column(UnitTableModel::Column::Target));
-    const int role = how == EditAdvance::NextUntranslated ? int(UnitTableModel::ConfirmRole)
-                                                         : int(Qt::EditRole);
+    const int role =
+        how == EditAdvance::NextUntranslated ? int(UnitTableModel::ConfirmRole) : int(Qt::EditRole);
     m_units->setData(target, text, role);
     m_navigator->advance(how);
 }

@@ -4,9 +4,13 @@
 #include "checks/CheckEngine.h"
 #include "checks/PluralCheck.h"
 
+#include <QApplication>
 #include <QStringList>
+#include <QStyle>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -52,6 +56,20 @@ QString ProblemIndex::messages(int row) const
     for (const Problem &problem : problems(row))
         lines.append(problem.message);
     return lines.join(u'\n');
+}
+
+QIcon ProblemIndex::marker(int row) const
+{
+    if (!hasProblems(row))
+        return {};
+    return QApplication::style()->standardIcon(hasErrors(row) ? QStyle::SP_MessageBoxCritical
+                                                              : QStyle::SP_MessageBoxWarning);
+}
+
+QString ProblemIndex::toolTip(int row, const QVariant &cellTip) const
+{
+    const QString tip = cellTip.toString();
+    return tip.isEmpty() ? messages(row) : messages(row) + u"\n\n"_s + tip;
 }
 
 void ProblemIndex::rebuild()

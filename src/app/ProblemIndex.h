@@ -2,6 +2,7 @@
 
 #include "checks/Problem.h"
 
+#include <QIcon>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -28,6 +29,10 @@ public:
     bool hasErrors(int row) const;
     /// The row's messages, one per line, for a tooltip or the detail pane.
     QString messages(int row) const;
+    /// The table's mark for the row: an error or warning icon, or a null icon.
+    QIcon marker(int row) const;
+    /// The row's messages above a cell's own tooltip.
+    QString toolTip(int row, const QVariant &cellTip) const;
     int errorCount() const { return m_errors; }
     int warningCount() const { return m_warnings; }
 

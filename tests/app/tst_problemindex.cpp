@@ -1,9 +1,19 @@
-// The window's problem index follows the document: a load checks it all, an edit its row.
-#include "app/ProblemIndex.h"
-#include "app/UnitTableModel.h"
+// The window's problem index follows the document: a load checks it all, an edit its row;
+// the table, the detail pane, the filter and the status bar show what it found.
+#include "AppHarness.h"
 
+#include "app/DetailPane.h"
+#include "app/FilterBar.h"
+#include "app/ProblemIndex.h"
+#include "app/ProblemStatus.h"
+#include "app/UnitFilterProxy.h"
+#include "app/UnitTableView.h"
+
+#include <QComboBox>
+#include <QLabel>
 #include <QSignalSpy>
-#include <QTest>
+#include <QStatusBar>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -31,6 +41,17 @@ void load(UnitTableModel &model)
                   {FileHeader{{}, u"en"_s, u"ru"_s}});
 }
 
+const QByteArray document = R"(<?xml version="1.0" encoding="UTF-8"?>
+<xliff xmlns="urn:oasis:names:tc:xliff:document:1.2" version="1.2">
+  <file original="a.strings" source-language="en" target-language="ja" datatype="plaintext">
+    <body>
+      <trans-unit id="a"><source>%@ items</source><target>%@ 件</target></trans-unit>
+      <trans-unit id="b"><source>Open</source><target>開く</target></trans-unit>
+    </body>
+  </file>
+</xliff>
+)";
+
 } // namespace
 
 class TestProblemIndex : public QObject
@@ -40,6 +61,7 @@ class TestProblemIndex : public QObject
 private slots:
     void loadChecksEveryRow();
     void editsUpdateTheirRowAndTheirPluralGroup();
+    void windowMarksAnEditedRow();
 };
 
 void TestProblemIndex::loadChecksEveryRow()
@@ -74,6 +96,39 @@ void TestProblemIndex::editsUpdateTheirRowAndTheirPluralGroup()
     model.applyChanges({{2, std::nullopt, std::nullopt}, {3, std::nullopt, std::nullopt}});
     QCOMPARE(index.errorCount(), 0); // nothing of the group translated: not a problem yet
     QCOMPARE(index.warningCount(), 1);
+}
+
+void TestProblemIndex::windowMarksAnEditedRow()
+{
+    AppHarness::initSettings();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"a.xliff"_s);
+    QVERIFY(writeFile(path, document));
+    AppHarness app;
+    QVERIFY(app.delegate.openFile(path));
+    MainWindow &window = app.window;
+    QAbstractItemModel &shown = *window.table()->model();
+    const QModelIndex target =
+        shown.index(0, UnitTableModel::column(UnitTableModel::Column::Target));
+    QVERIFY(shown.data(target, Qt::DecorationRole).value<QIcon>().isNull());
+    QVERIFY(window.problemStatus()->text().isEmpty());
+
+    window.table()->setCurrentIndex(target);
+    QVERIFY(app.editTarget(0, u"%d 件"_s));
+    QVERIFY(!shown.data(target, Qt::DecorationRole).value<QIcon>().isNull());
+    const QString lacks = u"The target has %d where the source has %@."_s;
+    QVERIFY(shown.data(target, Qt::ToolTipRole).toString().startsWith(lacks));
+    QCOMPARE(window.detailPane()->problemsView()->text(), lacks);
+    QCOMPARE(window.problemStatus()->text(), u"1 error(s), 0 warning(s)"_s);
+
+    QComboBox &status = *window.filterBar()->statusChoice();
+    status.setCurrentIndex(status.findData(int(UnitFilter::Status::WithProblems)));
+    QCOMPARE(shown.rowCount(), 1);
+
+    // The problem does not hold the save back; the status bar says it remains.
+    app.delegate.save();
+    QVERIFY(!app.edited());
+    QCOMPARE(window.statusBar()->currentMessage(), u"Saved. 1 error(s) remain."_s);
 }
 
 QTEST_MAIN(TestProblemIndex)

@@ -69,8 +69,8 @@ int CheckCommand::run(const QStringList &arguments, const Loader &load)
             continue;
         }
         m_out << field(unit.from) << '\t' << field(unit.name) << '\t' << unit.port << '\t'
-              << problem.check << '\t' << severityName(problem.severity) << '\t' << problem.message
-              << '\n';
+              << problem.check << '\t' << severityName(problem.severity) << '\t'
+              << field(problem.message) << '\n';
     }
     const qsizetype warnings = qsizetype(problems.size()) - errors;
     if (options->json) {

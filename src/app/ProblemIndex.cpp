@@ -135,10 +135,9 @@ void ProblemIndex::replacePlurals(QList<int> &changed)
         setRow(std::size_t(row), std::move(problems));
         m_pluralRows.append(row);
     }
-    for (const int row : before + m_pluralRows) {
-        if (!changed.contains(row))
-            changed.append(row);
-    }
+    // A row may now be named twice; those who listen only look at each row again.
+    changed += before;
+    changed += m_pluralRows;
 }
 
 void ProblemIndex::count(const std::vector<Problem> &problems, int sign)

@@ -37,7 +37,7 @@ public:
     int warningCount() const { return m_warnings; }
 
 signals:
-    /// These rows' problems changed; the counts may have too.
+    /// These rows' problems changed (a row may be named twice); the counts may have too.
     void problemsChanged(const QList<int> &rows);
     /// The whole document was checked anew (a load).
     void reset();

@@ -76,10 +76,12 @@ void ProblemIndex::rebuild()
 {
     m_rows.assign(m_model ? m_model->rows().size() : 0, {});
     m_pluralRows.clear();
+    m_groups.clear();
     m_errors = m_warnings = 0;
     if (!m_model)
         return;
     m_engine = std::make_unique<CheckEngine>(m_model->files());
+    m_groups = PluralCheck::groups(m_model->rows());
     for (Problem &problem : m_engine->check(m_model->rows())) {
         if (isPlural(problem) && !m_pluralRows.contains(int(problem.row)))
             m_pluralRows.append(int(problem.row));
@@ -128,7 +130,7 @@ void ProblemIndex::replacePlurals(QList<int> &changed)
         setRow(std::size_t(row), std::move(kept));
     }
     m_pluralRows.clear();
-    for (Problem &problem : m_engine->checkPlurals(m_model->rows())) {
+    for (Problem &problem : m_engine->checkPlurals(m_groups, m_model->rows())) {
         const int row = int(problem.row);
         std::vector<Problem> problems = m_rows[problem.row];
         problems.push_back(std::move(problem));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/PluralGroup.h"
 #include "checks/Problem.h"
 
 #include <QIcon>
@@ -53,7 +54,8 @@ private:
     QPointer<UnitTableModel> m_model;
     std::unique_ptr<CheckEngine> m_engine;
     std::vector<std::vector<Problem>> m_rows;
-    QList<int> m_pluralRows; ///< rows that hold a plural problem
+    std::vector<PluralGroup> m_groups; ///< found once per load: ids do not change
+    QList<int> m_pluralRows;           ///< rows that hold a plural problem
     int m_errors = 0;
     int m_warnings = 0;
 };

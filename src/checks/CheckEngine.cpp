@@ -73,7 +73,8 @@ std::vector<Problem> CheckEngine::check(std::span<const UnitRecord> units) const
         std::vector<Problem> found = secondHalf.get();
         std::move(found.begin(), found.end(), std::back_inserter(problems));
     }
-    std::vector<Problem> plurals = checkPlurals(units);
+    std::vector<Problem> plurals =
+        m_plurals ? checkPlurals(PluralCheck::groups(units), units) : std::vector<Problem>{};
     if (plurals.empty())
         return problems;
     // Plural problems sit on their group's first row, before that row's own.
@@ -95,9 +96,10 @@ std::vector<Problem> CheckEngine::checkUnit(const UnitRecord &unit, std::size_t 
     return problems;
 }
 
-std::vector<Problem> CheckEngine::checkPlurals(std::span<const UnitRecord> units) const
+std::vector<Problem> CheckEngine::checkPlurals(std::span<const PluralGroup> groups,
+                                               std::span<const UnitRecord> units) const
 {
-    return m_plurals ? PluralCheck::inspect(units, m_languages) : std::vector<Problem>{};
+    return m_plurals ? PluralCheck::inspect(groups, units, m_languages) : std::vector<Problem>{};
 }
 
 void CheckEngine::checkRange(std::span<const UnitRecord> units, std::size_t firstRow,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checks/LanguagePair.h"
+#include "checks/PluralGroup.h"
 #include "checks/Problem.h"
 #include "checks/UnitCheck.h"
 #include "document/FileHeader.h"
@@ -29,8 +30,9 @@ public:
     /// The problems the unit checks find in one row (not the plural check, which needs the
     /// row's neighbours: see `checkPlurals`).
     std::vector<Problem> checkUnit(const UnitRecord &unit, std::size_t row) const;
-    /// The problems of the document's plural groups, by row.
-    std::vector<Problem> checkPlurals(std::span<const UnitRecord> units) const;
+    /// The problems of the document's plural groups (see `PluralCheck::groups`), by row.
+    std::vector<Problem> checkPlurals(std::span<const PluralGroup> groups,
+                                      std::span<const UnitRecord> units) const;
 
 private:
     void checkRange(std::span<const UnitRecord> units, std::size_t firstRow,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checks/LanguagePair.h"
+#include "checks/PluralGroup.h"
 #include "checks/Problem.h"
 #include "document/UnitRecord.h"
 
@@ -18,7 +19,11 @@ class PluralCheck
 
 public:
     static QString id();
+    /// The document's plural groups, by first row. Ids do not change while a document is
+    /// open, so the window finds them once per load.
+    static std::vector<PluralGroup> groups(std::span<const UnitRecord> units);
     /// One problem per incomplete group, on the group's first row.
-    static std::vector<Problem> inspect(std::span<const UnitRecord> units,
+    static std::vector<Problem> inspect(std::span<const PluralGroup> groups,
+                                        std::span<const UnitRecord> units,
                                         std::span<const LanguagePair> languages);
 };

@@ -5,10 +5,13 @@
 #include <cstddef>
 #include <optional>
 
-/// A new target for one row of the open document, and the `state` it has with it.
+/// A new target for one row of a document: its text (absent: no target) and the `state`
+/// that goes with it. Rows are numbered in file order.
 struct TargetChange
 {
-    std::size_t row = 0;          ///< index into the document's rows (the record's `port`)
-    std::optional<QString> tget;  ///< the new target text; absent: no target
-    std::optional<QString> state; ///< the new `state` value; absent: none
+    std::size_t row = 0;
+    std::optional<QString> tget;
+    std::optional<QString> state;
+
+    bool operator==(const TargetChange &) const = default;
 };

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AppDelegate.h"
+#include "app/CarryOverFlow.h"
 #include "app/ConfirmSheet.h"
 #include "app/PickerSheet.h"
 #include "app/UnitTableModel.h"
@@ -169,6 +170,12 @@ void MainWindow::buildEditMenu()
     QAction *replace =
         edit->addAction(tr("Replace With Replacement Dictionary"), &m_delegate, &AppDelegate::pset);
     replace->setObjectName(u"actionReplace"_s);
+
+    auto *carryOver = new CarryOverFlow(m_delegate, this);
+    carryOver->setObjectName(u"carryOverFlow"_s);
+    QAction *fill =
+        edit->addAction(tr("Fill From Earlier Translation…"), carryOver, &CarryOverFlow::start);
+    fill->setObjectName(u"actionFillFromEarlier"_s);
 
     edit->addSeparator();
     QAction *preferences =

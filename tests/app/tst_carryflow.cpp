@@ -1,0 +1,175 @@
+#include "AppHarness.h"
+
+#include "app/CarryOverDialog.h"
+#include "app/CarryOverFlow.h"
+#include "app/PickerSheet.h"
+#include "document/TranslationStatus.h"
+
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+/// An export into `language` of "Open", "Close" and "Save", each unit given `targets[i]`
+/// as its target element ("" for none); "Close" has the id `closeId`.
+QByteArray exportOf(const QString &language, const QStringList &targets,
+                    const QString &closeId = u"close"_s)
+{
+    const QStringList units{u"open|Open"_s, u"%1|Close"_s.arg(closeId), u"save|Save"_s};
+    QString text = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xliff version=\"1.2\">\n"
+                   "  <file original=\"MainMenu.xib\" source-language=\"en\" "
+                   "target-language=\"%1\">\n    <body>\n"_s.arg(language);
+    for (qsizetype i = 0; i < units.size(); ++i) {
+        const QStringList fields = units[i].split(u'|');
+        text += u"      <trans-unit id=\"%1\" xml:space=\"preserve\">\n"
+                "        <source>%2</source>\n"_s.arg(fields[0], fields[1]);
+        if (!targets[i].isEmpty())
+            text += u"        "_s + targets[i] + u'\n';
+        text += u"        <note>n</note>\n      </trans-unit>\n"_s;
+    }
+    return (text + u"    </body>\n  </file>\n</xliff>\n"_s).toUtf8();
+}
+
+/// Last release's translation: "Close" had another id then, so it is only a suggestion.
+QByteArray earlierJapanese()
+{
+    return exportOf(u"ja"_s, {u"<target>開く</target>"_s, u"<target>閉じる</target>"_s, u""_s},
+                    u"close-old"_s);
+}
+
+QString fileText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+class TestCarryFlow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { AppHarness::initSettings(); }
+    void fillFromEarlier_data();
+    void fillFromEarlier();
+    void otherLanguageChangesNothing();
+    void pickerShowsEachLanguage();
+};
+
+void TestCarryFlow::fillFromEarlier_data()
+{
+    QTest::addColumn<QStringList>("targets");  ///< the new export's target elements
+    QTest::addColumn<QString>("reviewTarget"); ///< how "Close" is saved
+    QTest::addColumn<QString>("exactTarget");  ///< how "Open" is saved
+    QTest::newRow("Xcode 14, no states")
+        << QStringList{u""_s, u""_s, u""_s} << u"<target>閉じる</target>"_s
+        << u"<target>開く</target>"_s;
+    QTest::newRow("Xcode 15, states") << QStringList{u"<target state=\"new\">Open</target>"_s,
+                                                     u"<target state=\"new\">Close</target>"_s,
+                                                     u"<target state=\"new\">Save</target>"_s}
+                                      << u"<target state=\"needs-review-l10n\">閉じる</target>"_s
+                                      << u"<target state=\"translated\">開く</target>"_s;
+}
+
+void TestCarryFlow::fillFromEarlier()
+{
+    QFETCH(QStringList, targets);
+    QTemporaryDir dir;
+    const QString document = dir.filePath(u"ja.xliff"_s);
+    const QString earlier = dir.filePath(u"last/ja.xliff"_s);
+    QVERIFY(writeFile(document, exportOf(u"ja"_s, targets)));
+    QVERIFY(writeFile(earlier, earlierJapanese()));
+    AppHarness app;
+    QVERIFY(app.delegate.openFile(document));
+    const std::vector<UnitRecord> before = app.bank().rows();
+
+    // Through the menu item and its dialog, as the user does.
+    auto *flow = app.window.findChild<CarryOverFlow *>(u"carryOverFlow"_s);
+    app.window.findChild<QAction *>(u"actionFillFromEarlier"_s)->trigger();
+    QVERIFY(flow->dialog()->isVisible());
+    flow->dialog()->pathEdit()->setText(dir.filePath(u"last"_s));
+    flow->dialog()->fillButton()->click();
+    QVERIFY(!flow->dialog()->isVisible());
+
+    QVERIFY(flow->message() && flow->message()->isVisible());
+    QCOMPARE(flow->message()->text(), u"1 exact, 1 to review, 1 not found."_s);
+    flow->message()->button(QMessageBox::Ok)->click();
+    QTRY_VERIFY(!flow->message());
+    QVERIFY(app.edited());
+    const auto stateShown = [&](int row) {
+        return app.bank()
+            .index(row, UnitTableModel::column(UnitTableModel::Column::State))
+            .data()
+            .toString();
+    };
+    QCOMPARE(app.bank().rows()[0].tget, u"開く"_s);
+    QCOMPARE(app.bank().rows()[1].tget, u"閉じる"_s);
+    QCOMPARE(stateShown(1), u"Needs Review"_s);
+    QCOMPARE(app.bank().rows()[2].tget, before[2].tget);
+
+    // One step undoes the whole pass, record for record.
+    QCOMPARE(app.delegate.undoStack().count(), 1);
+    app.delegate.undoStack().undo();
+    for (size_t i = 0; i < before.size(); ++i) {
+        QCOMPARE(app.bank().rows()[i].tget, before[i].tget);
+        QCOMPARE(app.bank().rows()[i].state, before[i].state);
+    }
+    app.delegate.undoStack().redo();
+
+    app.delegate.save();
+    const QString saved = fileText(document);
+    QFETCH(QString, reviewTarget);
+    QFETCH(QString, exactTarget);
+    QVERIFY2(saved.contains(reviewTarget), qPrintable(saved));
+    QVERIFY2(saved.contains(exactTarget), qPrintable(saved));
+
+    // Editing a suggestion settles it.
+    QVERIFY(app.editTarget(1, u"閉める"_s));
+    QVERIFY(!TranslationStatus::needsReview(app.bank().rows()[1]));
+}
+
+void TestCarryFlow::otherLanguageChangesNothing()
+{
+    QTemporaryDir dir;
+    const QString document = dir.filePath(u"ja.xliff"_s);
+    const QString earlier = dir.filePath(u"de.xliff"_s);
+    QVERIFY(writeFile(document, exportOf(u"ja"_s, {u""_s, u""_s, u""_s})));
+    QVERIFY(writeFile(earlier, exportOf(u"de"_s, {u"<target>Öffnen</target>"_s, u""_s, u""_s})));
+    AppHarness app;
+    QVERIFY(app.delegate.openFile(document));
+    auto *flow = app.window.findChild<CarryOverFlow *>(u"carryOverFlow"_s);
+    QVERIFY(!flow->carryFrom(earlier, false));
+    QVERIFY(flow->message()->isVisible());
+    QVERIFY(flow->message()->informativeText().contains(u"\"de\""_s));
+    QCOMPARE(app.delegate.undoStack().count(), 0);
+    QVERIFY(!app.bank().rows()[0].tget);
+    QVERIFY(!app.edited());
+}
+
+// What Xcode's Export Localizations writes: one .xcloc package per language.
+void TestCarryFlow::pickerShowsEachLanguage()
+{
+    QTemporaryDir dir;
+    const QString project = dir.filePath(u"Project Localizations"_s);
+    QVERIFY(writeFile(project + u"/de.xcloc/Localized Contents/de.xliff"_s,
+                      exportOf(u"de"_s, {u"<target>Öffnen</target>"_s, u""_s, u""_s})));
+    QVERIFY(writeFile(project + u"/ja.xcloc/Localized Contents/ja.xliff"_s, earlierJapanese()));
+    AppHarness app;
+    app.delegate.read(project);
+    PickerSheet *picker = app.delegate.more();
+    QVERIFY(picker->isVisible());
+    const QAbstractItemModel *shown = picker->list()->model();
+    QCOMPARE(shown->rowCount(), 2);
+    QVERIFY(shown->index(0, 0).data().toString().endsWith(u"de · 1 of 3 translated"_s));
+    QVERIFY(shown->index(1, 0).data().toString().endsWith(u"ja · 2 of 3 translated"_s));
+    // The pick still opens the path itself.
+    picker->selectRow(1);
+    picker->confirmButton()->click();
+    QCOMPARE(app.document().documentPath, project + u"/ja.xcloc/Localized Contents/ja.xliff"_s);
+}
+
+QTEST_MAIN(TestCarryFlow)
+#include "tst_carryflow.moc"

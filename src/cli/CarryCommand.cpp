@@ -11,9 +11,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text, int n = -1)
+QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
 {
-    return QCoreApplication::translate("CarryCommand", text, nullptr, n);
+    return QCoreApplication::translate("CarryCommand", text, disambiguation, n);
 }
 
 } // namespace
@@ -51,7 +51,7 @@ int CarryCommand::run(const QStringList &arguments)
                  << '\n';
     if (counts.severalTargets > 0) {
         m_tool.m_err << tr("%n suggestion(s) chosen as the most frequent of differing targets",
-                           int(counts.severalTargets))
+                           nullptr, int(counts.severalTargets))
                      << '\n';
     }
     const QString target = parsed->output.isEmpty() ? document->path : parsed->output;

@@ -148,6 +148,10 @@
 <context>
     <name>CarryOverFlow</name>
     <message>
+        <source>Fill From Earlier Translation…</source>
+        <translation>以前の翻訳から埋める…</translation>
+    </message>
+    <message>
         <source>Nothing was filled.</source>
         <translation>何も埋めませんでした。</translation>
     </message>
@@ -632,10 +636,6 @@
     <message>
         <source>Replace With Replacement Dictionary</source>
         <translation>置換辞書で置き換える</translation>
-    </message>
-    <message>
-        <source>Fill From Earlier Translation…</source>
-        <translation>以前の翻訳から埋める…</translation>
     </message>
     <message>
         <source>Preferences…</source>

@@ -7,6 +7,7 @@
 #include "document/EarlierTranslation.h"
 #include "document/StateAttribute.h"
 
+#include <QAction>
 #include <QMessageBox>
 
 CarryOverFlow::CarryOverFlow(AppDelegate &delegate, QWidget *window)
@@ -14,6 +15,16 @@ CarryOverFlow::CarryOverFlow(AppDelegate &delegate, QWidget *window)
 {
     m_dialog->setObjectName(QStringLiteral("carryOverDialog"));
     connect(m_dialog, &CarryOverDialog::chosen, this, &CarryOverFlow::carryFrom);
+
+    m_action = new QAction(tr("Fill From Earlier Translation…"), this);
+    m_action->setObjectName(QStringLiteral("actionFillFromEarlier"));
+    connect(m_action, &QAction::triggered, this, &CarryOverFlow::start);
+    m_action->setEnabled(false);
+    // Only an open document has units to fill.
+    if (UnitTableModel *bank = m_delegate.bank()) {
+        connect(bank, &QAbstractItemModel::modelReset, m_action,
+                [this, bank] { m_action->setEnabled(bank->rowCount() > 0); });
+    }
 }
 
 void CarryOverFlow::start()

@@ -6,6 +6,7 @@
 
 class AppDelegate;
 class CarryOverDialog;
+class QAction;
 class QWidget;
 
 /// Edit › Fill From Earlier Translation…: asks for the earlier translation, carries its
@@ -17,6 +18,8 @@ class CarryOverFlow : public QObject
 public:
     CarryOverFlow(AppDelegate &delegate, QWidget *window);
 
+    /// The menu item; it is enabled while a document is open.
+    QAction *action() const { return m_action; }
     CarryOverDialog *dialog() const { return m_dialog; }
     /// The message on show after the last pass: its counts, or why nothing was filled.
     QMessageBox *message() const { return m_message; }
@@ -33,6 +36,7 @@ private:
 
     AppDelegate &m_delegate;
     QPointer<QWidget> m_window;
+    QAction *m_action = nullptr;
     CarryOverDialog *m_dialog = nullptr;
     QPointer<QMessageBox> m_message;
 };

@@ -325,9 +325,7 @@ void MainWindow::buildEditMenu()
 
     auto *carryOver = new CarryOverFlow(m_delegate, this);
     carryOver->setObjectName(u"carryOverFlow"_s);
-    QAction *fill =
-        edit->addAction(tr("Fill From Earlier Translation…"), carryOver, &CarryOverFlow::start);
-    fill->setObjectName(u"actionFillFromEarlier"_s);
+    edit->addAction(carryOver->action());
 
     edit->addSeparator();
     QAction *preferences =

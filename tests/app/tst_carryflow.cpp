@@ -1,10 +1,14 @@
 #include "AppHarness.h"
+#include "document/ExportText.h"
 
 #include "app/CarryOverDialog.h"
 #include "app/CarryOverFlow.h"
+#include "app/FilterBar.h"
 #include "app/PickerSheet.h"
+#include "app/UnitFilterProxy.h"
 #include "document/TranslationStatus.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -13,29 +17,19 @@
 namespace {
 
 /// An export into `language` of "Open", "Close" and "Save", each unit given `targets[i]`
-/// as its target element ("" for none); "Close" has the id `closeId`.
+/// as its target element ("-" for none); "Close" has the id `closeId`.
 QByteArray exportOf(const QString &language, const QStringList &targets,
                     const QString &closeId = u"close"_s)
 {
-    const QStringList units{u"open|Open"_s, u"%1|Close"_s.arg(closeId), u"save|Save"_s};
-    QString text = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xliff version=\"1.2\">\n"
-                   "  <file original=\"MainMenu.xib\" source-language=\"en\" "
-                   "target-language=\"%1\">\n    <body>\n"_s.arg(language);
-    for (qsizetype i = 0; i < units.size(); ++i) {
-        const QStringList fields = units[i].split(u'|');
-        text += u"      <trans-unit id=\"%1\" xml:space=\"preserve\">\n"
-                "        <source>%2</source>\n"_s.arg(fields[0], fields[1]);
-        if (!targets[i].isEmpty())
-            text += u"        "_s + targets[i] + u'\n';
-        text += u"        <note>n</note>\n      </trans-unit>\n"_s;
-    }
-    return (text + u"    </body>\n  </file>\n</xliff>\n"_s).toUtf8();
+    return exportText({u"MainMenu.xib#open|Open|%1#%2|Close|%3#save|Save|%4"_s.arg(
+                          targets[0], closeId, targets[1], targets[2])},
+                      language);
 }
 
 /// Last release's translation: "Close" had another id then, so it is only a suggestion.
 QByteArray earlierJapanese()
 {
-    return exportOf(u"ja"_s, {u"<target>開く</target>"_s, u"<target>閉じる</target>"_s, u""_s},
+    return exportOf(u"ja"_s, {u"<target>開く</target>"_s, u"<target>閉じる</target>"_s, u"-"_s},
                     u"close-old"_s);
 }
 
@@ -65,7 +59,7 @@ void TestCarryFlow::fillFromEarlier_data()
     QTest::addColumn<QString>("reviewTarget"); ///< how "Close" is saved
     QTest::addColumn<QString>("exactTarget");  ///< how "Open" is saved
     QTest::newRow("Xcode 14, no states")
-        << QStringList{u""_s, u""_s, u""_s} << u"<target>閉じる</target>"_s
+        << QStringList{u"-"_s, u"-"_s, u"-"_s} << u"<target>閉じる</target>"_s
         << u"<target>開く</target>"_s;
     QTest::newRow("Xcode 15, states") << QStringList{u"<target state=\"new\">Open</target>"_s,
                                                      u"<target state=\"new\">Close</target>"_s,
@@ -109,6 +103,12 @@ void TestCarryFlow::fillFromEarlier()
     QCOMPARE(app.bank().rows()[1].tget, u"閉じる"_s);
     QCOMPARE(stateShown(1), u"Needs Review"_s);
     QCOMPARE(app.bank().rows()[2].tget, before[2].tget);
+    // The workbench's "Needs Review" choice shows the suggestion alone.
+    QComboBox *status = app.window.filterBar()->statusChoice();
+    status->setCurrentIndex(status->findData(int(UnitFilter::Status::NeedsReview)));
+    QCOMPARE(app.window.shown()->rowCount(), 1);
+    QCOMPARE(app.window.shown()->mapToSource(app.window.shown()->index(0, 0)).row(), 1);
+    status->setCurrentIndex(0);
 
     // One step undoes the whole pass, record for record.
     QCOMPARE(app.delegate.undoStack().count(), 1);
@@ -126,7 +126,13 @@ void TestCarryFlow::fillFromEarlier()
     QVERIFY2(saved.contains(reviewTarget), qPrintable(saved));
     QVERIFY2(saved.contains(exactTarget), qPrintable(saved));
 
-    // Editing a suggestion settles it.
+    // Confirming a suggestion as it stands, or editing it, settles it.
+    const QModelIndex close =
+        app.bank().index(1, UnitTableModel::column(UnitTableModel::Column::Target));
+    QVERIFY(app.bank().setData(close, u"閉じる"_s, UnitTableModel::ConfirmRole));
+    QVERIFY(!TranslationStatus::needsReview(app.bank().rows()[1]));
+    app.delegate.undoStack().undo();
+    QVERIFY(TranslationStatus::needsReview(app.bank().rows()[1]));
     QVERIFY(app.editTarget(1, u"閉める"_s));
     QVERIFY(!TranslationStatus::needsReview(app.bank().rows()[1]));
 }
@@ -136,8 +142,8 @@ void TestCarryFlow::otherLanguageChangesNothing()
     QTemporaryDir dir;
     const QString document = dir.filePath(u"ja.xliff"_s);
     const QString earlier = dir.filePath(u"de.xliff"_s);
-    QVERIFY(writeFile(document, exportOf(u"ja"_s, {u""_s, u""_s, u""_s})));
-    QVERIFY(writeFile(earlier, exportOf(u"de"_s, {u"<target>Öffnen</target>"_s, u""_s, u""_s})));
+    QVERIFY(writeFile(document, exportOf(u"ja"_s, {u"-"_s, u"-"_s, u"-"_s})));
+    QVERIFY(writeFile(earlier, exportOf(u"de"_s, {u"<target>Öffnen</target>"_s, u"-"_s, u"-"_s})));
     AppHarness app;
     QVERIFY(app.delegate.openFile(document));
     auto *flow = app.window.findChild<CarryOverFlow *>(u"carryOverFlow"_s);
@@ -155,7 +161,7 @@ void TestCarryFlow::pickerShowsEachLanguage()
     QTemporaryDir dir;
     const QString project = dir.filePath(u"Project Localizations"_s);
     QVERIFY(writeFile(project + u"/de.xcloc/Localized Contents/de.xliff"_s,
-                      exportOf(u"de"_s, {u"<target>Öffnen</target>"_s, u""_s, u""_s})));
+                      exportOf(u"de"_s, {u"<target>Öffnen</target>"_s, u"-"_s, u"-"_s})));
     QVERIFY(writeFile(project + u"/ja.xcloc/Localized Contents/ja.xliff"_s, earlierJapanese()));
     AppHarness app;
     app.delegate.read(project);

@@ -1,5 +1,6 @@
 // tarnwick-cli carry end to end, through the real executable.
 #include "CliRun.h"
+#include "document/ExportText.h"
 #include "hardening/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -9,31 +10,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-/// An export into `language` of three units: "Open" and "Close" of MainMenu.xib and "Save"
-/// of Localizable.strings, each given `targets[i]` as its target element ("" for none).
+/// An export into `language` of "Open" and "Close" of MainMenu.xib and "Save" of
+/// Localizable.strings, each given `targets[i]` as its target element ("-" for none).
 QByteArray exportOf(const QString &language, const QStringList &targets,
                     const QString &closeId = u"close"_s)
 {
-    const QStringList units{u"MainMenu.xib|open|Open"_s, u"MainMenu.xib|%1|Close"_s.arg(closeId),
-                            u"Localizable.strings|save|Save"_s};
-    QString text = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xliff version=\"1.2\">\n"_s;
-    QString file;
-    for (qsizetype i = 0; i < units.size(); ++i) {
-        const QStringList fields = units[i].split(u'|');
-        if (fields[0] != file) {
-            if (!file.isEmpty())
-                text += u"    </body>\n  </file>\n"_s;
-            file = fields[0];
-            text += u"  <file original=\"%1\" source-language=\"en\" target-language=\"%2\">\n"
-                    "    <body>\n"_s.arg(file, language);
-        }
-        text += u"      <trans-unit id=\"%1\" xml:space=\"preserve\">\n"
-                "        <source>%2</source>\n"_s.arg(fields[1], fields[2]);
-        if (!targets[i].isEmpty())
-            text += u"        "_s + targets[i] + u'\n';
-        text += u"        <note>n</note>\n      </trans-unit>\n"_s;
-    }
-    return (text + u"    </body>\n  </file>\n</xliff>\n"_s).toUtf8();
+    return exportText(
+        {u"MainMenu.xib#open|Open|%1#%2|Close|%3"_s.arg(targets[0], closeId, targets[1]),
+         u"Localizable.strings#save|Save|"_s + targets[2]},
+        language);
 }
 
 } // namespace
@@ -73,11 +58,11 @@ void TestCliCarry::carry_data()
         << u"1 exact, 0 to review, 1 not found"_s << QStringList{u"<target>開く</target>"_s};
     QTest::newRow("another language")
         << QStringList{u"-o"_s, out}
-        << exportOf(u"de"_s, {u"<target>Öffnen</target>"_s, u""_s, u""_s}) << 1 << u"\"de\""_s
+        << exportOf(u"de"_s, {u"<target>Öffnen</target>"_s, u"-"_s, u"-"_s}) << 1 << u"\"de\""_s
         << QStringList{};
     QTest::newRow("a target that cannot land")
         << QStringList{u"-o"_s, out}
-        << exportOf(u"ja"_s, {u"<target>開&#13;く</target>"_s, u""_s, u""_s}) << 3 << u"open"_s
+        << exportOf(u"ja"_s, {u"<target>開&#13;く</target>"_s, u"-"_s, u"-"_s}) << 3 << u"open"_s
         << QStringList{};
     QTest::newRow("no PATH") << QStringList{u"NOPATH"_s} << earlier << 2 << u"carry takes"_s
                              << QStringList{};
@@ -90,7 +75,7 @@ void TestCliCarry::carry()
     const QTemporaryDir dir;
     // The document: "Save" already translated, "Close" with an empty target.
     const QByteArray document =
-        exportOf(u"ja"_s, {u""_s, u"<target/>"_s, u"<target>セーブ</target>"_s});
+        exportOf(u"ja"_s, {u"-"_s, u"<target/>"_s, u"<target>セーブ</target>"_s});
     const QString path = dir.filePath(u"ja.xliff"_s);
     QVERIFY(TestFiles::write(path, document));
     QString earlierPath = dir.filePath(u"earlier.xliff"_s);
@@ -101,7 +86,7 @@ void TestCliCarry::carry()
             const QString package = u"%1/%2.xcloc/Localized Contents"_s.arg(earlierPath, language);
             QVERIFY(QDir().mkpath(package));
             QVERIFY(TestFiles::write(package + u'/' + language + u".xliff"_s,
-                                     exportOf(language, {u"<target>開く</target>"_s, u""_s,
+                                     exportOf(language, {u"<target>開く</target>"_s, u"-"_s,
                                                          u"<target>保存</target>"_s})));
         }
     } else {

@@ -1,4 +1,5 @@
 #include "DocumentTests.h"
+#include "ExportText.h"
 #include "document/CarryOver.h"
 #include "document/DocumentFile.h"
 #include "document/StateAttribute.h"
@@ -19,25 +20,9 @@ ReadResult parse(const QByteArray &bytes)
     return XliffReader(state).read(bytes);
 }
 
-/// A one-file export: each unit as "id|source|target-element" ("-" for none).
 QByteArray xliff(const QStringList &files, const QString &language = u"ja"_s)
 {
-    QString text = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xliff version=\"1.2\">\n"_s;
-    for (const QString &file : files) {
-        const QStringList parts = file.split(u'#');
-        text += u"  <file original=\"%1\" source-language=\"en\" target-language=\"%2\">\n"
-                "    <body>\n"_s.arg(parts[0], language);
-        for (const QString &unit : parts.mid(1)) {
-            const QStringList fields = unit.split(u'|');
-            text += u"      <trans-unit id=\"%1\" xml:space=\"preserve\">\n"
-                    "        <source>%2</source>\n"_s.arg(fields[0], fields[1]);
-            if (fields[2] != u"-")
-                text += u"        "_s + fields[2] + u'\n';
-            text += u"        <note>n</note>\n      </trans-unit>\n"_s;
-        }
-        text += u"    </body>\n  </file>\n"_s;
-    }
-    return (text + u"</xliff>\n"_s).toUtf8();
+    return exportText(files, language);
 }
 
 /// Every target with text removed, with its line, as an export made before any

@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>%1 exact, %2 to review, %3 not found</source>
-        <translation>完全一致 %1 件、要確認 %2 件、見つからず %3 件</translation>
+        <translation>完全一致 %1 件、要レビュー %2 件、見つからず %3 件</translation>
     </message>
     <message numerus="yes">
         <source>%n suggestion(s) chosen as the most frequent of differing targets</source>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Choose last release's translated XLIFF file, its .xcloc package or the folder Xcode exported it to. Units with the same file, id and source take its target; units whose source text only matches elsewhere get a suggestion marked for review.</source>
-        <translation>前のリリースの翻訳済み XLIFF ファイル、その .xcloc パッケージ、または Xcode が書き出したフォルダを選んでください。ファイル・ID・原文が同じユニットにはその訳文が入り、原文だけがほかの箇所と一致するユニットには要確認の印が付いた候補が入ります。</translation>
+        <translation>前のリリースの翻訳済み XLIFF ファイル、その .xcloc パッケージ、または Xcode が書き出したフォルダを選んでください。ファイル・ID・原文が同じユニットにはその訳文が入り、原文だけがほかの箇所と一致するユニットには要レビューの印が付いた候補が入ります。</translation>
     </message>
     <message>
         <source>File…</source>
@@ -156,8 +156,8 @@
         <translation>何も埋めませんでした。</translation>
     </message>
     <message>
-        <source>Suggestions to review show &quot;Needs Review&quot; in the State column; editing a unit clears its mark.</source>
-        <translation>確認が必要な候補は状態の列に「要確認」と表示されます。ユニットを編集すると印は消えます。</translation>
+        <source>Suggestions to review show &quot;Needs Review&quot; in the State column; editing or confirming a unit clears its mark.</source>
+        <translation>確認が必要な候補は状態の列に「要レビュー」と表示されます。ユニットを編集または確定すると印は消えます。</translation>
     </message>
     <message numerus="yes">
         <source>%n suggestion(s) were chosen as the most frequent of differing targets.</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>%1 exact, %2 to review, %3 not found.</source>
-        <translation>完全一致 %1 件、要確認 %2 件、見つからず %3 件。</translation>
+        <translation>完全一致 %1 件、要レビュー %2 件、見つからず %3 件。</translation>
     </message>
     <message>
         <source>Fill From Earlier Translation</source>

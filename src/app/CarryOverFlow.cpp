@@ -58,7 +58,7 @@ bool CarryOverFlow::carryFrom(const QString &path, bool overwrite)
 
     const CarryOver::Counts &counts = carried.counts;
     QString details = tr("Suggestions to review show \"Needs Review\" in the State column; "
-                         "editing a unit clears its mark.");
+                         "editing or confirming a unit clears its mark.");
     if (counts.severalTargets > 0) {
         details += u'\n' + tr("%n suggestion(s) were chosen as the most frequent of differing "
                               "targets.",

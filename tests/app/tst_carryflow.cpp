@@ -49,7 +49,6 @@ private slots:
     void initTestCase() { AppHarness::initSettings(); }
     void fillFromEarlier_data();
     void fillFromEarlier();
-    void otherLanguageChangesNothing();
     void pickerShowsEachLanguage();
 };
 
@@ -135,24 +134,6 @@ void TestCarryFlow::fillFromEarlier()
     QVERIFY(TranslationStatus::needsReview(app.bank().rows()[1]));
     QVERIFY(app.editTarget(1, u"閉める"_s));
     QVERIFY(!TranslationStatus::needsReview(app.bank().rows()[1]));
-}
-
-void TestCarryFlow::otherLanguageChangesNothing()
-{
-    QTemporaryDir dir;
-    const QString document = dir.filePath(u"ja.xliff"_s);
-    const QString earlier = dir.filePath(u"de.xliff"_s);
-    QVERIFY(writeFile(document, exportOf(u"ja"_s, {u"-"_s, u"-"_s, u"-"_s})));
-    QVERIFY(writeFile(earlier, exportOf(u"de"_s, {u"<target>Öffnen</target>"_s, u"-"_s, u"-"_s})));
-    AppHarness app;
-    QVERIFY(app.delegate.openFile(document));
-    auto *flow = app.window.findChild<CarryOverFlow *>(u"carryOverFlow"_s);
-    QVERIFY(!flow->carryFrom(earlier, false));
-    QVERIFY(flow->message()->isVisible());
-    QVERIFY(flow->message()->informativeText().contains(u"\"de\""_s));
-    QCOMPARE(app.delegate.undoStack().count(), 0);
-    QVERIFY(!app.bank().rows()[0].tget);
-    QVERIFY(!app.edited());
 }
 
 // What Xcode's Export Localizations writes: one .xcloc package per language.

@@ -4,6 +4,8 @@
 #include "document/TranslationSummary.h"
 #include "document/XliffReader.h"
 
+#include <QFileInfo>
+
 using namespace Qt::StringLiterals;
 
 QVariant FoundFilesModel::data(const QModelIndex &index, int role) const
@@ -14,10 +16,11 @@ QVariant FoundFilesModel::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole || !index.isValid())
         return value;
     const QString path = value.toString();
-    auto summary = m_summaries.constFind(path);
-    if (summary == m_summaries.cend())
-        summary = m_summaries.insert(path, summaryOf(path));
-    return tr("%1  —  %2").arg(path, *summary);
+    const QDateTime modified = QFileInfo(path).lastModified();
+    Summary &summary = m_summaries[path];
+    if (summary.text.isEmpty() || summary.modified != modified)
+        summary = {modified, summaryOf(path)};
+    return tr("%1  —  %2").arg(path, summary.text);
 }
 
 QString FoundFilesModel::summaryOf(const QString &path)

@@ -156,6 +156,12 @@ void TestCarryFlow::pickerShowsEachLanguage()
     picker->selectRow(1);
     picker->confirmButton()->click();
     QCOMPARE(app.document().documentPath, project + u"/ja.xcloc/Localized Contents/ja.xliff"_s);
+
+    // After a save the next scan counts the file as it is now.
+    QVERIFY(app.editTarget(2, u"保存"_s));
+    app.delegate.save();
+    app.delegate.read(project);
+    QVERIFY(shown->index(3, 0).data().toString().endsWith(u"ja · 3 of 3 translated"_s));
 }
 
 QTEST_MAIN(TestCarryFlow)

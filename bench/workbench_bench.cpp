@@ -32,7 +32,7 @@ void refilterOnKeystroke(benchmark::State &state)
 {
     Document document(state.range(0));
     UnitFilter filter;
-    const QString typed[] = {QStringLiteral("menu ite"), QStringLiteral("menu item")};
+    const QString typed[] = {QStringLiteral("delet"), QStringLiteral("delete")};
     int next = 0;
     for (auto _ : state) {
         filter.text = typed[next];

@@ -66,14 +66,18 @@ void ProgressStatus::scheduleUpdate()
 void ProgressStatus::update()
 {
     m_scheduled = false;
-    Count document;
+    m_document = {};
     for (const UnitRecord &unit : m_units.rows())
-        add(document.done, document.review, unit);
-    document.total = int(m_units.rows().size());
-    show(m_documentBar, document, tr("%1 of %2 translated"));
-    m_documentBar->setVisible(document.total > 0);
+        add(m_document.done, m_document.review, unit);
+    m_document.total = int(m_units.rows().size());
+    show(m_documentBar, m_document, tr("%1 of %2 translated"));
+    m_documentBar->setVisible(m_document.total > 0);
+    updateShown();
+}
 
-    const bool filtered = !m_shown.filter().isEmpty() && document.total > 0;
+void ProgressStatus::updateShown()
+{
+    const bool filtered = !m_shown.filter().isEmpty() && m_document.total > 0;
     m_shownLabel->setVisible(filtered);
     m_shownBar->setVisible(filtered);
     if (!filtered)
@@ -86,7 +90,7 @@ void ProgressStatus::update()
     }
     const QLocale locale;
     m_shownLabel->setText(
-        tr("%1 of %2 units").arg(locale.toString(shown.total), locale.toString(document.total)));
+        tr("%1 of %2 units").arg(locale.toString(shown.total), locale.toString(m_document.total)));
     show(m_shownBar, shown, tr("Shown: %1 of %2 translated"));
 }
 

@@ -19,8 +19,10 @@ public:
 
     /// Counts again soon; many changes in a row are counted once.
     void scheduleUpdate();
-    /// Counts now.
+    /// Counts the document and the units shown now.
     void update();
+    /// Counts the units shown now (the filter changed, the document did not).
+    void updateShown();
 
     QLabel *shownLabel() const { return m_shownLabel; }
     QProgressBar *shownBar() const { return m_shownBar; }
@@ -36,6 +38,7 @@ private:
     /// `format` takes the units done and the total.
     void show(QProgressBar *bar, const Count &count, const QString &format);
 
+    Count m_document;
     UnitTableModel &m_units;
     UnitFilterProxy &m_shown;
     QLabel *m_shownLabel = nullptr;

@@ -94,6 +94,102 @@
     </message>
 </context>
 <context>
+    <name>CarryCommand</name>
+    <message>
+        <source>carry takes EARLIER and PATH</source>
+        <translation>carry には EARLIER と PATH を指定します</translation>
+    </message>
+    <message>
+        <source>%1 exact, %2 to review, %3 not found</source>
+        <translation>完全一致 %1 件、要レビュー %2 件、見つからず %3 件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n suggestion(s) chosen as the most frequent of differing targets</source>
+        <translation>
+            <numerusform>%n 件の候補は、異なる訳文のうち最も多いものを選びました</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CarryOver</name>
+    <message>
+        <source>The earlier translation is into &quot;%1&quot;, this file into &quot;%2&quot;: only a translation into the same language can be carried over.</source>
+        <translation>以前の翻訳は「%1」向け、このファイルは「%2」向けです。同じ言語の翻訳しか引き継げません。</translation>
+    </message>
+</context>
+<context>
+    <name>CarryOverDialog</name>
+    <message>
+        <source>Fill From Earlier Translation</source>
+        <translation>以前の翻訳から埋める</translation>
+    </message>
+    <message>
+        <source>Choose last release&apos;s translated XLIFF file, its .xcloc package or the folder Xcode exported it to. Units with the same file, id and source take its target; units whose source text only matches elsewhere get a suggestion marked for review.</source>
+        <translation>前のリリースの翻訳済み XLIFF ファイル、その .xcloc パッケージ、または Xcode が書き出したフォルダを選んでください。ファイル・ID・原文が同じユニットにはその訳文が入り、原文だけがほかの箇所と一致するユニットには要レビューの印が付いた候補が入ります。</translation>
+    </message>
+    <message>
+        <source>File…</source>
+        <translation>ファイル…</translation>
+    </message>
+    <message>
+        <source>Folder…</source>
+        <translation>フォルダ…</translation>
+    </message>
+    <message>
+        <source>Also replace targets that are already translated</source>
+        <translation>翻訳済みの訳文も置き換える</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>埋める</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>フォルダを選択</translation>
+    </message>
+    <message>
+        <source>Choose a File</source>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>XLIFF files (*.xliff)</source>
+        <translation>XLIFF ファイル (*.xliff)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CarryOverFlow</name>
+    <message>
+        <source>Fill From Earlier Translation…</source>
+        <translation>以前の翻訳から埋める…</translation>
+    </message>
+    <message>
+        <source>Nothing was filled.</source>
+        <translation>何も埋めませんでした。</translation>
+    </message>
+    <message>
+        <source>Suggestions to review show &quot;Needs Review&quot; in the State column; editing or confirming a unit clears its mark.</source>
+        <translation>確認が必要な候補は状態の列に「要レビュー」と表示されます。ユニットを編集または確定すると印は消えます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n suggestion(s) were chosen as the most frequent of differing targets.</source>
+        <translation>
+            <numerusform>%n 件の候補は、異なる訳文のうち最も多いものを選びました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 exact, %2 to review, %3 not found.</source>
+        <translation>完全一致 %1 件、要レビュー %2 件、見つからず %3 件。</translation>
+    </message>
+    <message>
+        <source>Fill From Earlier Translation</source>
+        <translation>以前の翻訳から埋める</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>%1: %2 error(s), %3 warning(s)</source>
@@ -324,9 +420,24 @@
         <source>a folder stands where the file should be</source>
         <translation>ファイルがあるべき場所にフォルダがあります</translation>
     </message>
+</context>
+<context>
+    <name>EarlierTranslation</name>
     <message>
-        <source>no program is reading from the pipe</source>
-        <translation>パイプを読み取っているプログラムがありません</translation>
+        <source>No appropriate files found</source>
+        <translation>該当するファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>%1 holds several XLIFF files; name one of them.</source>
+        <translation>%1 には複数の XLIFF ファイルがあります。どれか 1 つを指定してください。</translation>
+    </message>
+    <message>
+        <source>%1 holds several XLIFF files into &quot;%2&quot;; name one of them.</source>
+        <translation>%1 には「%2」向けの XLIFF ファイルが複数あります。どれか 1 つを指定してください。</translation>
+    </message>
+    <message>
+        <source>%1 holds no XLIFF file into &quot;%2&quot;.</source>
+        <translation>%1 には「%2」向けの XLIFF ファイルがありません。</translation>
     </message>
 </context>
 <context>
@@ -342,10 +453,6 @@
     <message>
         <source>line %1: no such unit in the file</source>
         <translation>%1 行目: そのユニットはファイルにありません</translation>
-    </message>
-    <message>
-        <source>&quot;tget&quot; holds U+%1, which an XML file cannot hold</source>
-        <translation>&quot;tget&quot; に XML ファイルに書けない U+%1 が含まれています</translation>
     </message>
     <message>
         <source>line %1: &quot;port&quot; and &quot;name&quot; name different units</source>
@@ -469,6 +576,25 @@
     <message>
         <source>The target has %1 where the source has %2.</source>
         <translation>原文の %2 が訳文では %1 になっています。</translation>
+    </message>
+</context>
+<context>
+    <name>FoundFilesModel</name>
+    <message>
+        <source>%1  —  %2</source>
+        <translation>%1  —  %2</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>読み込めません</translation>
+    </message>
+    <message>
+        <source>%1 of %2 translated</source>
+        <translation>%2 件中 %1 件翻訳済み</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>
@@ -863,6 +989,13 @@
     <message>
         <source>Open Product Page</source>
         <translation>製品ページを開く</translation>
+    </message>
+</context>
+<context>
+    <name>QSaveFile</name>
+    <message>
+        <source>Existing file %1 is not writable</source>
+        <translation>既存のファイル %1 は書き込めません</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AppDelegate.h"
+#include "app/CarryOverFlow.h"
 #include "app/ConfirmSheet.h"
 #include "app/DetailPane.h"
 #include "app/FilterBar.h"
@@ -347,6 +348,10 @@ void MainWindow::buildEditMenu()
     QAction *replace =
         edit->addAction(tr("Replace With Replacement Dictionary"), &m_delegate, &AppDelegate::pset);
     replace->setObjectName(u"actionReplace"_s);
+
+    auto *carryOver = new CarryOverFlow(m_delegate, this);
+    carryOver->setObjectName(u"carryOverFlow"_s);
+    edit->addAction(carryOver->action());
 
     edit->addSeparator();
     QAction *preferences =

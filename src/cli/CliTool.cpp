@@ -1,5 +1,6 @@
 #include "cli/CliTool.h"
 
+#include "cli/CarryCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/EditList.h"
 #include "cli/UnitJson.h"
@@ -53,6 +54,14 @@ Commands:
                              application's, or FILE in the format `dictionary`
                              prints) and the menu-title rules, then save as
                              apply does.
+  carry EARLIER PATH [-o OUT] [--overwrite]
+                             Fill the untranslated units of PATH from EARLIER,
+                             an earlier translated .xliff file, .xcloc or folder:
+                             a unit with the same file, id and source gives its
+                             target; else one with the same source gives a
+                             suggestion marked for review. --overwrite fills
+                             translated units too. Saves as apply does; the
+                             counts go to standard error.
   dictionary [--builtin]     Print the application's replacement dictionary (or
                              the built-in one) as JSON Lines {"srcs","tget"}.
   verify EDITED ORIGINAL     Check that EDITED differs from ORIGINAL only inside
@@ -158,6 +167,8 @@ int CliTool::command(const QStringList &arguments)
             return document ? std::optional(std::move(document->content)) : std::nullopt;
         });
     }
+    if (command == u"carry")
+        return CarryCommand(*this).run(rest);
     return usage(tr("unknown command \"%1\"").arg(command));
 }
 

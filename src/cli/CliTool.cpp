@@ -7,10 +7,10 @@
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/ReplacementPass.h"
 #include "document/DocumentFile.h"
+#include "document/DocumentSave.h"
 #include "document/TargetDiff.h"
 #include "document/XliffFinder.h"
 #include "document/XliffReader.h"
-#include "document/XliffWriter.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -361,13 +361,13 @@ int CliTool::save(Document document, const QString &target)
 {
     // The rows were read from these very bytes a moment ago: they are spliced as read.
     const QString &source = document.path;
-    const SpliceResult result =
-        XliffWriter::splice(std::move(document.bytes), document.content.units);
+    const DocumentSave::Outcome saved =
+        DocumentSave::run(std::move(document.bytes), document.content.units, target);
+    const SpliceResult &result = saved.packed;
     if (!result.bytes)
         return fail(u"%1: %2"_s.arg(source, result.errorString));
-    QString error;
-    if (!DocumentFile::write(target, *result.bytes, &error))
-        return fail(u"%1: %2"_s.arg(target, error));
+    if (!saved.written)
+        return fail(u"%1: %2"_s.arg(target, saved.writeError));
     if (result.unwritten.empty())
         return Success;
     m_err << tr("%1: %n target(s) could not be placed:", nullptr, int(result.unwritten.size()))

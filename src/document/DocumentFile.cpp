@@ -7,6 +7,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cerrno>
+
+#include <unistd.h>
+
 namespace {
 
 QString tr(const char *text)
@@ -57,9 +61,14 @@ QByteArray DocumentFile::encodeUtf8(const QString &text)
 
 bool DocumentFile::write(const QString &path, QByteArrayView bytes, QString *error)
 {
-    // QSaveFile gives the new file the permissions of the one it replaces.
     QSaveFile file(path);
-    if (QFileInfo(path).isDir()) {
+    return stage(file, bytes, error) && commit(file, error);
+}
+
+bool DocumentFile::stage(QSaveFile &file, QByteArrayView bytes, QString *error)
+{
+    // QSaveFile gives the new file the permissions of the one it replaces.
+    if (QFileInfo(file.fileName()).isDir()) {
         *error = tr("a folder stands where the file should be");
         return false;
     }
@@ -68,12 +77,23 @@ bool DocumentFile::write(const QString &path, QByteArrayView bytes, QString *err
         return false;
     }
     // QSaveFile::commit() can report success after a failed final write (a full disk),
-    // so every byte must be accepted and flushed before the rename.
+    // so every byte must be accepted and flushed before the rename. Syncing here leaves
+    // the commit's own sync nothing to wait for.
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
         *error = file.errorString();
         file.cancelWriting();
         return false;
     }
+    if (::fsync(file.handle()) != 0) {
+        *error = qt_error_string(errno);
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+bool DocumentFile::commit(QSaveFile &file, QString *error)
+{
     if (!file.commit()) {
         *error = file.errorString();
         return false;

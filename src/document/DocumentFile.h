@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QSaveFile;
+
 #include <optional>
 
 /// Whole-file input and atomic output for documents and the files beside them.
@@ -29,4 +31,10 @@ public:
     /// Replaces the file at `path` in one step (a temporary file renamed over it), keeping
     /// the permissions of the file it replaces. On failure the old file is left as it was.
     static bool write(const QString &path, QByteArrayView bytes, QString *error);
+
+    /// The first half of `write`: the bytes written to the file's temporary name and
+    /// flushed to disk, the file it will replace untouched. Dropping `file` removes them.
+    static bool stage(QSaveFile &file, QByteArrayView bytes, QString *error);
+    /// The second half: the temporary file renamed over the file it replaces.
+    static bool commit(QSaveFile &file, QString *error);
 };

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include <cstring>
+#include <future>
 #include <string>
 
 namespace {
@@ -116,7 +117,22 @@ private:
 
 } // namespace
 
-SpliceResult SpliceVerifier::verify(QByteArray bytes, std::span<const UnitRecord> rows)
+SpliceResult SpliceVerifier::verify(QByteArray bytes, std::span<const UnitRecord> rows,
+                                    const Alongside &alongside)
+{
+    // With no thread to be had, the work is done here once the read-back is over.
+    std::future<void> side;
+    if (alongside)
+        side = std::async(std::launch::async | std::launch::deferred, alongside, std::cref(bytes));
+    SpliceResult result = readBack(bytes, rows);
+    if (side.valid())
+        side.get();
+    if (result.errorString.isEmpty())
+        result.bytes = std::move(bytes);
+    return result;
+}
+
+SpliceResult SpliceVerifier::readBack(const QByteArray &bytes, std::span<const UnitRecord> rows)
 {
     SpliceResult result;
     TargetCheck check(rows);
@@ -134,6 +150,5 @@ SpliceResult SpliceVerifier::verify(QByteArray bytes, std::span<const UnitRecord
         if (row.tget && !check.landed(row))
             result.unwritten.push_back({row.from, row.name, row.port});
     }
-    result.bytes = std::move(bytes);
     return result;
 }

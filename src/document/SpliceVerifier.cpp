@@ -55,7 +55,7 @@ public:
             return;
         // Leading ASCII white space is trimmed anyway; the indentation between elements
         // need not be gathered.
-        if (m_buffer.empty() && QByteArrayView(text, length).trimmed().isEmpty())
+        if (m_buffer.empty() && ExpatParser::isBlank(text, length))
             return;
         m_buffer.append(text, size_t(length));
     }

@@ -21,16 +21,6 @@ QString toText(QByteArrayView utf8)
     return QString::fromUtf8(utf8);
 }
 
-QAnyStringView anyView(QStringView text)
-{
-    return text;
-}
-
-QAnyStringView anyView(QByteArrayView utf8)
-{
-    return QUtf8StringView(utf8);
-}
-
 // The ASCII characters the splice looks for, in either kind of text.
 bool has(QStringView text, char c)
 {
@@ -72,11 +62,77 @@ char16_t code(char c)
     return uchar(c);
 }
 
-/// An ASCII character that trimming keeps.
-template <typename Char>
-bool plainEnd(Char c)
+/// The code point whose UTF-8 starts at `at` (the bytes are valid UTF-8); `at` moves past it.
+char32_t nextCodePoint(QByteArrayView utf8, qsizetype &at)
 {
-    return code(c) > u' ' && code(c) < 0x80;
+    const auto lead = uchar(utf8[at]);
+    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k)
+        code = code << 6 | (uchar(utf8[at + k]) & 0x3F);
+    at += length;
+    return code;
+}
+
+/// Whether trimming would cut the first or last character.
+bool spaceAtEnds(QByteArrayView utf8)
+{
+    if (utf8.isEmpty())
+        return false;
+    qsizetype at = 0;
+    if (QChar::isSpace(nextCodePoint(utf8, at)))
+        return true;
+    at = utf8.size() - 1;
+    while (at > 0 && (uchar(utf8[at]) & 0xC0) == 0x80)
+        --at;
+    return QChar::isSpace(nextCodePoint(utf8, at));
+}
+
+/// Whether the captured text reads as the value, decoded as it is compared rather than
+/// into a new string; nothing when it holds what only the full decoding handles (tags,
+/// CDATA sections, carriage returns, numeric references) or white space trimming would cut.
+std::optional<bool> sameValue(QByteArrayView utf8, QStringView value)
+{
+    if (spaceAtEnds(utf8))
+        return std::nullopt;
+    qsizetype v = 0;
+    for (qsizetype at = 0; at < utf8.size();) {
+        char32_t code = 0;
+        const char c = utf8[at];
+        if (c == '<' || c == '\r')
+            return std::nullopt;
+        if (c == '&') {
+            const qsizetype end = utf8.indexOf(';', at);
+            const QByteArrayView name = end < 0 ? QByteArrayView() : utf8.sliced(at + 1, end - at - 1);
+            code = name == "amp" ? U'&' : name == "lt" ? U'<' : name == "gt" ? U'>'
+                 : name == "quot" ? U'"' : name == "apos" ? U'\'' : 0;
+            if (code == 0)
+                return std::nullopt;
+            at = end + 1;
+        } else {
+            code = nextCodePoint(utf8, at);
+        }
+        if (QChar::requiresSurrogates(code)) {
+            if (v + 1 >= value.size() || value[v] != QChar(QChar::highSurrogate(code)) ||
+                value[v + 1] != QChar(QChar::lowSurrogate(code)))
+                return false;
+            v += 2;
+        } else {
+            if (v >= value.size() || value[v].unicode() != code)
+                return false;
+            ++v;
+        }
+    }
+    return v == value.size();
+}
+
+std::optional<bool> sameValue(QStringView text, QStringView value)
+{
+    const bool plain = !text.contains(u'&') && !text.contains(u'<') && !text.contains(u'\r') &&
+                       (text.isEmpty() || (!text.front().isSpace() && !text.back().isSpace()));
+    if (!plain)
+        return std::nullopt;
+    return text == value;
 }
 
 /// Whether the captured text, decoded and trimmed as the reader stores values, is `value`.
@@ -84,12 +140,8 @@ template <typename View>
 bool readsAs(View text, const Range &range, const QString &value)
 {
     const View captured = text.sliced(range.start, range.length);
-    // Without references, tags or carriage returns and with ends that trimming keeps, the
-    // captured text is its own decoded value.
-    const bool plain = !has(captured, '&') && !has(captured, '<') && !has(captured, '\r') &&
-                       (captured.isEmpty() || (plainEnd(captured.front()) && plainEnd(captured.back())));
-    if (plain)
-        return QAnyStringView::equal(anyView(captured), value);
+    if (const std::optional<bool> same = sameValue(captured, value))
+        return *same;
     return MarkupText::decode(toText(captured)).trimmed() == value;
 }
 

@@ -171,8 +171,10 @@ QString compareOn(QByteArrayView utf8, const QString &text, bool insertion, bool
     *asked = decided == UnitMatcher::Outcome::Ask;
     if (*asked)
         return {};
-    IcuRegex regex((insertion ? SplicePatterns::insertionTail() : SplicePatterns::updateTail())
-                       .toString());
+    // Compiled once: checks run one at a time.
+    static IcuRegex insertionRegex(SplicePatterns::insertionTail().toString());
+    static IcuRegex updateRegex(SplicePatterns::updateTail().toString());
+    IcuRegex &regex = insertion ? insertionRegex : updateRegex;
     std::vector<IcuRegex::Range> theirs;
     bool hitEnd = false;
     const IcuRegex::Outcome outcome = regex.matchAt(text, 0, theirs, -1, &hitEnd);

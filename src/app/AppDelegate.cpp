@@ -5,6 +5,7 @@
 #include "app/UnitTableModel.h"
 #include "dictionary/ReplacementPass.h"
 #include "document/DocumentFile.h"
+#include "document/DocumentSave.h"
 #include "document/XliffFinder.h"
 #include "document/XliffReader.h"
 #include "document/XliffWriter.h"
@@ -204,55 +205,78 @@ void AppDelegate::showUnwritten(const std::vector<UnwrittenUnit> &units)
     showAlert(tr("Some Targets Not Saved"), text, all.join(u'\n'));
 }
 
-std::optional<SpliceResult> AppDelegate::packForSave()
+bool AppDelegate::packed(const SpliceResult &packed, bool hadRows)
 {
-    const bool hasRows = m_bank && m_bank->rowCount() > 0;
-    const std::optional<QString> &path = m_state.document.documentPath;
-    if (!path)
-        return std::nullopt;
-    const std::span<const UnitRecord> rows =
-        m_bank ? std::span<const UnitRecord>(m_bank->rows()) : std::span<const UnitRecord>();
-    SpliceResult packed = XliffWriter::pack(*path, rows);
     if (packed.bytes && !packed.bytes->isEmpty())
-        return packed;
+        return true;
     // With rows in the table there is work that would be lost: say so instead of
     // returning as if the document had been saved.
-    if (hasRows)
+    if (hadRows)
         showSaveFailed(packed.errorString);
-    return std::nullopt;
+    return false;
 }
 
 bool AppDelegate::writeDocument(const QString &path, const SpliceResult &packed)
 {
     QString error;
-    if (!DocumentFile::write(path, *packed.bytes, &error)) {
+    const bool written = DocumentFile::write(path, *packed.bytes, &error);
+    reportWritten(packed, written, error);
+    return written && packed.unwritten.empty();
+}
+
+void AppDelegate::reportWritten(const SpliceResult &packed, bool written, const QString &error)
+{
+    if (!written) {
         showSaveFailed(error);
-        return false;
+        return;
     }
     // What could be written is on disk, but the edits still missing keep the mark.
     if (!packed.unwritten.empty()) {
         showUnwritten(packed.unwritten);
-        return false;
+        return;
     }
     setEdited(false);
-    return true;
 }
 
 void AppDelegate::save()
 {
-    const std::optional<SpliceResult> packed = packForSave();
-    if (!packed)
+    const std::optional<QString> &path = m_state.document.documentPath;
+    if (!path)
         return;
-    writeDocument(*m_state.document.documentPath, *packed);
+    // The save works on a copy of the rows; the table takes no edits until it is done.
+    const bool hadRows = m_bank && m_bank->rowCount() > 0;
+    auto rows = std::make_shared<const std::vector<UnitRecord>>(
+        m_bank ? m_bank->rows() : std::vector<UnitRecord>{});
+    auto outcome = std::make_shared<DocumentSave::Outcome>();
+    m_saveRunner.run(
+        m_window, *path,
+        [outcome, rows, path = *path] { *outcome = DocumentSave::run(path, *rows, path); },
+        [this, outcome, hadRows] {
+            if (packed(outcome->packed, hadRows))
+                reportWritten(outcome->packed, outcome->written, outcome->writeError);
+        });
 }
 
 void AppDelegate::dupe()
 {
-    std::optional<SpliceResult> packed = packForSave();
-    if (!packed)
+    const std::optional<QString> &path = m_state.document.documentPath;
+    if (!path)
         return;
-    const QFileInfo current(*m_state.document.documentPath);
+    const bool hadRows = m_bank && m_bank->rowCount() > 0;
+    auto rows = std::make_shared<const std::vector<UnitRecord>>(
+        m_bank ? m_bank->rows() : std::vector<UnitRecord>{});
+    auto text = std::make_shared<SpliceResult>();
+    m_saveRunner.run(
+        m_window, *path, [text, rows, path = *path] { *text = XliffWriter::pack(path, *rows); },
+        [this, text, hadRows, path = *path] {
+            if (packed(*text, hadRows))
+                chooseCopy(path, text);
+        });
+}
 
+void AppDelegate::chooseCopy(const QString &path, const std::shared_ptr<const SpliceResult> &text)
+{
+    const QFileInfo current(path);
     auto *dialog = new QFileDialog(m_window, tr("Save As"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
@@ -264,7 +288,6 @@ void AppDelegate::dupe()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // The text is the one packed before the dialog opened; the dialog blocks the window,
     // so no edit can come in between.
-    auto text = std::make_shared<const SpliceResult>(std::move(*packed));
     connect(dialog, &QFileDialog::fileSelected, this,
             [this, text](const QString &chosen) { writeDocument(chosen, *text); });
     dialog->open();
@@ -301,6 +324,9 @@ void AppDelegate::plus(int tag)
 
 void AppDelegate::pset()
 {
+    // Rows are not edited while a save works on them.
+    if (m_saveRunner.isRunning())
+        return;
     if (m_bank && m_dictionary) {
         ReplacementResult result = ReplacementPass::run(m_bank->rows(), m_dictionary->dictionary());
         // One batched update of the table rather than a signal per row.

@@ -3,6 +3,7 @@
 #include "app/ConfirmSheet.h"
 #include "app/PickerSheet.h"
 #include "app/RecentDocuments.h"
+#include "app/SaveRunner.h"
 #include "app/UnitTableModel.h"
 #include "app/preferences/DictionaryController.h"
 #include "document/ProcessState.h"
@@ -15,6 +16,8 @@
 #include <QStringListModel>
 #include <QTableView>
 #include <QWidget>
+
+#include <memory>
 
 /// The application's one controller. It owns the process-wide state and carries every
 /// flow: launch, opening a file or folder, confirming the replacement of the open
@@ -38,6 +41,8 @@ public:
     ProcessState &state() { return m_state; }
     const ProcessState &state() const { return m_state; }
     RecentDocuments &recentDocuments() { return m_recent; }
+    /// Runs Save and Save As; a large file is saved off the main thread.
+    SaveRunner &saveRunner() { return m_saveRunner; }
 
     // Outlets, set by the window that builds the interface.
     UnitTableModel *bank() const { return m_bank; }
@@ -108,15 +113,20 @@ private:
     void showSaveFailed(const QString &reason);
     void showOpenFailed(const QString &path, const ReadResult &result);
     void showUnwritten(const std::vector<UnwrittenUnit> &units);
-    /// The text a save writes, or nothing after showing why (when there is work to lose).
-    std::optional<SpliceResult> packForSave();
+    /// Whether a packed document can be written; else shows why (when there is work to lose).
+    bool packed(const SpliceResult &packed, bool hadRows);
     /// Writes a packed document and reports the outcome; true when it is fully saved.
     bool writeDocument(const QString &path, const SpliceResult &packed);
+    /// Asks where to write a copy of the packed document, then writes it.
+    void chooseCopy(const QString &path, const std::shared_ptr<const SpliceResult> &text);
+    /// Reports a save's outcome as writeDocument does.
+    void reportWritten(const SpliceResult &packed, bool written, const QString &error);
     void updateTitle();
     static void present(QWidget *window);
 
     ProcessState m_state;
     RecentDocuments m_recent;
+    SaveRunner m_saveRunner;
 
     QPointer<UnitTableModel> m_bank;
     QPointer<QAbstractItemModel> m_ctrl;

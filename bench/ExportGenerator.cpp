@@ -68,14 +68,14 @@ constexpr const char *phrases[] = {
 };
 // Strings-table sources, where the source text is also the key.
 constexpr const char *sentences[] = {
-    "Tap \"Share\" & choose \"Copy Link\" to send it",
-    "Your changes to \"%@\" will be lost if you don't save them.",
+    "Tap \"Share\" & then \"Copy\"",
+    "Save changes to \"%@\"?",
     "Sync & Backup <Beta>",
-    "Are you sure you want to remove \"%1$@\" from \"%2$@\"?",
-    "Search for \"%@\" in Photos & Videos",
-    "Downloading %lld of %lld files — this may take a while",
+    "Remove \"%1$@\" from \"%2$@\"?",
+    "Search \"%@\" in Photos & Videos",
+    "%lld of %lld files — please wait",
     "Terms & Conditions",
-    "Press <Return> to confirm or <Esc> to cancel",
+    "Press <Return> to confirm",
 };
 
 QByteArray escaped(QByteArray text)
@@ -136,7 +136,7 @@ Unit sentenceUnit(QRandomGenerator &random, qsizetype n)
     unit.source = sentences[random.bounded(int(std::size(sentences)))];
     unit.source += " (" + QByteArray::number(n) + ')';
     unit.id = quoted(unit.source);
-    unit.note = "Shown in the \"" + unit.source.first(12) + "\" dialog; keep %@ & the quotes.";
+    unit.note = "Shown in the \"" + unit.source.first(8) + "\" sheet & menu.";
     unit.note = quoted(unit.note);
     return unit;
 }

@@ -26,6 +26,13 @@ bool writtenAs(QByteArrayView bytes, QStringView id)
     };
     for (qsizetype i = 0; i < id.size(); ++i) {
         const char16_t c = id[i].unicode();
+        // The common case, a plain ASCII character, is one byte to compare.
+        if (c < 0x80 && c != u'&' && c != u'"' && c != u'<' && c != u'>') {
+            if (at == bytes.size() || bytes[at] != char(c))
+                return false;
+            ++at;
+            continue;
+        }
         bool ok = true;
         switch (c) {
         case u'&':
@@ -137,9 +144,12 @@ OwnTags::PlainScan OwnTags::plainScan(QByteArrayView bytes)
         const QByteArrayView rest = bytes.sliced(at + 1);
         if (rest.startsWith('!') || (rest.startsWith('?') && at >= afterDeclaration))
             return {};
-        if (rest.startsWith("/trans-unit")) {
+        // Most tags are told apart by their second letter, without comparing names.
+        const char first = rest.isEmpty() ? '\0' : rest.front();
+        if (first == '/' && rest.size() > 1 && rest[1] == 't' && rest.startsWith("/trans-unit")) {
             unitOpen = false;
-        } else if (rest.startsWith("trans-unit") && rest.size() > 10) {
+        } else if (first == 't' && rest.size() > 10 && rest[1] == 'r' &&
+                   rest.startsWith("trans-unit")) {
             const char next = rest[10];
             if (!isAsciiSpace(next) && next != '>' && next != '/')
                 continue;

@@ -2,7 +2,6 @@
 // done at once, the rows take no edits meanwhile, and a long save shows that it works.
 #include "AppHarness.h"
 
-#include <QFileDialog>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -10,15 +9,6 @@
 #include <future>
 
 namespace {
-
-QFileDialog *saveDialog(const AppHarness &app)
-{
-    for (QFileDialog *dialog : app.window.findChildren<QFileDialog *>()) {
-        if (dialog->isVisible())
-            return dialog;
-    }
-    return nullptr;
-}
 
 QProgressBar *progressShown(const AppHarness &app)
 {
@@ -88,7 +78,7 @@ void TestSaveRunner::reportsAsAtOnce()
     QTRY_VERIFY(!app.delegate.saveRunner().isRunning());
     const QString written = saveAs ? m_dir.filePath(u"copy.xliff"_s) : path;
     if (saveAs) {
-        QFileDialog *dialog = saveDialog(app);
+        QFileDialog *dialog = app.saveDialog();
         QVERIFY(dialog);
         emit dialog->fileSelected(written);
         dialog->reject();

@@ -176,16 +176,18 @@ QByteArray ExportGenerator::generate(const Options &options)
                      "<xliff xmlns=\"urn:oasis:names:tc:xliff:document:1.2\" version=\"1.2\">\n";
     out.reserve(options.units * 300);
     const qsizetype perFile =
-        options.files > 0 ? std::max<qsizetype>(1, (options.units + options.files - 1) / options.files)
-                          : options.unitsPerFile;
+        options.files > 0
+            ? std::max<qsizetype>(1, (options.units + options.files - 1) / options.files)
+            : options.unitsPerFile;
     const QByteArray kind = options.markup ? "Localizable.strings" : "Part.xib";
     Unit previous;
     for (qsizetype n = 0; n < options.units; ++n) {
         if (n % perFile == 0) {
             if (n > 0)
                 out += "    </body>\n  </file>\n";
-            out += "  <file original=\"Atlas/Base.lproj/" + QByteArray::number(n / perFile) +
-                   '/' + kind + "\" source-language=\"en\" target-language=\"ja\" datatype=\"plaintext\">\n"
+            out += "  <file original=\"Atlas/Base.lproj/" + QByteArray::number(n / perFile) + '/' +
+                   kind +
+                   "\" source-language=\"en\" target-language=\"ja\" datatype=\"plaintext\">\n"
                    "    <header>\n      <tool tool-id=\"com.apple.dt.xcode\" tool-name=\"Xcode\" "
                    "tool-version=\"15.0\" build-num=\"15A240d\"/>\n    </header>\n    <body>\n";
         }

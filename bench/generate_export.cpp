@@ -28,8 +28,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption files(u"files"_s, u"Number of <file> elements."_s, u"N"_s);
     const QCommandLineOption untranslated(u"untranslated"_s,
                                           u"Percent of units without a target."_s, u"PERCENT"_s);
-    const QCommandLineOption markup(u"markup"_s,
-                                    u"Source texts as ids, with escaped markup in ids and notes."_s);
+    const QCommandLineOption markup(
+        u"markup"_s, u"Source texts as ids, with escaped markup in ids and notes."_s);
     parser.addOptions({files, untranslated, markup});
     parser.addPositionalArgument(u"UNITS"_s, {});
     parser.addPositionalArgument(u"OUT"_s, {});

@@ -8,8 +8,8 @@
 #include "document/ParseState.h"
 #include "document/ReferenceSplicer.h"
 #include "document/SplicePatterns.h"
-#include "document/UnitMatcher.h"
 #include "document/UnitLocator.h"
+#include "document/UnitMatcher.h"
 #include "document/XliffReader.h"
 #include "document/XliffWriter.h"
 
@@ -189,7 +189,7 @@ QString compareOn(QByteArrayView utf8, const QString &text, bool insertion, bool
             pattern, matched ? u"no match"_s : u"match"_s, matched ? u"match"_s : u"no match"_s);
     if (matched && inText(utf8, mine) != theirs)
         return u"%1: groups %2, the expression's %3"_s.arg(pattern, describe(inText(utf8, mine)),
-                                                            describe(theirs));
+                                                           describe(theirs));
     return {};
 }
 

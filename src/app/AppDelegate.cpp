@@ -245,8 +245,8 @@ void AppDelegate::save()
         return;
     // The save works on a copy of the rows; the table takes no edits until it is done.
     const bool hadRows = m_bank && m_bank->rowCount() > 0;
-    auto rows = std::make_shared<const std::vector<UnitRecord>>(
-        m_bank ? m_bank->rows() : std::vector<UnitRecord>{});
+    auto rows = std::make_shared<const std::vector<UnitRecord>>(m_bank ? m_bank->rows()
+                                                                       : std::vector<UnitRecord>{});
     auto outcome = std::make_shared<DocumentSave::Outcome>();
     m_saveRunner.run(
         m_window, *path,
@@ -263,8 +263,8 @@ void AppDelegate::dupe()
     if (!path)
         return;
     const bool hadRows = m_bank && m_bank->rowCount() > 0;
-    auto rows = std::make_shared<const std::vector<UnitRecord>>(
-        m_bank ? m_bank->rows() : std::vector<UnitRecord>{});
+    auto rows = std::make_shared<const std::vector<UnitRecord>>(m_bank ? m_bank->rows()
+                                                                       : std::vector<UnitRecord>{});
     auto text = std::make_shared<SpliceResult>();
     m_saveRunner.run(
         m_window, *path, [text, rows, path = *path] { *text = XliffWriter::pack(path, *rows); },

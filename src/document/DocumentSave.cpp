@@ -36,15 +36,15 @@ DocumentSave::Outcome DocumentSave::run(QByteArray sourceBytes, std::span<const 
         return outcome;
     // Targets placed after the first read-back, or a file the one-pass splice handed on,
     // give bytes other than those staged: those are written now.
-    const bool stagedTheseBytes =
-        !staged.isNull() && staged.constData() == bytes->constData() && staged.size() == bytes->size();
+    const bool stagedTheseBytes = !staged.isNull() && staged.constData() == bytes->constData() &&
+                                  staged.size() == bytes->size();
     staged = QByteArray();
     if (!stagedTheseBytes) {
         if (file.isOpen())
             file.cancelWriting();
         QSaveFile again(target);
-        outcome.written = DocumentFile::stage(again, *bytes, &error) &&
-                          DocumentFile::commit(again, &error);
+        outcome.written =
+            DocumentFile::stage(again, *bytes, &error) && DocumentFile::commit(again, &error);
     } else {
         outcome.written = stagedOk && DocumentFile::commit(file, &error);
     }

@@ -54,7 +54,7 @@ bool writtenAs(QByteArrayView bytes, QStringView id)
             else if (QChar::isSurrogate(c))
                 code = QChar::ReplacementCharacter; // as encoding the id to UTF-8 writes it
             char utf8[4];
-            const qsizetype length = code < 0x80     ? (utf8[0] = char(code), 1)
+            const qsizetype length = code < 0x80      ? (utf8[0] = char(code), 1)
                                      : code < 0x800   ? (utf8[0] = char(0xC0 | code >> 6), 2)
                                      : code < 0x10000 ? (utf8[0] = char(0xE0 | code >> 12), 3)
                                                       : (utf8[0] = char(0xF0 | code >> 18), 4);
@@ -119,8 +119,7 @@ std::vector<qsizetype> OwnTags::unitStarts(QByteArrayView bytes, std::span<const
     const PlainScan scan = plainScan(bytes);
     if (scan.flat && units == rows.size() && scan.starts.size() == units)
         return scan.starts;
-    const UnitLocator::Result located =
-        UnitLocator::locate(bytes, UnitLocator::Positions::Utf8);
+    const UnitLocator::Result located = UnitLocator::locate(bytes, UnitLocator::Positions::Utf8);
     std::vector<qsizetype> starts;
     if (!located.complete || located.nestedUnits)
         return starts;

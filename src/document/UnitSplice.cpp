@@ -103,9 +103,14 @@ std::optional<bool> sameValue(QByteArrayView utf8, QStringView value)
             return std::nullopt;
         if (c == '&') {
             const qsizetype end = utf8.indexOf(';', at);
-            const QByteArrayView name = end < 0 ? QByteArrayView() : utf8.sliced(at + 1, end - at - 1);
-            code = name == "amp" ? U'&' : name == "lt" ? U'<' : name == "gt" ? U'>'
-                 : name == "quot" ? U'"' : name == "apos" ? U'\'' : 0;
+            const QByteArrayView name =
+                end < 0 ? QByteArrayView() : utf8.sliced(at + 1, end - at - 1);
+            code = name == "amp"    ? U'&'
+                   : name == "lt"   ? U'<'
+                   : name == "gt"   ? U'>'
+                   : name == "quot" ? U'"'
+                   : name == "apos" ? U'\''
+                                    : 0;
             if (code == 0)
                 return std::nullopt;
             at = end + 1;
@@ -136,8 +141,7 @@ std::optional<bool> sameValue(QStringView text, QStringView value)
 }
 
 /// Whether the captured text, decoded and trimmed as the reader stores values, is `value`.
-template <typename View>
-bool readsAs(View text, const Range &range, const QString &value)
+template <typename View> bool readsAs(View text, const Range &range, const QString &value)
 {
     const View captured = text.sliced(range.start, range.length);
     if (const std::optional<bool> same = sameValue(captured, value))
@@ -146,8 +150,7 @@ bool readsAs(View text, const Range &range, const QString &value)
 }
 
 /// Whether every character is white space.
-template <typename View>
-bool allSpace(View text)
+template <typename View> bool allSpace(View text)
 {
     for (const auto c : text) {
         if (code(c) >= 0x80)
@@ -168,8 +171,7 @@ int noteGroup(const std::vector<Range> &groups)
 /// True when the reader's value of a captured text is that text, decoded and trimmed: it
 /// holds no element, and only white space stands between the element before it (whose end
 /// empties the reader's buffer) and its own start tag. Otherwise only the reader can tell.
-template <typename View>
-bool readsAsItsText(View text, const std::vector<Range> &groups, int group)
+template <typename View> bool readsAsItsText(View text, const std::vector<Range> &groups, int group)
 {
     const Range &value = groups[size_t(group)];
     if (has(text.sliced(value.start, value.length), '<'))

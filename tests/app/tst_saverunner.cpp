@@ -120,7 +120,8 @@ void TestSaveRunner::refusesEditsWhileSaving()
     QVERIFY(!app.window.centralWidget()->isEnabled());
     app.delegate.pset();
     QVERIFY(targets() == before);
-    QVERIFY(!app.delegate.saveRunner().run(&app.window, path, [] {}, [] {}));
+    QVERIFY(!app.delegate.saveRunner().run(
+        &app.window, path, [] {}, [] {}));
 
     QTRY_VERIFY(!app.delegate.saveRunner().isRunning());
     QVERIFY(app.window.centralWidget()->isEnabled());
@@ -135,8 +136,9 @@ void TestSaveRunner::showsThatItWorks()
     runner.setBackgroundFrom(0);
     std::promise<void> release;
     int done = 0;
-    QVERIFY(runner.run(&app.window, m_dir.path(), [wait = release.get_future().share()] { wait.wait(); },
-                       [&done] { ++done; }));
+    QVERIFY(runner.run(
+        &app.window, m_dir.path(), [wait = release.get_future().share()] { wait.wait(); },
+        [&done] { ++done; }));
 
     // The window's event loop runs on while the work waits; after half a second it shows
     // that the save is still working.

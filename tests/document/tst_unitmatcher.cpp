@@ -41,27 +41,24 @@ void TestUnitMatcher::units_data()
             end,
         true);
     row("note before and after the target",
-        "\n <source>s</source>\n <note>a</note>\n <target>t</target>\n <note>b</note>" + end,
-        true);
+        "\n <source>s</source>\n <note>a</note>\n <target>t</target>\n <note>b</note>" + end, true);
     row("two notes before the target",
-        "\n <source>s</source>\n <note>a</note>\n <note>b</note>\n <target>t</target>" + end,
-        true);
+        "\n <source>s</source>\n <note>a</note>\n <note>b</note>\n <target>t</target>" + end, true);
     row("two notes after the target",
-        "\n <source>s</source>\n <target>t</target>\n <note>a</note>\n <note>b</note>" + end,
-        true);
-    row("targets back to back", "\n <source>s</source>\n <target>a</target><target>b</target>" + end,
-        true);
+        "\n <source>s</source>\n <target>t</target>\n <note>a</note>\n <note>b</note>" + end, true);
+    row("targets back to back",
+        "\n <source>s</source>\n <target>a</target><target>b</target>" + end, true);
     row("empty target and note", "\n <source>s</source>\n <target></target>\n <note></note>" + end,
         true);
     row("self-closed target", "\n <source>s</source>\n <target/>\n <note>n</note>" + end, true);
-    row("target across lines", "\n <source>s</source>\n <target>a\nb</target>\n <note>n</note>" + end,
-        true);
+    row("target across lines",
+        "\n <source>s</source>\n <target>a\nb</target>\n <note>n</note>" + end, true);
     row("target ending at a line separator",
         "\n <source>s</source>\n <target>a\u2028</target>\n <note>n</note>" + end, true);
     row("target across a next line character",
         "\n <source>s</source>\n <target>a\xc2\x85</target>\n <note>n</note>" + end, true);
-    row("note holding markup", "\n <source>s</source>\n <target>t</target>\n <note>a<b/>c</note>" + end,
-        true);
+    row("note holding markup",
+        "\n <source>s</source>\n <target>t</target>\n <note>a<b/>c</note>" + end, true);
     row("note end tag followed by a tag",
         "\n <source>s</source>\n <target>t</target>\n <note>a</note><x/></note>\n" + end, true);
     row("source across lines", "\n <source>a\nb</source>\n <target>t</target>" + end, true);
@@ -70,8 +67,8 @@ void TestUnitMatcher::units_data()
     row("source then tag", "\n <source>a</source><x/>\n <target>t</target>" + end, true);
     row("carriage return line feeds",
         "\r\n <source>s</source>\r\n <note>n</note>\r\n </trans-unit>\r\n", true);
-    row("non-ASCII text", "\n <source>編集 😀</source>\n <target>編集 😀</target>\n <note>ノート</note>" + end,
-        true);
+    row("non-ASCII text",
+        "\n <source>編集 😀</source>\n <target>編集 😀</target>\n <note>ノート</note>" + end, true);
     row("nothing before the source", "<source>s</source>\n <note>n</note>" + end, true);
     row("another element first", "\n <note>n</note>\n <source>s</source>" + end, true);
     row("vertical tab before the source", "\n\v<source>s</source>\n" + end, false);

@@ -98,11 +98,10 @@ private:
         const auto c = uchar(m_bytes[q]);
         if (c >= 0x0A && c <= 0x0D)
             return true;
-        // The bytes are valid UTF-8, so a lead byte's continuation bytes are there.
         if (c == 0xC2)
-            return uchar(m_bytes[q + 1]) == 0x85;
+            return q + 1 < size() && uchar(m_bytes[q + 1]) == 0x85;
         if (c == 0xE2)
-            return uchar(m_bytes[q + 1]) == 0x80 &&
+            return q + 2 < size() && uchar(m_bytes[q + 1]) == 0x80 &&
                    (uchar(m_bytes[q + 2]) == 0xA8 || uchar(m_bytes[q + 2]) == 0xA9);
         return false;
     }

@@ -68,7 +68,7 @@ char32_t nextCodePoint(QByteArrayView utf8, qsizetype &at)
     const auto lead = uchar(utf8[at]);
     const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
     char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k)
+    for (int k = 1; k < length && at + k < utf8.size(); ++k)
         code = code << 6 | (uchar(utf8[at + k]) & 0x3F);
     at += length;
     return code;

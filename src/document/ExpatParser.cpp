@@ -6,10 +6,10 @@
 
 namespace {
 
-// expat copies what it is given into a buffer of its own before parsing it. Slices of a
-// megabyte keep that buffer small and in cache, rather than a second copy of a large file
-// (and every call within the int lengths expat takes).
-constexpr qsizetype sliceSize = 1024 * 1024;
+// expat takes lengths as int; feeding a large file in slices keeps every call in range.
+// Not smaller: after every slice but the last, expat counts the lines of what it parsed,
+// a second pass over the text.
+constexpr qsizetype sliceSize = 64 * 1024 * 1024;
 
 QString tr(const char *text)
 {

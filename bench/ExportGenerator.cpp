@@ -2,6 +2,8 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
+
 namespace {
 
 // Titles Xcode writes into a MainMenu export, and ordinary strings.
@@ -64,10 +66,26 @@ constexpr const char *phrases[] = {
     "Done",
     "Cancel",
 };
+// Strings-table sources, where the source text is also the key.
+constexpr const char *sentences[] = {
+    "Tap \"Share\" & then \"Copy\"",
+    "Save changes to \"%@\"?",
+    "Sync & Backup <Beta>",
+    "Remove \"%1$@\" from \"%2$@\"?",
+    "Search \"%@\" in Photos & Videos",
+    "%lld of %lld files — please wait",
+    "Terms & Conditions",
+    "Press <Return> to confirm",
+};
 
 QByteArray escaped(QByteArray text)
 {
     return text.replace('&', "&amp;").replace('<', "&lt;").replace('>', "&gt;");
+}
+
+QByteArray quoted(QByteArray text)
+{
+    return escaped(std::move(text)).replace('"', "&quot;");
 }
 
 QByteArray objectId(QRandomGenerator &random)
@@ -111,15 +129,28 @@ Unit nextUnit(QRandomGenerator &random, qsizetype n)
     return unit;
 }
 
-void writeUnit(QByteArray &out, QRandomGenerator &random, const Unit &unit, bool variety)
+/// A strings-table unit: its source text is its id, and its note quotes it.
+Unit sentenceUnit(QRandomGenerator &random, qsizetype n)
 {
-    const int shape = variety ? random.bounded(8) : 0;
+    Unit unit;
+    unit.source = sentences[random.bounded(int(std::size(sentences)))];
+    unit.source += " (" + QByteArray::number(n) + ')';
+    unit.id = quoted(unit.source);
+    unit.note = "Shown in the \"" + unit.source.first(8) + "\" sheet & menu.";
+    unit.note = quoted(unit.note);
+    return unit;
+}
+
+void writeUnit(QByteArray &out, QRandomGenerator &random, const Unit &unit,
+               const ExportGenerator::Options &options)
+{
+    const int shape = options.variety ? random.bounded(8) : 0;
     const bool preserve = shape != 1;
     out += "      <trans-unit id=\"" + unit.id + "\"" +
            (preserve ? " xml:space=\"preserve\"" : "") + ">\n";
     out += "        <source>" + escaped(unit.source) + (shape == 2 ? "\nsecond line" : "") +
            "</source>\n";
-    switch (random.bounded(3)) {
+    switch (random.bounded(100) < options.untranslatedPercent ? 0 : 1 + random.bounded(2)) {
     case 0:
         break; // no target yet
     case 1:
@@ -144,20 +175,27 @@ QByteArray ExportGenerator::generate(const Options &options)
     QByteArray out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                      "<xliff xmlns=\"urn:oasis:names:tc:xliff:document:1.2\" version=\"1.2\">\n";
     out.reserve(options.units * 300);
+    const qsizetype perFile =
+        options.files > 0
+            ? std::max<qsizetype>(1, (options.units + options.files - 1) / options.files)
+            : options.unitsPerFile;
+    const QByteArray kind = options.markup ? "Localizable.strings" : "Part.xib";
     Unit previous;
     for (qsizetype n = 0; n < options.units; ++n) {
-        if (n % options.unitsPerFile == 0) {
+        if (n % perFile == 0) {
             if (n > 0)
                 out += "    </body>\n  </file>\n";
-            out += "  <file original=\"Atlas/Base.lproj/Part" +
-                   QByteArray::number(n / options.unitsPerFile) +
-                   ".xib\" source-language=\"en\" target-language=\"ja\" datatype=\"plaintext\">\n"
+            out += "  <file original=\"Atlas/Base.lproj/" + QByteArray::number(n / perFile) + '/' +
+                   kind +
+                   "\" source-language=\"en\" target-language=\"ja\" datatype=\"plaintext\">\n"
                    "    <header>\n      <tool tool-id=\"com.apple.dt.xcode\" tool-name=\"Xcode\" "
                    "tool-version=\"15.0\" build-num=\"15A240d\"/>\n    </header>\n    <body>\n";
         }
         // Xcode repeats ids across files; so does every 50th unit here.
-        const Unit unit = (n % 50 == 49) ? previous : nextUnit(random, n);
-        writeUnit(out, random, unit, options.variety);
+        const Unit unit = (n % 50 == 49)   ? previous
+                          : options.markup ? sentenceUnit(random, n)
+                                           : nextUnit(random, n);
+        writeUnit(out, random, unit, options);
         previous = unit;
     }
     if (options.units > 0)

@@ -11,6 +11,13 @@ public:
         qsizetype units = 1000;
         quint32 seed = 1;
         qsizetype unitsPerFile = 250;
+        /// Number of `file` elements; when set it decides instead of `unitsPerFile`.
+        qsizetype files = 0;
+        /// Share of units without a target, in percent.
+        int untranslatedPercent = 33;
+        /// Strings-table units: the source text is the id, so ids hold escaped markup
+        /// (`&amp;`, `&quot;`, `&lt;`), and the notes quote it with `&quot;`.
+        bool markup = false;
         /// Mix in the shapes newer and older Xcode versions write (no `xml:space`,
         /// `state` on targets, `<target/>`, two-line sources) besides the common one.
         bool variety = false;

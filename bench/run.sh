@@ -37,21 +37,32 @@ measure() {
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b <= 0) b = 0.001; printf "%.1f×", a / b }'; }
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f MiB", k / 1024 }'; }
 
-echo "| units | file | xmlwf | open (\`units\`) | save, every target edited (\`apply\`) | replacement pass (\`fill\`) | read and check (\`check\`) | peak memory of \`apply\` |"
-echo "|--:|--:|--:|--:|--:|--:|--:|--:|"
+# The two shapes: an interface export (one <file> per 250 units, a third untranslated, ids
+# that are object ids), and a strings-table export (40 <file> elements, one unit in ten
+# untranslated, source texts as ids with escaped markup in ids and notes).
+shapes=("interface|" "strings|--files 40 --untranslated 10 --markup")
+
+echo "| shape | units | file | xmlwf | open (\`units\`) | save, every target edited (\`apply\`) | replacement pass (\`fill\`) | read and check (\`check\`) | peak memory of \`apply\` |"
+echo "|:--|--:|--:|--:|--:|--:|--:|--:|--:|"
 for n in "${sizes[@]}"; do
-    file="$work/export-$n.xliff"
-    edits="$work/edits-$n.jsonl"
-    "$gen" "$n" "$file" "$edits"
-    runs=5
-    [ "$n" -ge 200000 ] && runs=3
-    bytes=$(stat -c %s "$file")
-    read -r xt xm < <(measure "$runs" xmlwf "$file")
-    read -r ut um < <(measure "$runs" "$cli" units "$file")
-    read -r at am < <(measure "$runs" "$cli" apply "$file" "$edits" -o "$work/out.xliff")
-    read -r ft fm < <(measure "$runs" "$cli" fill "$file" -o "$work/out.xliff")
-    read -r ct cm < <(measure "$runs" "$cli" check "$file")
-    printf '| %s | %s | %ss | %ss (%s) | %ss (%s) | %ss (%s) | %ss (%s) | %s (%s the file) |\n' \
-        "$n" "$(mib $((bytes / 1024)))" "$xt" "$ut" "$(ratio "$ut" "$xt")" "$at" "$(ratio "$at" "$xt")" \
-        "$ft" "$(ratio "$ft" "$xt")" "$ct" "$(ratio "$ct" "$xt")" "$(mib "$am")" "$(awk -v m="$am" -v b="$bytes" 'BEGIN { printf "%.1f×", m * 1024 / b }')"
+    for shape in "${shapes[@]}"; do
+        name=${shape%%|*}
+        read -r -a options <<<"${shape#*|}"
+        file="$work/$name-$n.xliff"
+        edits="$work/$name-$n.jsonl"
+        "$gen" "${options[@]}" "$n" "$file" "$edits"
+        runs=5
+        [ "$n" -ge 200000 ] && runs=3
+        bytes=$(stat -c %s "$file")
+        read -r xt xm < <(measure "$runs" xmlwf "$file")
+        read -r ut um < <(measure "$runs" "$cli" units "$file")
+        read -r at am < <(measure "$runs" "$cli" apply "$file" "$edits" -o "$work/out.xliff")
+        read -r ft fm < <(measure "$runs" "$cli" fill "$file" -o "$work/out.xliff")
+        read -r ct cm < <(measure "$runs" "$cli" check "$file")
+        printf '| %s | %s | %s | %ss | %ss (%s) | %ss (%s) | %ss (%s) | %ss (%s) | %s (%s the file) |\n' \
+            "$name" "$n" "$(mib $((bytes / 1024)))" "$xt" "$ut" "$(ratio "$ut" "$xt")" "$at" \
+            "$(ratio "$at" "$xt")" "$ft" "$(ratio "$ft" "$xt")" "$ct" "$(ratio "$ct" "$xt")" "$(mib "$am")" \
+            "$(awk -v m="$am" -v b="$bytes" 'BEGIN { printf "%.1f×", m * 1024 / b }')"
+        rm -f "$file" "$edits" "$work/out.xliff"
+    done
 done

@@ -4,9 +4,12 @@
 
 #include "document/DocumentFile.h"
 #include "document/FastSplicer.h"
+#include "document/IcuRegex.h"
 #include "document/ParseState.h"
 #include "document/ReferenceSplicer.h"
+#include "document/SplicePatterns.h"
 #include "document/UnitLocator.h"
+#include "document/UnitMatcher.h"
 #include "document/XliffReader.h"
 #include "document/XliffWriter.h"
 
@@ -135,7 +138,92 @@ QString splicersDisagree(QByteArrayView bytes, const QString &text,
     return {};
 }
 
+/// The matcher's byte ranges as positions in the decoded text, as the expressions give them.
+std::vector<IcuRegex::Range> inText(QByteArrayView utf8, const std::vector<IcuRegex::Range> &groups)
+{
+    const auto at = [utf8](qsizetype byte) { return QString::fromUtf8(utf8.first(byte)).size(); };
+    std::vector<IcuRegex::Range> ranges;
+    for (const IcuRegex::Range &group : groups) {
+        if (group.start < 0) {
+            ranges.push_back(group);
+            continue;
+        }
+        const qsizetype start = at(group.start);
+        ranges.push_back({start, at(group.start + group.length) - start});
+    }
+    return ranges;
+}
+
+QString describe(const std::vector<IcuRegex::Range> &groups)
+{
+    QStringList parts;
+    for (const IcuRegex::Range &group : groups)
+        parts.append(u"%1+%2"_s.arg(group.start).arg(group.length));
+    return parts.join(u' ');
+}
+
+/// One pattern on one stretch: empty when the matcher asked or agreed.
+QString compareOn(QByteArrayView utf8, const QString &text, bool insertion, bool *asked)
+{
+    UnitMatcher::Groups mine;
+    const UnitMatcher::Outcome decided =
+        insertion ? UnitMatcher::insertion(utf8, mine) : UnitMatcher::update(utf8, mine);
+    *asked = decided == UnitMatcher::Outcome::Ask;
+    if (*asked)
+        return {};
+    // Compiled once: checks run one at a time.
+    static IcuRegex insertionRegex(SplicePatterns::insertionTail().toString());
+    static IcuRegex updateRegex(SplicePatterns::updateTail().toString());
+    IcuRegex &regex = insertion ? insertionRegex : updateRegex;
+    std::vector<IcuRegex::Range> theirs;
+    bool hitEnd = false;
+    const IcuRegex::Outcome outcome = regex.matchAt(text, 0, theirs, -1, &hitEnd);
+    if (outcome == IcuRegex::Outcome::TimedOut)
+        return {};
+    const QString pattern = insertion ? u"insertion"_s : u"update"_s;
+    if (hitEnd)
+        return u"%1: decided a stretch whose match looks at its end"_s.arg(pattern);
+    const bool matched = outcome == IcuRegex::Outcome::Matched;
+    if (matched != (decided == UnitMatcher::Outcome::Matched))
+        return u"%1: the matcher says %2, the expression %3"_s.arg(
+            pattern, matched ? u"no match"_s : u"match"_s, matched ? u"match"_s : u"no match"_s);
+    if (matched && inText(utf8, mine) != theirs)
+        return u"%1: groups %2, the expression's %3"_s.arg(pattern, describe(inText(utf8, mine)),
+                                                           describe(theirs));
+    return {};
+}
+
 } // namespace
+
+QString FuzzChecks::matcher(QByteArrayView bytes, qsizetype *stretches, qsizetype *asked)
+{
+    if (!bytes.isValidUtf8())
+        return {};
+    std::vector<QByteArrayView> units{bytes};
+    static constexpr QByteArrayView startTag = "<trans-unit";
+    for (qsizetype at = bytes.indexOf(startTag); at >= 0;) {
+        const qsizetype next = bytes.indexOf(startTag, at + 1);
+        const qsizetype tagEnd = bytes.indexOf('>', at);
+        const qsizetype end = next < 0 ? bytes.size() : next;
+        if (tagEnd >= 0 && tagEnd < end)
+            units.push_back(bytes.sliced(tagEnd + 1, end - tagEnd - 1));
+        at = next;
+    }
+    for (const QByteArrayView unit : units) {
+        const QString text = QString::fromUtf8(unit);
+        for (const bool insertion : {true, false}) {
+            bool left = false;
+            const QString problem = compareOn(unit, text, insertion, &left);
+            if (!problem.isEmpty())
+                return u"%1 in \"%2\""_s.arg(problem, text.left(300));
+            if (stretches)
+                ++*stretches;
+            if (asked && left)
+                ++*asked;
+        }
+    }
+    return {};
+}
 
 QString FuzzChecks::reader(QByteArrayView bytes)
 {

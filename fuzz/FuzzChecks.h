@@ -17,6 +17,12 @@ QString reader(QByteArrayView bytes);
 /// unwritten) and every other unit as it was; a second save of the same rows changes nothing.
 QString writer(QByteArrayView bytes);
 
+/// The hand-written matcher of the splice patterns gives what the regular expressions give,
+/// group by group, wherever it does not leave the decision to them: on the whole input as
+/// a unit's bytes and on the bytes after each unit start tag up to the next one. `stretches`
+/// and `asked`, when given, count the stretches and those it left to the expressions.
+QString matcher(QByteArrayView bytes, qsizetype *stretches = nullptr, qsizetype *asked = nullptr);
+
 /// Any bytes as a stored dictionary file and as JSON Lines: whatever reads writes back to
 /// the same entries, so a save never loses or changes an entry.
 QString dictionary(QByteArrayView bytes);

@@ -25,7 +25,7 @@ seeds_for() {
   local target=$1 work=$2
   local area=${target%_fuzzer}
   case $area in
-    reader | writer) area=xliff ;;
+    reader | writer | matcher) area=xliff ;;
   esac
   if [ -d "fuzz/seeds/$area" ]; then cp -f fuzz/seeds/"$area"/* "$work"/ 2>/dev/null || true; fi
   if [ -d "fuzz/regressions/$target" ]; then
@@ -47,7 +47,7 @@ for binary in "$build"/fuzz/*_fuzzer; do
   seeds_for "$target" "$work"
   dict=()
   case $target in
-    reader_fuzzer | writer_fuzzer) dict=(-dict="$root/fuzz/xliff.dict") ;;
+    reader_fuzzer | writer_fuzzer | matcher_fuzzer) dict=(-dict="$root/fuzz/xliff.dict") ;;
   esac
   limits=(-max_total_time="$seconds")
   [ -n "$runs" ] && limits+=(-runs="$runs" -seed=1)

@@ -1006,6 +1006,13 @@
     </message>
 </context>
 <context>
+    <name>SaveRunner</name>
+    <message>
+        <source>Saving…</source>
+        <translation>保存中…</translation>
+    </message>
+</context>
+<context>
     <name>SpliceVerifier</name>
     <message>
         <source>the new text would not be well-formed XML (line %1, column %2: %3)</source>

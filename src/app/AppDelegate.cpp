@@ -6,6 +6,7 @@
 #include "app/UnitTableModel.h"
 #include "dictionary/ReplacementPass.h"
 #include "document/DocumentFile.h"
+#include "document/DocumentSave.h"
 #include "document/XliffFinder.h"
 #include "document/XliffReader.h"
 #include "document/XliffWriter.h"
@@ -219,60 +220,92 @@ void AppDelegate::showUnwritten(const std::vector<UnwrittenUnit> &units)
     showAlert(tr("Some Targets Not Saved"), text, all.join(u'\n'));
 }
 
-std::optional<SpliceResult> AppDelegate::packForSave()
+bool AppDelegate::packed(const SpliceResult &packed, bool hadRows)
 {
-    const bool hasRows = m_bank && m_bank->rowCount() > 0;
-    const std::optional<QString> &path = m_state.document.documentPath;
-    if (!path)
-        return std::nullopt;
-    const std::span<const UnitRecord> rows =
-        m_bank ? std::span<const UnitRecord>(m_bank->rows()) : std::span<const UnitRecord>();
-    SpliceResult packed = XliffWriter::pack(*path, rows);
     if (packed.bytes && !packed.bytes->isEmpty())
-        return packed;
+        return true;
     // With rows in the table there is work that would be lost: say so instead of
     // returning as if the document had been saved.
-    if (hasRows)
+    if (hadRows)
         showSaveFailed(packed.errorString);
-    return std::nullopt;
+    return false;
 }
 
 bool AppDelegate::writeDocument(const QString &path, const SpliceResult &packed)
 {
     QString error;
-    if (!DocumentFile::write(path, *packed.bytes, &error)) {
+    const bool written = DocumentFile::write(path, *packed.bytes, &error);
+    reportWritten(path, packed, written, error, m_undo.index());
+    return written && packed.unwritten.empty();
+}
+
+void AppDelegate::reportWritten(const QString &path, const SpliceResult &packed, bool written,
+                                const QString &error, int packedAt)
+{
+    if (!written) {
         showSaveFailed(error);
-        return false;
+        return;
     }
     // What could be written is on disk, but the edits still missing keep the mark.
     if (!packed.unwritten.empty()) {
         showUnwritten(packed.unwritten);
-        return false;
+        return;
     }
     // Only a save over the open document makes its current state the saved one; a copy
-    // saved elsewhere leaves the document's own file behind.
+    // saved elsewhere leaves the document's own file behind. A step undone or redone while
+    // the save ran is not in the file.
+    if (m_undo.index() != packedAt) {
+        markEdited();
+        emit saved(path);
+        return;
+    }
     if (m_state.document.documentPath == path)
         m_undo.setClean();
     setEdited(false);
     emit saved(path);
-    return true;
 }
 
 void AppDelegate::save()
 {
-    const std::optional<SpliceResult> packed = packForSave();
-    if (!packed)
+    const std::optional<QString> &path = m_state.document.documentPath;
+    if (!path)
         return;
-    writeDocument(*m_state.document.documentPath, *packed);
+    // The save works on a copy of the rows; the table takes no edits until it is done.
+    const bool hadRows = m_bank && m_bank->rowCount() > 0;
+    auto rows = std::make_shared<const std::vector<UnitRecord>>(m_bank ? m_bank->rows()
+                                                                       : std::vector<UnitRecord>{});
+    auto outcome = std::make_shared<DocumentSave::Outcome>();
+    const int packedAt = m_undo.index();
+    m_saveRunner.run(
+        m_window, *path,
+        [outcome, rows, path = *path] { *outcome = DocumentSave::run(path, *rows, path); },
+        [this, outcome, hadRows, packedAt, path = *path] {
+            if (packed(outcome->packed, hadRows))
+                reportWritten(path, outcome->packed, outcome->written, outcome->writeError,
+                              packedAt);
+        });
 }
 
 void AppDelegate::dupe()
 {
-    std::optional<SpliceResult> packed = packForSave();
-    if (!packed)
+    const std::optional<QString> &path = m_state.document.documentPath;
+    if (!path)
         return;
-    const QFileInfo current(*m_state.document.documentPath);
+    const bool hadRows = m_bank && m_bank->rowCount() > 0;
+    auto rows = std::make_shared<const std::vector<UnitRecord>>(m_bank ? m_bank->rows()
+                                                                       : std::vector<UnitRecord>{});
+    auto text = std::make_shared<SpliceResult>();
+    m_saveRunner.run(
+        m_window, *path, [text, rows, path = *path] { *text = XliffWriter::pack(path, *rows); },
+        [this, text, hadRows, path = *path] {
+            if (packed(*text, hadRows))
+                chooseCopy(path, text);
+        });
+}
 
+void AppDelegate::chooseCopy(const QString &path, const std::shared_ptr<const SpliceResult> &text)
+{
+    const QFileInfo current(path);
     auto *dialog = new QFileDialog(m_window, tr("Save As"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
@@ -284,7 +317,6 @@ void AppDelegate::dupe()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // The text is the one packed before the dialog opened; the dialog blocks the window,
     // so no edit can come in between.
-    auto text = std::make_shared<const SpliceResult>(std::move(*packed));
     connect(dialog, &QFileDialog::fileSelected, this,
             [this, text](const QString &chosen) { writeDocument(chosen, *text); });
     dialog->open();
@@ -321,6 +353,9 @@ void AppDelegate::plus(int tag)
 
 void AppDelegate::pset()
 {
+    // Rows are not edited while a save works on them.
+    if (m_saveRunner.isRunning())
+        return;
     if (m_bank && m_dictionary) {
         const ReplacementResult result =
             ReplacementPass::run(m_bank->rows(), m_dictionary->dictionary());
@@ -379,7 +414,8 @@ void AppDelegate::clearTargets(const std::vector<std::size_t> &rows)
 
 void AppDelegate::changeTargets(std::vector<TargetChange> changes, const QString &undoText)
 {
-    if (!m_bank)
+    // Rows are not edited while a save works on them (the save's copy would not hold it).
+    if (!m_bank || m_saveRunner.isRunning())
         return;
     // A step that would change nothing is not worth undoing.
     const std::vector<UnitRecord> &rows = m_bank->rows();

@@ -3,6 +3,7 @@
 #include "app/ConfirmSheet.h"
 #include "app/PickerSheet.h"
 #include "app/RecentDocuments.h"
+#include "app/SaveRunner.h"
 #include "app/UnitTableModel.h"
 #include "app/preferences/DictionaryController.h"
 #include "document/ProcessState.h"
@@ -18,6 +19,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 /// The application's one controller. It owns the process-wide state and carries every
 /// flow: launch, opening a file or folder, confirming the replacement of the open
@@ -47,6 +49,8 @@ public:
     /// Changes targets as one undoable step named `undoText` (shown as "Undo …"). Every
     /// change of targets goes through here or through a committed edit in the table.
     void changeTargets(std::vector<TargetChange> changes, const QString &undoText);
+    /// Runs Save and Save As; a large file is saved off the main thread.
+    SaveRunner &saveRunner() { return m_saveRunner; }
 
     // Outlets, set by the window that builds the interface.
     UnitTableModel *bank() const { return m_bank; }
@@ -125,20 +129,27 @@ private:
     void showSaveFailed(const QString &reason);
     void showOpenFailed(const QString &path, const ReadResult &result);
     void showUnwritten(const std::vector<UnwrittenUnit> &units);
-    /// The text a save writes, or nothing after showing why (when there is work to lose).
-    std::optional<SpliceResult> packForSave();
+    /// Whether a packed document can be written; else shows why (when there is work to lose).
+    bool packed(const SpliceResult &packed, bool hadRows);
     /// Writes a packed document and reports the outcome; true when it is fully saved.
     bool writeDocument(const QString &path, const SpliceResult &packed);
     /// One undo step of the changes `change` makes to each of `rows` (none: the row stays).
     void changeEach(
         const std::vector<std::size_t> &rows, const QString &undoText,
         const std::function<std::optional<TargetChange>(const UnitRecord &, std::size_t)> &change);
+    /// Asks where to write a copy of the packed document, then writes it.
+    void chooseCopy(const QString &path, const std::shared_ptr<const SpliceResult> &text);
+    /// Reports a save's outcome as writeDocument does; `packedAt` is the undo history's
+    /// place when the rows were taken.
+    void reportWritten(const QString &path, const SpliceResult &packed, bool written,
+                       const QString &error, int packedAt);
     void updateTitle();
     static void present(QWidget *window);
 
     ProcessState m_state;
     RecentDocuments m_recent;
     QUndoStack m_undo;
+    SaveRunner m_saveRunner;
 
     QPointer<UnitTableModel> m_bank;
     QPointer<QAbstractItemModel> m_ctrl;

@@ -9,6 +9,7 @@
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/ReplacementPass.h"
 #include "document/DocumentFile.h"
+#include "document/DocumentSave.h"
 #include "document/TargetDiff.h"
 #include "document/XliffFinder.h"
 #include "document/XliffReader.h"
@@ -420,16 +421,27 @@ int CliTool::save(Document document, const QString &target)
 {
     // The rows were read from these very bytes a moment ago: they are spliced as read.
     const QString &source = document.path;
-    const SpliceResult result =
-        XliffWriter::splice(std::move(document.bytes), document.content.units);
-    if (!result.bytes)
-        return fail(u"%1: %2"_s.arg(source, result.errorString));
     if (target == u"-") {
+        const SpliceResult result =
+            XliffWriter::splice(std::move(document.bytes), document.content.units);
+        if (!result.bytes)
+            return fail(u"%1: %2"_s.arg(source, result.errorString));
         if (!writeOut(*result.bytes))
             return Error;
-    } else if (QString error; !DocumentFile::write(target, *result.bytes, &error)) {
-        return fail(u"%1: %2"_s.arg(target, error));
+        return reportUnplaced(result, target);
     }
+    const DocumentSave::Outcome saved =
+        DocumentSave::run(std::move(document.bytes), document.content.units, target);
+    const SpliceResult &result = saved.packed;
+    if (!result.bytes)
+        return fail(u"%1: %2"_s.arg(source, result.errorString));
+    if (!saved.written)
+        return fail(u"%1: %2"_s.arg(target, saved.writeError));
+    return reportUnplaced(result, target);
+}
+
+int CliTool::reportUnplaced(const SpliceResult &result, const QString &target)
+{
     if (result.unwritten.empty())
         return Success;
     m_err << tr("%1: %n target(s) could not be placed:", nullptr, int(result.unwritten.size()))

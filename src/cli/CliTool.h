@@ -2,6 +2,7 @@
 
 #include "document/ProcessState.h"
 #include "document/ReadResult.h"
+#include "document/SpliceResult.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -61,6 +62,8 @@ private:
     /// Splices the document's rows into the bytes it was read from, writes them to `target`
     /// and reports what did not land.
     int save(Document document, const QString &target);
+    /// Lists the targets a save could not place (exit 3), or says all went well.
+    int reportUnplaced(const SpliceResult &result, const QString &target);
     int fail(const QString &message);
     /// Writes UTF-8 output as it is, past the text stream's encoding; false when it fails.
     bool writeOut(QByteArrayView utf8);

@@ -74,31 +74,19 @@ bool writeThrough(const QByteArray &path, QByteArrayView bytes, QString *error)
     return true;
 }
 
-/// Writes a new file beside the old one and renames it over it; `existing` describes the
-/// file it replaces, if there is one.
-bool replace(const QString &path, QByteArrayView bytes, const struct stat *existing, QString *error)
+/// Why a file that stands at the path may not be replaced, or nothing when it may.
+std::optional<QString> refusal(const QString &path, const QByteArray &native,
+                               const struct stat &existing)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    // QSaveFile::commit() can report success after a failed final write (a full disk),
-    // so every byte must be accepted and flushed before the rename.
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (existing && !keepModeAndOwner(file.handle(), *existing, error)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    if (S_ISDIR(existing.st_mode))
+        return tr("a folder stands where the file should be");
+    if (!S_ISREG(existing.st_mode))
+        return tr("it is not a regular file");
+    // Root may write any file, but a file without a write bit is one its owner made
+    // read-only: it is refused as it is for everyone else, never silently made writable.
+    if ((existing.st_mode & 0222) == 0 || ::access(native.constData(), W_OK) != 0)
+        return QCoreApplication::translate("QSaveFile", "Existing file %1 is not writable").arg(path);
+    return std::nullopt;
 }
 
 } // namespace
@@ -142,29 +130,64 @@ QByteArray DocumentFile::encodeUtf8(const QString &text)
     return encoder.encode(text);
 }
 
-bool DocumentFile::write(const QString &path, QByteArrayView bytes, QString *error)
+bool DocumentFile::isStream(const QString &path)
 {
-    const QByteArray native = QFile::encodeName(path);
     struct stat existing = {};
     // stat() follows a symbolic link: what counts is what the link points at.
-    if (::stat(native.constData(), &existing) != 0)
-        return replace(path, bytes, nullptr, error);
-    if (S_ISDIR(existing.st_mode)) {
-        *error = tr("a folder stands where the file should be");
+    if (::stat(QFile::encodeName(path).constData(), &existing) != 0)
+        return false;
+    return S_ISFIFO(existing.st_mode) || S_ISCHR(existing.st_mode);
+}
+
+bool DocumentFile::write(const QString &path, QByteArrayView bytes, QString *error)
+{
+    if (isStream(path))
+        return writeThrough(QFile::encodeName(path), bytes, error);
+    QSaveFile file(path);
+    return stage(file, bytes, error) && commit(file, error);
+}
+
+bool DocumentFile::stage(QSaveFile &file, QByteArrayView bytes, QString *error)
+{
+    const QString path = file.fileName();
+    const QByteArray native = QFile::encodeName(path);
+    struct stat existing = {};
+    const bool exists = ::stat(native.constData(), &existing) == 0;
+    if (exists) {
+        if (std::optional<QString> reason = refusal(path, native, existing)) {
+            *error = *reason;
+            return false;
+        }
+    }
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
         return false;
     }
-    if (S_ISFIFO(existing.st_mode) || S_ISCHR(existing.st_mode))
-        return writeThrough(native, bytes, error);
-    if (!S_ISREG(existing.st_mode)) {
-        *error = tr("it is not a regular file");
+    // QSaveFile::commit() can report success after a failed final write (a full disk),
+    // so every byte must be accepted and flushed before the rename. Syncing here leaves
+    // the commit's own sync nothing to wait for.
+    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
+        *error = file.errorString();
+        file.cancelWriting();
         return false;
     }
-    // Root may write any file, but a file without a write bit is one its owner made
-    // read-only: it is refused as it is for everyone else, never silently made writable.
-    if ((existing.st_mode & 0222) == 0 || ::access(native.constData(), W_OK) != 0) {
-        *error =
-            QCoreApplication::translate("QSaveFile", "Existing file %1 is not writable").arg(path);
+    if (exists && !keepModeAndOwner(file.handle(), existing, error)) {
+        file.cancelWriting();
         return false;
     }
-    return replace(path, bytes, &existing, error);
+    if (::fsync(file.handle()) != 0) {
+        *error = systemError(errno);
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+bool DocumentFile::commit(QSaveFile &file, QString *error)
+{
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
 }

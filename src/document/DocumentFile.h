@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QSaveFile;
+
 #include <optional>
 
 /// Whole-file input and atomic output for documents and the files beside them.
@@ -31,4 +33,13 @@ public:
     /// refused, even for root. A pipe or character device is written straight into; a folder
     /// or any other kind of file is refused. On failure the old file is left as it was.
     static bool write(const QString &path, QByteArrayView bytes, QString *error);
+
+    /// The first half of replacing a regular file: the bytes written to the file's temporary
+    /// name with the old file's mode, owner and group, and flushed to disk, the file it will
+    /// replace untouched. The same refusals as `write`. Dropping `file` removes them.
+    static bool stage(QSaveFile &file, QByteArrayView bytes, QString *error);
+    /// The second half: the temporary file renamed over the file it replaces.
+    static bool commit(QSaveFile &file, QString *error);
+    /// True for a pipe or character device, which `write` writes straight into.
+    static bool isStream(const QString &path);
 };

@@ -7,6 +7,8 @@
 namespace {
 
 // expat takes lengths as int; feeding a large file in slices keeps every call in range.
+// Not smaller: after every slice but the last, expat counts the lines of what it parsed,
+// a second pass over the text.
 constexpr qsizetype sliceSize = 64 * 1024 * 1024;
 
 QString tr(const char *text)

@@ -42,6 +42,17 @@ public:
     qint64 errorLine() const { return m_errorLine; }
     qint64 errorColumn() const { return m_errorColumn; }
 
+    /// Whether character data is ASCII white space only, as between elements.
+    static bool isBlank(const char *text, int length)
+    {
+        for (int i = 0; i < length; ++i) {
+            const char c = text[i];
+            if (c != ' ' && (c < '\t' || c > '\r'))
+                return false;
+        }
+        return true;
+    }
+
     /// Finds the value of an attribute in expat's attribute list.
     static const char *attribute(const char **attributes, const char *name);
 

@@ -6,6 +6,7 @@
 #include "document/ReferenceSplicer.h"
 #include "document/SplicePatterns.h"
 #include "document/SpliceVerifier.h"
+#include "document/UnitMatcher.h"
 #include "document/UnitSplice.h"
 
 #include <QCoreApplication>
@@ -83,7 +84,8 @@ struct Matcher
         }
     }
 
-    /// Writes one row into its own unit.
+    /// Writes one row into its own unit: the hand-written matcher decides where it can,
+    /// the regular expressions where it leaves the unit to them.
     Step row(const UnitRecord &row, qsizetype ownTag, qsizetype tagEnd,
              std::vector<TextEdit> &edits)
     {
@@ -93,7 +95,32 @@ struct Matcher
         const qsizetype limit = next == units.end() ? bytes.size() : *next;
         if (limit < tagEnd)
             return Step::Unsure;
-        decodeUnit(bytes.sliced(tagEnd, limit - tagEnd));
+        const QByteArrayView unitBytes = bytes.sliced(tagEnd, limit - tagEnd);
+        Groups groups;
+        std::vector<TextEdit> local;
+        auto outcome = UnitMatcher::insertion(unitBytes, groups);
+        if (outcome == UnitMatcher::Outcome::Matched) {
+            if (auto edit = UnitSplice::insertion(groups, row))
+                local.push_back(std::move(*edit));
+        } else if (outcome == UnitMatcher::Outcome::NoMatch) {
+            outcome = UnitMatcher::update(unitBytes, groups);
+            if (outcome == UnitMatcher::Outcome::Matched)
+                local = UnitSplice::update(unitBytes, groups, row, before);
+        }
+        if (outcome == UnitMatcher::Outcome::Ask)
+            return byExpressions(row, unitBytes, tagEnd, edits);
+        for (TextEdit &edit : local) {
+            edit.start += tagEnd;
+            edits.push_back(std::move(edit));
+        }
+        return Step::Done;
+    }
+
+    /// Writes one row by the regular expressions, over its unit decoded.
+    Step byExpressions(const UnitRecord &row, QByteArrayView unitBytes, qsizetype unitStart,
+                       std::vector<TextEdit> &edits)
+    {
+        decodeUnit(unitBytes);
         Groups groups;
         std::vector<TextEdit> local;
         bool unsure = false;
@@ -110,7 +137,7 @@ struct Matcher
             return Step::Unsure;
         if (outcome == IcuRegex::Outcome::TimedOut)
             return Step::TimedOut;
-        placeInFile(local, tagEnd, limit - tagEnd, edits);
+        placeInFile(local, unitStart, unitBytes.size(), edits);
         return Step::Done;
     }
 };
@@ -193,7 +220,7 @@ SpliceResult referenceSplice(QByteArrayView bytes, std::span<const UnitRecord> r
 } // namespace
 
 SpliceResult FastSplicer::splice(QByteArray fileBytes, std::span<const UnitRecord> rows,
-                                 int threads)
+                                 int threads, const SpliceVerifier::Alongside &alongside)
 {
     const OwnTags::Found own = OwnTags::find(fileBytes, rows);
     std::vector<Part> parts = matchInParts(fileBytes, rows, own,
@@ -219,5 +246,5 @@ SpliceResult FastSplicer::splice(QByteArray fileBytes, std::span<const UnitRecor
     QByteArray spliced = UnitSplice::applied(fileBytes, edits);
     edits = {};
     fileBytes = QByteArray();
-    return SpliceVerifier::verify(std::move(spliced), rows);
+    return SpliceVerifier::verify(std::move(spliced), rows, alongside);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/SpliceResult.h"
+#include "document/SpliceVerifier.h"
 #include "document/UnitRecord.h"
 
 #include <span>
@@ -16,7 +17,8 @@ public:
     /// Takes the file by value: it is let go once the new file is built, before the
     /// read-back, so a large file is not held three times at once. It must be valid UTF-8.
     /// The rows are matched on `threads` threads; 0 picks a number for the file's size and
-    /// the machine's cores.
+    /// the machine's cores. `alongside` runs while the new file is read back (not when the
+    /// file is handed to the straightforward splice).
     static SpliceResult splice(QByteArray fileBytes, std::span<const UnitRecord> rows,
-                               int threads = 0);
+                               int threads = 0, const SpliceVerifier::Alongside &alongside = {});
 };

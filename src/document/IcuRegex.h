@@ -22,6 +22,7 @@ public:
     {
         qsizetype start = -1;
         qsizetype length = 0;
+        friend bool operator==(const Range &, const Range &) = default;
     };
     enum class Outcome
     {

@@ -1,15 +1,89 @@
 #include "document/OwnTags.h"
 
-#include "document/SplicePatterns.h"
 #include "document/UnitLocator.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
 bool isAsciiSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+/// Whether the bytes are the id as the file writes attribute values (`&`, `"`, `<`, `>`
+/// escaped), in UTF-8: compared as they are, without building the escaped id.
+bool writtenAs(QByteArrayView bytes, QStringView id)
+{
+    qsizetype at = 0;
+    const auto expect = [&](QByteArrayView text) {
+        if (bytes.size() - at < text.size() ||
+            std::memcmp(bytes.data() + at, text.data(), size_t(text.size())) != 0)
+            return false;
+        at += text.size();
+        return true;
+    };
+    for (qsizetype i = 0; i < id.size(); ++i) {
+        const char16_t c = id[i].unicode();
+        // The common case, a plain ASCII character, is one byte to compare.
+        if (c < 0x80 && c != u'&' && c != u'"' && c != u'<' && c != u'>') {
+            if (at == bytes.size() || bytes[at] != char(c))
+                return false;
+            ++at;
+            continue;
+        }
+        bool ok = true;
+        switch (c) {
+        case u'&':
+            ok = expect("&amp;");
+            break;
+        case u'"':
+            ok = expect("&quot;");
+            break;
+        case u'<':
+            ok = expect("&lt;");
+            break;
+        case u'>':
+            ok = expect("&gt;");
+            break;
+        default: {
+            char32_t code = c;
+            if (QChar::isHighSurrogate(c) && i + 1 < id.size() && id[i + 1].isLowSurrogate())
+                code = QChar::surrogateToUcs4(c, id[++i].unicode());
+            else if (QChar::isSurrogate(c))
+                code = QChar::ReplacementCharacter; // as encoding the id to UTF-8 writes it
+            char utf8[4];
+            const qsizetype length = code < 0x80      ? (utf8[0] = char(code), 1)
+                                     : code < 0x800   ? (utf8[0] = char(0xC0 | code >> 6), 2)
+                                     : code < 0x10000 ? (utf8[0] = char(0xE0 | code >> 12), 3)
+                                                      : (utf8[0] = char(0xF0 | code >> 18), 4);
+            for (qsizetype k = 1; k < length; ++k)
+                utf8[k] = char(0x80 | ((code >> (6 * (length - 1 - k))) & 0x3F));
+            ok = expect(QByteArrayView(utf8, length));
+        }
+        }
+        if (!ok)
+            return false;
+    }
+    return at == bytes.size();
+}
+
+/// The length of `<trans-unit id="…" xml:space="preserve">` for this id, written as the file
+/// writes attribute values, when the bytes start with it; else -1.
+qsizetype startTagLength(QByteArrayView bytes, QStringView id)
+{
+    static constexpr QByteArrayView open = "<trans-unit id=\"";
+    static constexpr QByteArrayView close = "\" xml:space=\"preserve\">";
+    if (!bytes.startsWith(open))
+        return -1;
+    // The escaped id holds no quote, so the first one after it closes the value.
+    const qsizetype quote = bytes.indexOf('"', open.size());
+    if (quote < 0 || !bytes.sliced(quote).startsWith(close))
+        return -1;
+    const QByteArrayView value = bytes.sliced(open.size(), quote - open.size());
+    const bool same = writtenAs(value, id);
+    return same ? quote + close.size() : -1;
 }
 
 } // namespace
@@ -25,10 +99,10 @@ OwnTags::Found OwnTags::find(QByteArrayView bytes, std::span<const UnitRecord> r
         if (!row.name || row.port >= found.units.size())
             continue;
         const qsizetype start = found.units[size_t(row.port)];
-        const QByteArray tag = SplicePatterns::startTag(*row.name).toUtf8();
-        if (bytes.sliced(start).startsWith(tag)) {
+        const qsizetype length = startTagLength(bytes.sliced(start), *row.name);
+        if (length >= 0) {
             found.rows[i] = start;
-            found.tagEnds[i] = start + tag.size();
+            found.tagEnds[i] = start + length;
         }
     }
     return found;
@@ -45,8 +119,7 @@ std::vector<qsizetype> OwnTags::unitStarts(QByteArrayView bytes, std::span<const
     const PlainScan scan = plainScan(bytes);
     if (scan.flat && units == rows.size() && scan.starts.size() == units)
         return scan.starts;
-    const UnitLocator::Result located =
-        UnitLocator::locate(bytes, UnitLocator::Positions::Utf8);
+    const UnitLocator::Result located = UnitLocator::locate(bytes, UnitLocator::Positions::Utf8);
     std::vector<qsizetype> starts;
     if (!located.complete || located.nestedUnits)
         return starts;
@@ -70,9 +143,12 @@ OwnTags::PlainScan OwnTags::plainScan(QByteArrayView bytes)
         const QByteArrayView rest = bytes.sliced(at + 1);
         if (rest.startsWith('!') || (rest.startsWith('?') && at >= afterDeclaration))
             return {};
-        if (rest.startsWith("/trans-unit")) {
+        // Most tags are told apart by their second letter, without comparing names.
+        const char first = rest.isEmpty() ? '\0' : rest.front();
+        if (first == '/' && rest.size() > 1 && rest[1] == 't' && rest.startsWith("/trans-unit")) {
             unitOpen = false;
-        } else if (rest.startsWith("trans-unit") && rest.size() > 10) {
+        } else if (first == 't' && rest.size() > 10 && rest[1] == 'r' &&
+                   rest.startsWith("trans-unit")) {
             const char next = rest[10];
             if (!isAsciiSpace(next) && next != '>' && next != '/')
                 continue;

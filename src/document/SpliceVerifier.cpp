@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 
 #include <cstring>
+#include <future>
 #include <string>
 
 namespace {
@@ -67,7 +68,7 @@ public:
             return;
         // Leading ASCII white space is trimmed anyway; the indentation between elements
         // need not be gathered.
-        if (m_buffer.empty() && QByteArrayView(text, length).trimmed().isEmpty())
+        if (m_buffer.empty() && ExpatParser::isBlank(text, length))
             return;
         m_buffer.append(text, size_t(length));
     }
@@ -161,10 +162,11 @@ private:
 } // namespace
 
 SpliceResult SpliceVerifier::verify(QByteArray bytes, std::span<const UnitRecord> rows,
-                                    qint64 sizeLimit)
+                                    const Alongside &alongside, qint64 sizeLimit)
 {
-    SpliceResult result;
+    // What could not be opened again is never written, nor begun to be.
     if (bytes.size() > sizeLimit) {
+        SpliceResult result;
         result.errorString =
             QCoreApplication::translate(
                 "SpliceVerifier", "the saved file would be larger than %1 MB, and a file that "
@@ -172,6 +174,21 @@ SpliceResult SpliceVerifier::verify(QByteArray bytes, std::span<const UnitRecord
                 .arg(sizeLimit / (1024 * 1024));
         return result;
     }
+    // With no thread to be had, the work is done here once the read-back is over.
+    std::future<void> side;
+    if (alongside)
+        side = std::async(std::launch::async | std::launch::deferred, alongside, std::cref(bytes));
+    SpliceResult result = readBack(bytes, rows);
+    if (side.valid())
+        side.get();
+    if (result.errorString.isEmpty())
+        result.bytes = std::move(bytes);
+    return result;
+}
+
+SpliceResult SpliceVerifier::readBack(const QByteArray &bytes, std::span<const UnitRecord> rows)
+{
+    SpliceResult result;
     TargetCheck check(rows);
     ExpatParser parser(check);
     if (!parser.parse(bytes)) {
@@ -187,6 +204,5 @@ SpliceResult SpliceVerifier::verify(QByteArray bytes, std::span<const UnitRecord
         if (row.tget && !check.landed(row))
             result.unwritten.push_back({row.from, row.name, row.port});
     }
-    result.bytes = std::move(bytes);
     return result;
 }

@@ -4,6 +4,7 @@
 #include "document/SpliceResult.h"
 #include "document/UnitRecord.h"
 
+#include <functional>
 #include <span>
 
 /// Reads a spliced file back as the reader would and fills in what a save may report:
@@ -13,6 +14,15 @@
 class SpliceVerifier
 {
 public:
+    /// Work done with the new file on another thread while it is read back (writing it
+    /// out under a temporary name); it has finished when `verify` returns.
+    using Alongside = std::function<void(const QByteArray &bytes)>;
+
     static SpliceResult verify(QByteArray bytes, std::span<const UnitRecord> rows,
+                               const Alongside &alongside = {},
                                qint64 sizeLimit = DocumentFile::maxSize);
+
+private:
+    /// The check itself: an error, or the rows that did not read back.
+    static SpliceResult readBack(const QByteArray &bytes, std::span<const UnitRecord> rows);
 };

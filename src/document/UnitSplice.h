@@ -33,6 +33,9 @@ std::optional<TextEdit> insertion(const std::vector<IcuRegex::Range> &groups,
 /// `before` holds the units of the text the match ran on.
 std::vector<TextEdit> update(QStringView text, const std::vector<IcuRegex::Range> &groups,
                              const UnitRecord &row, UnitValues &before);
+/// The same over a unit's UTF-8, with groups and edits at byte positions.
+std::vector<TextEdit> update(QByteArrayView utf8, const std::vector<IcuRegex::Range> &groups,
+                             const UnitRecord &row, UnitValues &before);
 
 /// The text with the edits applied; they must lie in ascending, non-overlapping order.
 QString applied(QStringView text, const std::vector<TextEdit> &edits);

@@ -58,7 +58,7 @@ public:
             return;
         // Leading ASCII white space is cut when the value is stored, so the indentation
         // and line breaks between elements need not be gathered at all.
-        if (m_state.textBuffer.empty() && QByteArrayView(text, length).trimmed().isEmpty())
+        if (m_state.textBuffer.empty() && ExpatParser::isBlank(text, length))
             return;
         m_state.textBuffer.append(text, size_t(length));
     }

@@ -61,11 +61,12 @@ SpliceResult XliffWriter::pack(const QString &path, std::span<const UnitRecord> 
     return splice(std::move(file.bytes), rows);
 }
 
-SpliceResult XliffWriter::splice(QByteArray fileBytes, std::span<const UnitRecord> rows)
+SpliceResult XliffWriter::splice(QByteArray fileBytes, std::span<const UnitRecord> rows,
+                                 const SpliceVerifier::Alongside &alongside)
 {
     if (!QByteArrayView(fileBytes).isValidUtf8())
         return unreadable(QCoreApplication::translate("XliffWriter", "not valid UTF-8"));
-    SpliceResult result = FastSplicer::splice(std::move(fileBytes), rows);
+    SpliceResult result = FastSplicer::splice(std::move(fileBytes), rows, 0, alongside);
     if (!result.bytes || result.unwritten.empty())
         return result;
     return placeRemaining(std::move(result), rows);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/SpliceResult.h"
+#include "document/SpliceVerifier.h"
 #include "document/UnitRecord.h"
 
 #include <QString>
@@ -15,8 +16,10 @@ public:
     /// Splices the rows into the file at `path` as it is on disk now.
     static SpliceResult pack(const QString &path, std::span<const UnitRecord> rows);
 
-    /// Splices the rows into the given file (UTF-8).
-    static SpliceResult splice(QByteArray fileBytes, std::span<const UnitRecord> rows);
+    /// Splices the rows into the given file (UTF-8). `alongside` may run with the new file
+    /// while it is read back; when it ran, its bytes are `bytes` unless the result differs.
+    static SpliceResult splice(QByteArray fileBytes, std::span<const UnitRecord> rows,
+                               const SpliceVerifier::Alongside &alongside = {});
     /// Splices the rows into the given file text.
     static SpliceResult splice(const QString &fileText, std::span<const UnitRecord> rows);
 };

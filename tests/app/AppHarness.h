@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -45,6 +46,16 @@ struct AppHarness
         const QModelIndex index =
             bank().index(row, UnitTableModel::column(UnitTableModel::Column::Target));
         return bank().setData(index, text);
+    }
+
+    /// The Save As dialog on show, if any.
+    QFileDialog *saveDialog() const
+    {
+        for (QFileDialog *dialog : window.findChildren<QFileDialog *>()) {
+            if (dialog->isVisible())
+                return dialog;
+        }
+        return nullptr;
     }
 
     /// The alerts on show, newest last.

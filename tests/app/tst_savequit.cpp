@@ -9,19 +9,10 @@
 
 namespace {
 
-QFileDialog *saveDialog(const AppHarness &app)
-{
-    for (QFileDialog *dialog : app.window.findChildren<QFileDialog *>()) {
-        if (dialog->isVisible())
-            return dialog;
-    }
-    return nullptr;
-}
-
 /// Answers the Save As dialog on show with `path`, as the user would.
 bool saveAsTo(const AppHarness &app, const QString &path)
 {
-    QFileDialog *dialog = saveDialog(app);
+    QFileDialog *dialog = app.saveDialog();
     if (!dialog)
         return false;
     dialog->selectFile(path);
@@ -65,7 +56,7 @@ void TestSaveQuit::saveWithNoDocumentDoesNothing()
     app.delegate.save();
     app.delegate.dupe();
     QVERIFY(app.alerts().isEmpty());
-    QVERIFY(!saveDialog(app));
+    QVERIFY(!app.saveDialog());
     QVERIFY(!app.edited());
 }
 
@@ -77,7 +68,7 @@ void TestSaveQuit::saveAsWritesCopyAndSaveWritesTheDocument()
     QVERIFY(app.editTarget(0, u"開く"_s));
 
     app.delegate.dupe();
-    QFileDialog *dialog = saveDialog(app);
+    QFileDialog *dialog = app.saveDialog();
     QVERIFY(dialog);
     QVERIFY(dialog->isModal());
     QCOMPARE(dialog->defaultSuffix(), u"xliff"_s);
@@ -131,7 +122,7 @@ void TestSaveQuit::failedSaveKeepsTheEdits()
 
     saveAs ? app.delegate.dupe() : app.delegate.save();
     // With nothing to write, the user hears so before being asked where to write it.
-    QFileDialog *dialog = saveDialog(app);
+    QFileDialog *dialog = app.saveDialog();
     QCOMPARE(dialog != nullptr, saveAs && !removed);
     if (dialog) {
         const QString taken = m_dir.filePath(u"taken.xliff"_s);

@@ -235,7 +235,7 @@ void tst_CliSaves::sizeLimit()
         QByteArray(m_original)
             .replace("<source>Preferences…</source>",
                      "<source>Preferences…</source>\n        <target>設定…</target>");
-    const SpliceResult result = SpliceVerifier::verify(bytes, rows, bytes.size() + spare);
+    const SpliceResult result = SpliceVerifier::verify(bytes, rows, {}, bytes.size() + spare);
     QCOMPARE(result.bytes.has_value(), spare >= 0);
     QCOMPARE(result.errorString.contains(u"larger than"_s), spare < 0);
 }

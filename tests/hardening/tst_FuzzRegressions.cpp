@@ -23,9 +23,10 @@ void tst_FuzzRegressions::replay_data()
     QTest::addColumn<QString>("check");
     const QString fuzz = QStringLiteral(TARNWICK_FUZZ_DIR);
     const std::pair<QString, QStringList> folders[] = {
-        {u"seeds/xliff"_s, {u"reader"_s, u"writer"_s}},
+        {u"seeds/xliff"_s, {u"reader"_s, u"writer"_s, u"matcher"_s}},
         {u"regressions/reader_fuzzer"_s, {u"reader"_s, u"writer"_s}},
         {u"regressions/writer_fuzzer"_s, {u"reader"_s, u"writer"_s}},
+        {u"regressions/matcher_fuzzer"_s, {u"matcher"_s}},
         {u"seeds/dictionary"_s, {u"dictionary"_s}},
         {u"regressions/dictionary_fuzzer"_s, {u"dictionary"_s}},
     };
@@ -50,6 +51,7 @@ void tst_FuzzRegressions::replay()
     const QByteArray bytes = file.readAll();
     const QString problem = check == u"writer"       ? FuzzChecks::writer(bytes)
                             : check == u"dictionary" ? FuzzChecks::dictionary(bytes)
+                            : check == u"matcher"    ? FuzzChecks::matcher(bytes)
                                                      : FuzzChecks::reader(bytes);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }

@@ -1,0 +1,256 @@
+#include "app/RecoveryController.h"
+
+#include "app/AppDelegate.h"
+#include "app/ConfirmSheet.h"
+#include "app/RecoverySheet.h"
+#include "app/UnitTableModel.h"
+#include "dictionary/DictionaryStore.h"
+#include "document/DocumentFile.h"
+#include "document/TargetChange.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString subfolder(const QString &dataFolder, const QString &name)
+{
+    return dataFolder.isEmpty() ? QString() : QDir(dataFolder).filePath(name);
+}
+
+QByteArray hashOfFile(const QString &path)
+{
+    const DocumentFile::Bytes file = DocumentFile::read(path);
+    return file.error.isEmpty() ? RecoveryJournal::hashOf(file.bytes) : QByteArray();
+}
+
+} // namespace
+
+RecoveryController::RecoveryController(AppDelegate &delegate, const QString &dataFolder,
+                                       QObject *parent)
+    : QObject(parent), m_delegate(delegate),
+      m_journal(subfolder(dataFolder, u"Recovery"_s)),
+      m_backup(subfolder(dataFolder, u"Backups"_s)), m_watcher(this)
+{
+    if (UnitTableModel *bank = m_delegate.bank())
+        connect(bank, &UnitTableModel::targetsChanged, this, &RecoveryController::record);
+    connect(&m_watcher, &DocumentWatcher::changed, this, &RecoveryController::fileChanged);
+    connect(&m_watcher, &DocumentWatcher::removed, this, &RecoveryController::fileRemoved);
+}
+
+QString RecoveryController::defaultDataFolder()
+{
+    const QString dictionary = DictionaryStore::defaultFilePath();
+    return dictionary.isEmpty() ? QString() : QFileInfo(dictionary).absolutePath();
+}
+
+void RecoveryController::documentRead(const QString &path)
+{
+    // Loading another document (or this one again) drops the edits that were not saved.
+    if (m_ownsJournal)
+        discarded();
+    const QByteArray hash = hashOfFile(path);
+    m_journal.begin(path, hash);
+    m_backup.forget(path);
+    m_watcher.watch(path, hash);
+    const QString journalPath = m_journal.pathFor(path);
+    if (m_delegate.bank() && m_delegate.bank()->rowCount() > 0 && QFileInfo::exists(journalPath))
+        offerRecovery(journalPath);
+}
+
+void RecoveryController::record(const QList<int> &rows)
+{
+    const UnitTableModel *bank = m_delegate.bank();
+    if (!bank || rows.isEmpty())
+        return;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    std::vector<JournalEntry> entries;
+    entries.reserve(static_cast<std::size_t>(rows.size()));
+    for (const int row : rows) {
+        if (row < 0 || row >= bank->rowCount())
+            continue;
+        const UnitRecord &unit = bank->rows()[static_cast<std::size_t>(row)];
+        entries.push_back({static_cast<quint64>(row), unit.from, unit.name, unit.srcs, unit.tget,
+                           unit.state, now});
+    }
+    const std::optional<QString> failed = m_journal.append(entries);
+    if (!failed) {
+        m_ownsJournal = true;
+        m_journalWarned = false;
+        return;
+    }
+    if (std::exchange(m_journalWarned, true))
+        return;
+    warn(tr("Edits Not Protected"),
+         tr("Your edits are kept in the window, but they could not be written to the recovery "
+            "journal, so a crash would lose them. Save to keep them on disk.") +
+             u"\n\n"_s + *failed);
+}
+
+void RecoveryController::offerRecovery(const QString &journalPath)
+{
+    const JournalContents contents = RecoveryJournal::read(journalPath);
+    if (contents.entries.empty()) {
+        // Nothing to restore; a damaged file is kept aside for whoever wants to look.
+        if (contents.damagedLines > 0)
+            static_cast<void>(m_journal.setAside(m_journal.documentPath()));
+        else
+            QFile::remove(journalPath);
+        return;
+    }
+    m_pending = RecoveryMatch::of(contents.entries, m_delegate.bank()->rows());
+
+    RecoverySheet::Offer offer;
+    offer.fileName = documentName();
+    offer.edits = static_cast<int>(m_pending->count());
+    offer.lastEdit = contents.lastEdit();
+    offer.fileChanged = contents.documentHash != hashOfFile(m_journal.documentPath());
+    for (const JournalEntry &entry : m_pending->unmatched) {
+        const QString id = entry.name.value_or(QString());
+        offer.unmatched.append(entry.from ? tr("%1 (in %2)").arg(id, *entry.from) : id);
+    }
+    m_offer = new RecoverySheet(offer, m_delegate.window());
+    m_offer->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_offer, &RecoverySheet::confirmed, this, &RecoveryController::restore);
+    connect(m_offer, &QDialog::rejected, this, &RecoveryController::decline);
+    m_offer->open();
+}
+
+void RecoveryController::restore()
+{
+    if (!m_pending)
+        return;
+    const RecoveryMatch match = *std::exchange(m_pending, std::nullopt);
+    if (m_offer) {
+        m_offer->disconnect(this);
+        m_offer->close();
+    }
+    // The journal stays and is continued: until a save, it is still all there is of them.
+    m_ownsJournal = true;
+    const std::vector<UnitRecord> &rows = m_delegate.bank()->rows();
+    std::vector<TargetChange> changes;
+    for (const RecoveryMatch::Edit &edit : match.matched) {
+        const UnitRecord &now = rows[edit.row];
+        if (now.tget != edit.entry.tget || now.state != edit.entry.state)
+            changes.push_back({edit.row, edit.entry.tget, edit.entry.state});
+    }
+    if (!changes.empty())
+        m_delegate.changeTargets(std::move(changes), tr("Restore Unsaved Changes"));
+}
+
+void RecoveryController::decline()
+{
+    if (!std::exchange(m_pending, std::nullopt))
+        return;
+    if (const std::optional<QString> failed = m_journal.setAside(m_journal.documentPath()))
+        warn(tr("Recovery Journal Kept"), *failed);
+}
+
+void RecoveryController::aboutToWrite(const QString &path)
+{
+    if (const std::optional<QString> failed = m_backup.beforeSave(path))
+        warn(tr("No Backup Made"), *failed);
+}
+
+void RecoveryController::documentWritten(const QString &path, bool complete)
+{
+    const QString document = m_journal.documentPath();
+    if (QFileInfo(path).absoluteFilePath() == QFileInfo(document).absoluteFilePath())
+        m_watcher.setKnownHash(hashOfFile(document));
+    // Edits a save could not place are still only in the window and in the journal.
+    if (!complete)
+        return;
+    discarded();
+    m_journal.removeAside(document);
+}
+
+void RecoveryController::discarded()
+{
+    if (!std::exchange(m_ownsJournal, false))
+        return;
+    if (const std::optional<QString> failed = m_journal.remove())
+        warn(tr("Recovery Journal Kept"), *failed);
+}
+
+void RecoveryController::fileChanged()
+{
+    if (hasUnsavedEdits()) {
+        showDiskNotice(
+            alert(tr("File Changed on Disk"),
+                  tr("“%1” was changed by another program. Your unsaved edits are kept; saving "
+                     "writes them into the file as it is now and lists any unit they can no "
+                     "longer be placed in.")
+                      .arg(documentName())));
+        return;
+    }
+    auto *offer = new ConfirmSheet(
+        tr("File Changed on Disk"),
+        tr("“%1” was changed by another program. Reload it to see the file as it is now?")
+            .arg(documentName()),
+        tr("Reload"), m_delegate.window());
+    connect(offer, &ConfirmSheet::confirmed, this, &RecoveryController::reload);
+    showDiskNotice(offer);
+}
+
+void RecoveryController::fileRemoved()
+{
+    const QString text =
+        hasUnsavedEdits()
+            ? tr("“%1” is no longer on disk. Your unsaved edits are kept; use Save As to write "
+                 "them to a file.")
+            : tr("“%1” is no longer on disk. The table still shows it as it was read.");
+    showDiskNotice(alert(tr("File Moved or Deleted"), text.arg(documentName())));
+}
+
+void RecoveryController::showDiskNotice(QDialog *notice)
+{
+    // One notice at a time: the newest says what holds now.
+    if (m_diskNotice)
+        m_diskNotice->close();
+    m_diskNotice = notice;
+    notice->setObjectName(u"diskNotice"_s);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    notice->setWindowModality(Qt::WindowModal);
+    notice->open();
+}
+
+void RecoveryController::reload()
+{
+    if (m_diskNotice)
+        m_diskNotice->close();
+    // Nothing is reloaded over typed work, even if some came in after the offer.
+    if (hasUnsavedEdits() || m_journal.documentPath().isEmpty())
+        return;
+    m_delegate.read(m_journal.documentPath());
+}
+
+QMessageBox *RecoveryController::alert(const QString &title, const QString &text) const
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), title,
+                                QMessageBox::Ok, m_delegate.window());
+    box->setInformativeText(text);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    return box;
+}
+
+void RecoveryController::warn(const QString &title, const QString &text)
+{
+    alert(title, text)->open();
+}
+
+bool RecoveryController::hasUnsavedEdits() const
+{
+    const QWidget *window = m_delegate.window();
+    return window && window->isWindowModified();
+}
+
+QString RecoveryController::documentName() const
+{
+    return QFileInfo(m_journal.documentPath()).fileName();
+}

@@ -1,0 +1,86 @@
+#include "document/ExportBackup.h"
+
+#include "document/DocumentFile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+ExportBackup::ExportBackup(QString folder, int keep) : m_folder(std::move(folder)), m_keep(keep)
+{
+}
+
+std::optional<QString> ExportBackup::beforeSave(const QString &path)
+{
+    const QString key = QFileInfo(path).absoluteFilePath();
+    if (m_done.contains(key))
+        return std::nullopt;
+    // Tried once: a copy that can't be made is reported once, not at every save.
+    m_done.insert(key);
+    m_lastCopy.clear();
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    if (std::optional<QString> failed = copy(path))
+        return tr("No backup of %1 was made before saving over it: %2")
+            .arg(QDir::toNativeSeparators(path), *failed);
+    return std::nullopt;
+}
+
+void ExportBackup::forget(const QString &path)
+{
+    m_done.remove(QFileInfo(path).absoluteFilePath());
+}
+
+std::optional<QString> ExportBackup::copy(const QString &path)
+{
+    if (m_folder.isEmpty())
+        return tr("no folder for application data is known on this system");
+    if (!QDir().mkpath(m_folder))
+        return tr("cannot create the folder %1").arg(QDir::toNativeSeparators(m_folder));
+    const DocumentFile::Bytes original = DocumentFile::read(path);
+    if (!original.error.isEmpty())
+        return original.error;
+    const QString target = freeName(path);
+    QString error;
+    if (target.isEmpty() || !DocumentFile::write(target, original.bytes, &error))
+        return error.isEmpty() ? tr("the backup folder is full of copies of this name") : error;
+    m_lastCopy = target;
+    prune();
+    return std::nullopt;
+}
+
+QString ExportBackup::freeName(const QString &path) const
+{
+    // Sample-ja.xliff -> Sample-ja-20261207-013000.xliff, numbered when taken.
+    const QFileInfo info(path);
+    const QString stamp = QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss"_s);
+    const QString stem = u"%1-%2"_s.arg(info.completeBaseName(), stamp);
+    const QString suffix = info.suffix().isEmpty() ? QString() : u"."_s + info.suffix();
+    const QDir folder(m_folder);
+    for (int n = 1; n < 1000; ++n) {
+        const QString name = n == 1 ? stem + suffix : u"%1-%2%3"_s.arg(stem).arg(n).arg(suffix);
+        if (!folder.exists(name))
+            return folder.filePath(name);
+    }
+    return {};
+}
+
+void ExportBackup::prune() const
+{
+    QFileInfoList copies = QDir(m_folder).entryInfoList(QDir::Files, QDir::NoSort);
+    if (copies.size() <= m_keep)
+        return;
+    std::sort(copies.begin(), copies.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        const QDateTime left = a.lastModified();
+        const QDateTime right = b.lastModified();
+        return left != right ? left > right : a.fileName() > b.fileName();
+    });
+    for (qsizetype i = m_keep; i < copies.size(); ++i)
+        QFile::remove(copies.at(i).absoluteFilePath());
+}

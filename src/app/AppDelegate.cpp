@@ -2,6 +2,7 @@
 
 #include "app/ConfirmSheet.h"
 #include "app/PickerSheet.h"
+#include "app/TargetsCommand.h"
 #include "app/UnitTableModel.h"
 #include "dictionary/ReplacementPass.h"
 #include "document/DocumentFile.h"
@@ -39,12 +40,23 @@ QString describe(const UnwrittenUnit &unit)
 
 AppDelegate::AppDelegate(QObject *parent) : QObject(parent) {}
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate()
+{
+    // The history announces its end as it goes, after the outlets it would reach are gone.
+    m_undo.disconnect(this);
+}
 
 void AppDelegate::launch()
 {
-    if (m_bank)
+    if (m_bank) {
         connect(m_bank, &UnitTableModel::unitsChanged, this, &AppDelegate::markEdited);
+        m_bank->setUndoStack(&m_undo);
+    }
+    // Undoing or redoing back to what was last saved leaves nothing unsaved.
+    connect(&m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (clean)
+            setEdited(false);
+    });
     // The user's own dictionary comes back before fill decides whether it is empty.
     if (m_dictionary)
         m_dictionary->restore();
@@ -128,9 +140,12 @@ void AppDelegate::walk(const QString &path)
     // why rather than left with an empty table and no reason.
     if (!result.complete)
         showOpenFailed(path, result);
+    m_undo.clear();
     if (!m_bank)
         return;
-    m_bank->setRows(result.complete ? std::move(result.units) : std::vector<UnitRecord>{});
+    if (!result.complete)
+        result = ReadResult{};
+    m_bank->setRows(std::move(result.units), std::move(result.files));
 }
 
 void AppDelegate::showOpenFailed(const QString &path, const ReadResult &result)
@@ -234,6 +249,10 @@ bool AppDelegate::writeDocument(const QString &path, const SpliceResult &packed)
         showUnwritten(packed.unwritten);
         return false;
     }
+    // Only a save over the open document makes its current state the saved one; a copy
+    // saved elsewhere leaves the document's own file behind.
+    if (m_state.document.documentPath == path)
+        m_undo.setClean();
     setEdited(false);
     return true;
 }
@@ -302,12 +321,33 @@ void AppDelegate::plus(int tag)
 void AppDelegate::pset()
 {
     if (m_bank && m_dictionary) {
-        ReplacementResult result = ReplacementPass::run(m_bank->rows(), m_dictionary->dictionary());
-        // One batched update of the table rather than a signal per row.
-        if (!result.changedRows.empty())
-            m_bank->replaceRows(std::move(result.rows));
+        const ReplacementResult result =
+            ReplacementPass::run(m_bank->rows(), m_dictionary->dictionary());
+        std::vector<TargetChange> changes;
+        changes.reserve(result.changedRows.size());
+        for (const std::size_t row : result.changedRows) {
+            const UnitRecord &filled = result.rows[row];
+            changes.push_back(
+                UnitTableModel::typed(m_bank->rows()[row], row, filled.tget.value_or(QString())));
+        }
+        changeTargets(std::move(changes), tr("Replace With Replacement Dictionary"));
     }
     setEdited(true);
+}
+
+void AppDelegate::changeTargets(std::vector<TargetChange> changes, const QString &undoText)
+{
+    if (!m_bank)
+        return;
+    // A step that would change nothing is not worth undoing.
+    const std::vector<UnitRecord> &rows = m_bank->rows();
+    std::erase_if(changes, [&rows](const TargetChange &change) {
+        return change.row >= rows.size() ||
+               (rows[change.row].tget == change.tget && rows[change.row].state == change.state);
+    });
+    if (changes.empty())
+        return;
+    m_undo.push(new TargetsCommand(*m_bank, std::move(changes), undoText));
 }
 
 void AppDelegate::showHelp()

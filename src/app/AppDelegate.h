@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QStringListModel>
 #include <QTableView>
+#include <QUndoStack>
 #include <QWidget>
 
 /// The application's one controller. It owns the process-wide state and carries every
@@ -38,6 +39,12 @@ public:
     ProcessState &state() { return m_state; }
     const ProcessState &state() const { return m_state; }
     RecentDocuments &recentDocuments() { return m_recent; }
+    /// The history of target changes of the open document; a load empties it.
+    QUndoStack &undoStack() { return m_undo; }
+
+    /// Changes targets as one undoable step named `undoText` (shown as "Undo …"). Every
+    /// change of targets goes through here or through a committed edit in the table.
+    void changeTargets(std::vector<TargetChange> changes, const QString &undoText);
 
     // Outlets, set by the window that builds the interface.
     UnitTableModel *bank() const { return m_bank; }
@@ -117,6 +124,7 @@ private:
 
     ProcessState m_state;
     RecentDocuments m_recent;
+    QUndoStack m_undo;
 
     QPointer<UnitTableModel> m_bank;
     QPointer<QAbstractItemModel> m_ctrl;

@@ -146,6 +146,16 @@ void MainWindow::buildEditMenu()
 {
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
 
+    QAction *undo = m_delegate.undoStack().createUndoAction(this, tr("&Undo"));
+    undo->setObjectName(u"actionUndo"_s);
+    undo->setShortcut(QKeySequence::Undo);
+    edit->addAction(undo);
+    QAction *redo = m_delegate.undoStack().createRedoAction(this, tr("&Redo"));
+    redo->setObjectName(u"actionRedo"_s);
+    redo->setShortcut(QKeySequence::Redo);
+    edit->addAction(redo);
+    edit->addSeparator();
+
     QAction *copy = edit->addAction(tr("&Copy"), this, &MainWindow::copySelection);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);

@@ -1,8 +1,11 @@
 #include "app/UnitTableModel.h"
 
+#include "app/TargetsCommand.h"
+
 #include <QBrush>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -52,6 +55,8 @@ const std::optional<QString> &UnitTableModel::cellValue(const UnitRecord &record
         return record.srcs;
     case Column::Target:
         return record.tget;
+    case Column::State:
+        return record.state;
     case Column::Note:
         return record.note;
     case Column::Count:
@@ -71,19 +76,13 @@ QVariant UnitTableModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         if (!value)
             return {};
+        if (index.column() == column(Column::State))
+            return stateName(*value);
         return singleLine(*value);
     case Qt::EditRole:
         return value.value_or(QString());
-    case Qt::ToolTipRole: {
-        QString tip = value.value_or(QString());
-        if (!record.translatable) {
-            const QString notice = tr("This unit is marked not to be translated.");
-            tip = tip.isEmpty() ? notice : notice + u"\n\n"_s + tip;
-        }
-        if (tip.isEmpty())
-            return {};
-        return tip;
-    }
+    case Qt::ToolTipRole:
+        return toolTip(record, value, index.column());
     case Qt::ForegroundRole:
         if (record.translatable)
             return {};
@@ -91,6 +90,42 @@ QVariant UnitTableModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+QVariant UnitTableModel::toolTip(const UnitRecord &record, const std::optional<QString> &value,
+                                 int column) const
+{
+    QString tip = value.value_or(QString());
+    if (column == UnitTableModel::column(Column::State) && value)
+        tip = tr("%1 (state=\"%2\")").arg(stateName(*value), *value);
+    if (!record.translatable) {
+        const QString notice = tr("This unit is marked not to be translated.");
+        tip = tip.isEmpty() ? notice : notice + u"\n\n"_s + tip;
+    }
+    if (tip.isEmpty())
+        return {};
+    return tip;
+}
+
+QString UnitTableModel::stateName(const QString &state)
+{
+    static const std::pair<QStringView, const char *> names[] = {
+        {u"new", QT_TR_NOOP("New")},
+        {u"translated", QT_TR_NOOP("Translated")},
+        {u"final", QT_TR_NOOP("Final")},
+        {u"signed-off", QT_TR_NOOP("Signed Off")},
+        {u"needs-translation", QT_TR_NOOP("Needs Translation")},
+        {u"needs-l10n", QT_TR_NOOP("Needs Localisation")},
+        {u"needs-adaptation", QT_TR_NOOP("Needs Adaptation")},
+        {u"needs-review-translation", QT_TR_NOOP("Needs Review")},
+        {u"needs-review-l10n", QT_TR_NOOP("Needs Review")},
+        {u"needs-review-adaptation", QT_TR_NOOP("Needs Review")},
+    };
+    for (const auto &[value, name] : names) {
+        if (state == value)
+            return tr(name);
+    }
+    return state;
 }
 
 QVariant UnitTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -108,6 +143,8 @@ QVariant UnitTableModel::headerData(int section, Qt::Orientation orientation, in
         return tr("Source");
     case Column::Target:
         return tr("Target");
+    case Column::State:
+        return tr("State");
     case Column::Note:
         return tr("Note");
     case Column::Count:
@@ -126,6 +163,21 @@ Qt::ItemFlags UnitTableModel::flags(const QModelIndex &index) const
     return flags;
 }
 
+const UnitRecord *UnitTableModel::record(int row) const
+{
+    if (row < 0 || size_t(row) >= m_rows.size())
+        return nullptr;
+    return &m_rows[size_t(row)];
+}
+
+TargetChange UnitTableModel::typed(const UnitRecord &record, std::size_t row, const QString &text)
+{
+    std::optional<QString> state = record.state;
+    if (state)
+        state = u"translated"_s;
+    return {row, text, std::move(state)};
+}
+
 bool UnitTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (role != Qt::EditRole || index.column() != column(Column::Target))
@@ -135,35 +187,57 @@ bool UnitTableModel::setData(const QModelIndex &index, const QVariant &value, in
     if (!value.canConvert<QString>())
         return false;
     const QString text = value.toString();
-    UnitRecord &record = m_rows[static_cast<std::size_t>(index.row())];
+    const auto row = static_cast<std::size_t>(index.row());
+    const UnitRecord &record = m_rows[row];
     // Committing an editor without typing changes nothing: an absent target stays absent
     // (no empty <target/> is added to the file) and an equal one is not a change.
     if ((!record.tget && text.isEmpty()) || record.tget == text)
         return true;
-    record.tget = text;
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole, Qt::ToolTipRole});
-    emit unitsChanged();
+    std::vector<TargetChange> change{typed(record, row, text)};
+    if (m_undo)
+        m_undo->push(new TargetsCommand(*this, std::move(change), tr("Typing")));
+    else
+        applyChanges(change);
     return true;
 }
 
-void UnitTableModel::setRows(std::vector<UnitRecord> rows)
+void UnitTableModel::setRows(std::vector<UnitRecord> rows, std::vector<FileHeader> files)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    m_files = std::move(files);
     endResetModel();
     emit unitsChanged();
 }
 
-bool UnitTableModel::replaceRows(std::vector<UnitRecord> rows)
+void UnitTableModel::applyChanges(const std::vector<TargetChange> &changes)
 {
-    if (rows.size() != m_rows.size())
-        return false;
-    m_rows = std::move(rows);
-    if (!m_rows.empty()) {
-        const int target = column(Column::Target);
-        emit dataChanged(index(0, target), index(rowCount() - 1, target),
-                         {Qt::DisplayRole, Qt::EditRole, Qt::ToolTipRole});
+    QList<int> changed;
+    for (const TargetChange &change : changes) {
+        if (change.row >= m_rows.size())
+            continue;
+        UnitRecord &record = m_rows[change.row];
+        if (record.tget == change.tget && record.state == change.state)
+            continue;
+        record.tget = change.tget;
+        record.state = change.state;
+        changed.append(int(change.row));
+    }
+    if (changed.isEmpty())
+        return;
+    // Neighbouring rows are announced together, so a pass over thousands of rows costs a
+    // few signals rather than one per row.
+    const QList<int> roles{Qt::DisplayRole, Qt::EditRole, Qt::ToolTipRole};
+    QList<int> sorted = changed;
+    std::sort(sorted.begin(), sorted.end());
+    for (qsizetype first = 0; first < sorted.size();) {
+        qsizetype last = first;
+        while (last + 1 < sorted.size() && sorted[last + 1] <= sorted[last] + 1)
+            ++last;
+        emit dataChanged(index(sorted[first], column(Column::Target)),
+                         index(sorted[last], column(Column::State)), roles);
+        first = last + 1;
     }
     emit unitsChanged();
-    return true;
+    emit targetsChanged(changed);
 }

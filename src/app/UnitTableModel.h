@@ -1,14 +1,22 @@
 #pragma once
 
+#include "document/FileHeader.h"
+#include "document/TargetChange.h"
 #include "document/UnitRecord.h"
 
 #include <QAbstractTableModel>
+#include <QList>
+#include <QPointer>
+#include <QUndoStack>
 
 #include <vector>
 
-/// The unit list of the open document, one row per translation unit in file order.
-/// Only the Target column is editable; every change of the rows or of a target is
-/// announced through unitsChanged(), which marks the document edited.
+
+
+/// The unit list of the open document, one row per translation unit in file order. Only
+/// the Target column is editable. With an undo stack set, a committed edit becomes one
+/// undoable step; every change of the rows or of a target is announced through
+/// unitsChanged(), which marks the document edited.
 class UnitTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -20,6 +28,7 @@ public:
         Id,
         Source,
         Target,
+        State,
         Note,
         Count
     };
@@ -35,22 +44,41 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
     const std::vector<UnitRecord> &rows() const { return m_rows; }
+    const std::vector<FileHeader> &files() const { return m_files; }
+    /// The record of a row, or null for a row out of range.
+    const UnitRecord *record(int row) const;
 
     /// Replaces the whole list (a load): one model reset.
-    void setRows(std::vector<UnitRecord> rows);
+    void setRows(std::vector<UnitRecord> rows, std::vector<FileHeader> files = {});
 
-    /// Replaces the records by edited copies of the same count, announcing one batched
-    /// change over the Target column. A list of another length is refused.
-    bool replaceRows(std::vector<UnitRecord> rows);
+    /// Sets the targets and states the changes name, announcing each changed row. Rows out
+    /// of range and changes that change nothing are passed over.
+    void applyChanges(const std::vector<TargetChange> &changes);
+
+    /// Where committed edits go as undoable steps; without one they apply at once.
+    void setUndoStack(QUndoStack *stack) { m_undo = stack; }
+
+    /// The change a user's commit of `text` makes to a record: the writer marks an edited
+    /// target translated where the file gives it a state, and the table shows that at once.
+    static TargetChange typed(const UnitRecord &record, std::size_t row, const QString &text);
+
+    /// The words the State column shows for a `state` value.
+    static QString stateName(const QString &state);
 
     static int column(Column column) { return static_cast<int>(column); }
 
 signals:
     /// The rows were replaced or a row's target changed.
     void unitsChanged();
+    /// These rows' target or state changed (an edit, an undo, a pass).
+    void targetsChanged(const QList<int> &rows);
 
 private:
     const std::optional<QString> &cellValue(const UnitRecord &record, int column) const;
+    QVariant toolTip(const UnitRecord &record, const std::optional<QString> &value,
+                     int column) const;
 
     std::vector<UnitRecord> m_rows;
+    std::vector<FileHeader> m_files;
+    QPointer<QUndoStack> m_undo;
 };

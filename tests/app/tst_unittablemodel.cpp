@@ -39,7 +39,7 @@ private slots:
     void committingAnEditor_data();
     void committingAnEditor();
     void onlyTheTargetIsEditable();
-    void replaceRowsIsOneBatchedChange();
+    void applyChangesIsOneBatchedChange();
     void notTranslatableRowsAreDimmedAndStillEditable();
     void lineBreaksShowOnOneLineButEditWhole();
 };
@@ -50,7 +50,7 @@ void TestUnitTableModel::modelTesterThroughLoadsAndEdits()
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.setRows({unit(u"a"_s, u"A"_s), unit(u"b"_s, std::nullopt)});
     QVERIFY(model.setData(cell(model, 1, Column::Target), u"B"_s));
-    QVERIFY(model.replaceRows({unit(u"a"_s, u"x"_s), unit(u"b"_s, u"y"_s)}));
+    model.applyChanges({{0, u"x"_s, std::nullopt}, {1, std::nullopt, std::nullopt}});
     model.setRows({});
     model.setRows({unit(u"c"_s, std::nullopt)});
     QCOMPARE(model.rowCount(), 1);
@@ -116,7 +116,7 @@ void TestUnitTableModel::onlyTheTargetIsEditable()
     QCOMPARE(model.rows()[0].name, u"row"_s);
 }
 
-void TestUnitTableModel::replaceRowsIsOneBatchedChange()
+void TestUnitTableModel::applyChangesIsOneBatchedChange()
 {
     UnitTableModel model;
     std::vector<UnitRecord> rows;
@@ -126,22 +126,26 @@ void TestUnitTableModel::replaceRowsIsOneBatchedChange()
 
     QSignalSpy cells(&model, &QAbstractItemModel::dataChanged);
     QSignalSpy changed(&model, &UnitTableModel::unitsChanged);
+    QSignalSpy targets(&model, &UnitTableModel::targetsChanged);
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
-    for (UnitRecord &row : rows)
-        row.tget = u"訳"_s;
-    QVERIFY(model.replaceRows(rows));
+    std::vector<TargetChange> changes;
+    for (std::size_t row = 0; row < 500; ++row)
+        changes.push_back({row, u"訳"_s, std::nullopt});
+    changes.push_back({9999, u"out of range"_s, std::nullopt});
+    model.applyChanges(changes);
     QCOMPARE(cells.size(), 1);
     QCOMPARE(changed.size(), 1);
     QCOMPARE(resets.size(), 0);
+    QCOMPARE(targets.first().at(0).value<QList<int>>().size(), 500);
     const auto topLeft = cells.first().at(0).value<QModelIndex>();
     const auto bottomRight = cells.first().at(1).value<QModelIndex>();
     QCOMPARE(topLeft, cell(model, 0, Column::Target));
-    QCOMPARE(bottomRight, cell(model, 499, Column::Target));
+    QCOMPARE(bottomRight, cell(model, 499, Column::State));
     QCOMPARE(model.rows()[499].tget, u"訳"_s);
 
-    rows.pop_back();
-    QVERIFY(!model.replaceRows(rows));
-    QCOMPARE(model.rowCount(), 500);
+    // The same values again change nothing and say nothing.
+    model.applyChanges(changes);
+    QCOMPARE(changed.size(), 1);
 }
 
 void TestUnitTableModel::notTranslatableRowsAreDimmedAndStillEditable()

@@ -94,7 +94,12 @@ void replacementPass(benchmark::State &state)
 
 JournalEntry journalEntryOf(const UnitRecord &row)
 {
-    return {row.port, row.from, row.name, row.srcs, row.tget, row.state,
+    return {row.port,
+            row.from,
+            row.name,
+            row.srcs,
+            row.tget,
+            row.state,
             QDateTime::currentMSecsSinceEpoch()};
 }
 

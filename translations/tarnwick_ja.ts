@@ -297,8 +297,8 @@
         <translation>フォルダ %1 を作成できません</translation>
     </message>
     <message>
-        <source>the backup folder is full of copies of this name</source>
-        <translation>バックアップフォルダにこの名前のコピーが多すぎます</translation>
+        <source>a copy of this name is already there</source>
+        <translation>この名前のコピーがすでにあります</translation>
     </message>
 </context>
 <context>

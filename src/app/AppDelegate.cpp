@@ -146,6 +146,7 @@ void AppDelegate::walk(const QString &path)
     if (!result.complete)
         result = ReadResult{};
     m_bank->setRows(std::move(result.units), std::move(result.files));
+    emit documentRead(path);
 }
 
 void AppDelegate::showOpenFailed(const QString &path, const ReadResult &result)
@@ -239,11 +240,13 @@ std::optional<SpliceResult> AppDelegate::packForSave()
 
 bool AppDelegate::writeDocument(const QString &path, const SpliceResult &packed)
 {
+    emit aboutToWrite(path);
     QString error;
     if (!DocumentFile::write(path, *packed.bytes, &error)) {
         showSaveFailed(error);
         return false;
     }
+    emit documentWritten(path, packed.unwritten.empty());
     // What could be written is on disk, but the edits still missing keep the mark.
     if (!packed.unwritten.empty()) {
         showUnwritten(packed.unwritten);

@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/ConfirmSheet.h"
 #include "app/PickerSheet.h"
+#include "app/RecoveryController.h"
 #include "app/UnitTableModel.h"
 #include "app/UnitTableView.h"
 #include "app/preferences/DictionaryController.h"
@@ -60,6 +61,7 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     buildDictionary();
     m_delegate.setHelpWindow(new HelpWindow(this));
     buildSheets();
+    buildRecovery();
     buildMenus();
 }
 
@@ -102,6 +104,18 @@ void MainWindow::buildSheets()
     m_delegate.setConfOver(confOver);
     m_delegate.setConfTerm(confTerm);
     m_delegate.setMore(more);
+}
+
+void MainWindow::buildRecovery()
+{
+    auto *recovery =
+        new RecoveryController(m_delegate, RecoveryController::defaultDataFolder(), this);
+    connect(&m_delegate, &AppDelegate::documentRead, recovery, &RecoveryController::documentRead);
+    connect(&m_delegate, &AppDelegate::aboutToWrite, recovery, &RecoveryController::aboutToWrite);
+    connect(&m_delegate, &AppDelegate::documentWritten, recovery,
+            &RecoveryController::documentWritten);
+    // The window closes once nothing is left unsaved: saved, or discarded on the way out.
+    connect(this, &MainWindow::closed, recovery, &RecoveryController::discarded);
 }
 
 void MainWindow::buildMenus()

@@ -33,6 +33,7 @@ protected:
 private:
     void buildDictionary();
     void buildSheets();
+    void buildRecovery();
     void buildMenus();
     void buildFileMenu();
     void buildEditMenu();

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -33,12 +34,16 @@ QByteArray hashOfFile(const QString &path)
 
 RecoveryController::RecoveryController(AppDelegate &delegate, const QString &dataFolder,
                                        QObject *parent)
-    : QObject(parent), m_delegate(delegate),
-      m_journal(subfolder(dataFolder, u"Recovery"_s)),
+    : QObject(parent), m_delegate(delegate), m_journal(subfolder(dataFolder, u"Recovery"_s)),
       m_backup(subfolder(dataFolder, u"Backups"_s)), m_watcher(this)
 {
     if (UnitTableModel *bank = m_delegate.bank())
         connect(bank, &UnitTableModel::targetsChanged, this, &RecoveryController::record);
+    // Back at the saved state (a save, or undoing to it) nothing is left to recover.
+    connect(&m_delegate.undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (clean)
+            discarded();
+    });
     connect(&m_watcher, &DocumentWatcher::changed, this, &RecoveryController::fileChanged);
     connect(&m_watcher, &DocumentWatcher::removed, this, &RecoveryController::fileRemoved);
 }
@@ -103,7 +108,17 @@ void RecoveryController::offerRecovery(const QString &journalPath)
             QFile::remove(journalPath);
         return;
     }
-    m_pending = RecoveryMatch::of(contents.entries, m_delegate.bank()->rows());
+    RecoveryMatch match = RecoveryMatch::of(contents.entries, m_delegate.bank()->rows());
+    // Edits the file already holds (saved, or undone back to the saved text) are no loss.
+    const std::vector<UnitRecord> &rows = m_delegate.bank()->rows();
+    std::erase_if(match.matched, [&rows](const RecoveryMatch::Edit &edit) {
+        return rows[edit.row].tget == edit.entry.tget && rows[edit.row].state == edit.entry.state;
+    });
+    if (match.count() == 0) {
+        QFile::remove(journalPath);
+        return;
+    }
+    m_pending = std::move(match);
 
     RecoverySheet::Offer offer;
     offer.fileName = documentName();
@@ -129,16 +144,14 @@ void RecoveryController::restore()
     if (m_offer) {
         m_offer->disconnect(this);
         m_offer->close();
+        m_offer.clear();
     }
     // The journal stays and is continued: until a save, it is still all there is of them.
     m_ownsJournal = true;
-    const std::vector<UnitRecord> &rows = m_delegate.bank()->rows();
     std::vector<TargetChange> changes;
-    for (const RecoveryMatch::Edit &edit : match.matched) {
-        const UnitRecord &now = rows[edit.row];
-        if (now.tget != edit.entry.tget || now.state != edit.entry.state)
-            changes.push_back({edit.row, edit.entry.tget, edit.entry.state});
-    }
+    changes.reserve(match.matched.size());
+    for (const RecoveryMatch::Edit &edit : match.matched)
+        changes.push_back({edit.row, edit.entry.tget, edit.entry.state});
     if (!changes.empty())
         m_delegate.changeTargets(std::move(changes), tr("Restore Unsaved Changes"));
 }
@@ -147,6 +160,7 @@ void RecoveryController::decline()
 {
     if (!std::exchange(m_pending, std::nullopt))
         return;
+    m_offer.clear();
     if (const std::optional<QString> failed = m_journal.setAside(m_journal.documentPath()))
         warn(tr("Recovery Journal Kept"), *failed);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/RecoverySheet.h"
 #include "document/DocumentWatcher.h"
 #include "document/ExportBackup.h"
 #include "document/RecoveryJournal.h"
@@ -14,7 +15,6 @@
 class AppDelegate;
 class QDialog;
 class QMessageBox;
-class RecoverySheet;
 
 /// Protects the user's edits between saves and across them: every committed edit goes to a
 /// recovery journal, a journal left by a session that ended without saving is offered back,

@@ -18,8 +18,8 @@ public:
     struct Offer
     {
         QString fileName;
-        int edits = 0;       ///< units the journal edits
-        QDateTime lastEdit;  ///< when the newest edit was made
+        int edits = 0;      ///< units the journal edits
+        QDateTime lastEdit; ///< when the newest edit was made
         bool fileChanged = false;
         QStringList unmatched; ///< the edits that can't be restored, described for the user
     };

@@ -12,18 +12,16 @@
 
 using namespace Qt::StringLiterals;
 
-ExportBackup::ExportBackup(QString folder, int keep) : m_folder(std::move(folder)), m_keep(keep)
-{
-}
+ExportBackup::ExportBackup(QString folder, int keep) : m_folder(std::move(folder)), m_keep(keep) {}
 
 std::optional<QString> ExportBackup::beforeSave(const QString &path)
 {
+    m_lastCopy.clear();
     const QString key = QFileInfo(path).absoluteFilePath();
     if (m_done.contains(key))
         return std::nullopt;
     // Tried once: a copy that can't be made is reported once, not at every save.
     m_done.insert(key);
-    m_lastCopy.clear();
     if (!QFileInfo(path).isFile())
         return std::nullopt;
     if (std::optional<QString> failed = copy(path))
@@ -49,7 +47,7 @@ std::optional<QString> ExportBackup::copy(const QString &path)
     const QString target = freeName(path);
     QString error;
     if (target.isEmpty() || !DocumentFile::write(target, original.bytes, &error))
-        return error.isEmpty() ? tr("the backup folder is full of copies of this name") : error;
+        return error.isEmpty() ? tr("a copy of this name is already there") : error;
     m_lastCopy = target;
     prune();
     return std::nullopt;
@@ -57,18 +55,28 @@ std::optional<QString> ExportBackup::copy(const QString &path)
 
 QString ExportBackup::freeName(const QString &path) const
 {
-    // Sample-ja.xliff -> Sample-ja-20261207-013000.xliff, numbered when taken.
+    // Sample-ja.xliff -> Sample-ja-20261207-013000.xliff; copies within the same second are
+    // numbered upwards (-2, -3, …), never into the gap a pruned copy left, so that a higher
+    // number is always a newer copy.
     const QFileInfo info(path);
     const QString stamp = QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss"_s);
     const QString stem = u"%1-%2"_s.arg(info.completeBaseName(), stamp);
     const QString suffix = info.suffix().isEmpty() ? QString() : u"."_s + info.suffix();
     const QDir folder(m_folder);
-    for (int n = 1; n < 1000; ++n) {
-        const QString name = n == 1 ? stem + suffix : u"%1-%2%3"_s.arg(stem).arg(n).arg(suffix);
-        if (!folder.exists(name))
-            return folder.filePath(name);
+    int next = 1;
+    for (const QString &name : folder.entryList({stem + u'*' + suffix}, QDir::Files)) {
+        const QStringView number = QStringView(name).sliced(stem.size()).chopped(suffix.size());
+        if (number.isEmpty()) {
+            next = std::max(next, 2);
+            continue;
+        }
+        bool ok = false;
+        const int n = number.sliced(1).toInt(&ok);
+        if (number.startsWith(u'-') && ok)
+            next = std::max(next, n + 1);
     }
-    return {};
+    const QString name = next == 1 ? stem + suffix : u"%1-%2%3"_s.arg(stem).arg(next).arg(suffix);
+    return folder.exists(name) ? QString() : folder.filePath(name);
 }
 
 void ExportBackup::prune() const
@@ -76,11 +84,20 @@ void ExportBackup::prune() const
     QFileInfoList copies = QDir(m_folder).entryInfoList(QDir::Files, QDir::NoSort);
     if (copies.size() <= m_keep)
         return;
-    std::sort(copies.begin(), copies.end(), [](const QFileInfo &a, const QFileInfo &b) {
+    // Newest first. Copies made within the same tick are told apart by their number, which
+    // only ever lengthens the name ("x.xliff", "x-2.xliff", …, "x-10.xliff").
+    const auto newer = [](const QFileInfo &a, const QFileInfo &b) {
         const QDateTime left = a.lastModified();
         const QDateTime right = b.lastModified();
-        return left != right ? left > right : a.fileName() > b.fileName();
-    });
+        if (left != right)
+            return left > right;
+        const QString leftName = a.fileName();
+        const QString rightName = b.fileName();
+        if (leftName.size() != rightName.size())
+            return leftName.size() > rightName.size();
+        return leftName > rightName;
+    };
+    std::sort(copies.begin(), copies.end(), newer);
     for (qsizetype i = m_keep; i < copies.size(); ++i)
         QFile::remove(copies.at(i).absoluteFilePath());
 }

@@ -9,5 +9,5 @@ QDateTime JournalContents::lastEdit() const
     const auto newest = std::max_element(
         entries.begin(), entries.end(),
         [](const JournalEntry &a, const JournalEntry &b) { return a.time < b.time; });
-    return QDateTime::fromMSecsSinceEpoch(newest->time, QTimeZone::UTC);
+    return QDateTime::fromMSecsSinceEpoch(newest->time, Qt::UTC);
 }

@@ -200,8 +200,8 @@ std::optional<QString> RecoveryJournal::setAside(const QString &documentPath)
     const QString stamp = QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss"_s);
     const QDir folder(m_folder);
     for (int n = 1; n < 1000; ++n) {
-        const QString name = asidePrefix(documentPath) + stamp +
-                             (n == 1 ? QString() : u"-%1"_s.arg(n)) + suffix;
+        const QString name =
+            asidePrefix(documentPath) + stamp + (n == 1 ? QString() : u"-%1"_s.arg(n)) + suffix;
         if (folder.exists(name))
             continue;
         QFile file(from);

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -52,7 +53,11 @@ class TestRecoveryJournal : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(m_dir.isValid()); }
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
 
     void entriesComeBackAsWritten();
     void cutLastEntryKeepsCompleteOnes();
@@ -66,9 +71,9 @@ private slots:
     void watcherReportsChanges();
 
 private:
-    QString folder(const QString &name) const { return m_dir.filePath(name); }
+    QString folder(const QString &name) const { return m_dir->filePath(name); }
 
-    QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 void TestRecoveryJournal::entriesComeBackAsWritten()
@@ -219,9 +224,9 @@ void TestRecoveryJournal::unwritableFolderIsReported_data()
 void TestRecoveryJournal::unwritableFolderIsReported()
 {
     QFETCH(QString, folder);
-    QVERIFY(TestFiles::write(m_dir.filePath(u"blocked"_s), "not a folder"));
-    const QString path = folder.isEmpty() ? QString() : m_dir.filePath(folder);
-    const QString document = m_dir.filePath(u"doc.xliff"_s);
+    QVERIFY(TestFiles::write(m_dir->filePath(u"blocked"_s), "not a folder"));
+    const QString path = folder.isEmpty() ? QString() : m_dir->filePath(folder);
+    const QString document = m_dir->filePath(u"doc.xliff"_s);
     QVERIFY(TestFiles::write(document, "<xliff/>"));
 
     RecoveryJournal journal(path);

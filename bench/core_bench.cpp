@@ -143,8 +143,18 @@ void journalRestore(benchmark::State &state)
     }
 }
 
+/// The hash a load, a save and each change on disk take of the document's bytes.
+void documentHash(benchmark::State &state)
+{
+    const QByteArray bytes = exportOf(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RecoveryJournal::hashOf(bytes));
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+
 } // namespace
 
+BENCHMARK(documentHash)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(journalAppend)->Arg(200000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(journalRestore)->Arg(10000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(replacementPass)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);

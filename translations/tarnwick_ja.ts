@@ -637,9 +637,9 @@
         <translation>保存されていない変更を復元しますか?</translation>
     </message>
     <message numerus="yes">
-        <source>%n edit(s) to “%1” were not saved. The last was made on %2.</source>
+        <source>Unsaved edits to “%1”: %n. The last was made on %2.</source>
         <translation>
-            <numerusform>“%1” への %n 件の編集が保存されていません。最後の編集は %2 です。</numerusform>
+            <numerusform>“%1” への保存されていない編集: %n 件。最後の編集は %2 です。</numerusform>
         </translation>
     </message>
     <message>
@@ -647,9 +647,9 @@
         <translation>その後ファイルは変更されましたが、すべての編集が ID と原文で対応するユニットに一致します。</translation>
     </message>
     <message numerus="yes">
-        <source>The file has changed since. %n edit(s) no longer match a unit by ID and source and will not be restored:</source>
+        <source>The file has changed since. These edits no longer match a unit by ID and source and will not be restored (%n):</source>
         <translation>
-            <numerusform>その後ファイルが変更されました。%n 件の編集は ID と原文で一致するユニットがないため、復元されません:</numerusform>
+            <numerusform>その後ファイルが変更されました。次の編集は ID と原文で一致するユニットがないため、復元されません（%n 件）:</numerusform>
         </translation>
     </message>
     <message>

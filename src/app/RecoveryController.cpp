@@ -102,10 +102,10 @@ void RecoveryController::offerRecovery(const QString &journalPath)
     const JournalContents contents = RecoveryJournal::read(journalPath);
     if (contents.entries.empty()) {
         // Nothing to restore; a damaged file is kept aside for whoever wants to look.
-        if (contents.damagedLines > 0)
-            static_cast<void>(m_journal.setAside(m_journal.documentPath()));
-        else
+        if (contents.damagedLines == 0)
             QFile::remove(journalPath);
+        else if (const std::optional<QString> failed = m_journal.setAside(m_journal.documentPath()))
+            warn(tr("Recovery Journal Kept"), *failed);
         return;
     }
     RecoveryMatch match = RecoveryMatch::of(contents.entries, m_delegate.bank()->rows());
@@ -119,21 +119,26 @@ void RecoveryController::offerRecovery(const QString &journalPath)
         return;
     }
     m_pending = std::move(match);
-
-    RecoverySheet::Offer offer;
-    offer.fileName = documentName();
-    offer.edits = static_cast<int>(m_pending->count());
-    offer.lastEdit = contents.lastEdit();
-    offer.fileChanged = contents.documentHash != hashOfFile(m_journal.documentPath());
-    for (const JournalEntry &entry : m_pending->unmatched) {
-        const QString id = entry.name.value_or(QString());
-        offer.unmatched.append(entry.from ? tr("%1 (in %2)").arg(id, *entry.from) : id);
-    }
+    const RecoverySheet::Offer offer = describeOffer(contents);
     m_offer = new RecoverySheet(offer, m_delegate.window());
     m_offer->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_offer, &RecoverySheet::confirmed, this, &RecoveryController::restore);
     connect(m_offer, &QDialog::rejected, this, &RecoveryController::decline);
     m_offer->open();
+}
+
+RecoverySheet::Offer RecoveryController::describeOffer(const JournalContents &contents) const
+{
+    RecoverySheet::Offer offer;
+    offer.fileName = documentName();
+    offer.edits = static_cast<int>(m_pending->count());
+    offer.lastEdit = contents.lastEdit();
+    offer.fileChanged = contents.documentHash != m_journal.documentHash();
+    for (const JournalEntry &entry : m_pending->unmatched) {
+        const QString id = entry.name.value_or(QString());
+        offer.unmatched.append(entry.from ? tr("%1 (in %2)").arg(id, *entry.from) : id);
+    }
+    return offer;
 }
 
 void RecoveryController::restore()

@@ -59,6 +59,7 @@ public slots:
 private:
     void record(const QList<int> &rows);
     void offerRecovery(const QString &journalPath);
+    RecoverySheet::Offer describeOffer(const JournalContents &contents) const;
     void fileChanged();
     void fileRemoved();
     void showDiskNotice(QDialog *notice);

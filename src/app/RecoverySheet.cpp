@@ -23,6 +23,7 @@ RecoverySheet::RecoverySheet(const Offer &offer, QWidget *parent) : QDialog(pare
     setObjectName(QStringLiteral("recoverySheet"));
     setWindowModality(Qt::WindowModal);
     setWindowTitle(tr("Restore Unsaved Changes?"));
+    setMinimumWidth(460);
 
     auto *layout = new QVBoxLayout(this);
     auto *heading = new QLabel(windowTitle(), this);
@@ -32,19 +33,18 @@ RecoverySheet::RecoverySheet(const Offer &offer, QWidget *parent) : QDialog(pare
     layout->addWidget(heading);
 
     const QString when = QLocale().toString(offer.lastEdit.toLocalTime(), QLocale::LongFormat);
-    layout->addWidget(paragraph(tr("%n edit(s) to “%1” were not saved. The last was made "
-                                   "on %2.",
-                                   nullptr, offer.edits)
-                                    .arg(offer.fileName, when),
-                                this));
+    layout->addWidget(
+        paragraph(tr("Unsaved edits to “%1”: %n. The last was made on %2.", nullptr, offer.edits)
+                      .arg(offer.fileName, when),
+                  this));
     if (offer.fileChanged && offer.unmatched.isEmpty())
         layout->addWidget(paragraph(tr("The file has changed since; every edit still "
                                        "matches its unit by ID and source."),
                                     this));
     if (!offer.unmatched.isEmpty()) {
         const auto count = static_cast<int>(offer.unmatched.size());
-        layout->addWidget(paragraph(tr("The file has changed since. %n edit(s) no longer "
-                                       "match a unit by ID and source and will not be restored:",
+        layout->addWidget(paragraph(tr("The file has changed since. These edits no longer match "
+                                       "a unit by ID and source and will not be restored (%n):",
                                        nullptr, count),
                                     this));
         m_unmatched = new QListWidget(this);

@@ -38,6 +38,8 @@ public:
     void begin(const QString &documentPath, const QByteArray &documentHash);
     /// The document being journalled, or empty.
     const QString &documentPath() const { return m_documentPath; }
+    /// The hash of its bytes given to begin().
+    const QByteArray &documentHash() const { return m_documentHash; }
 
     /// Appends the edits and waits until they are on disk. Returns why it failed.
     [[nodiscard]] std::optional<QString> append(std::span<const JournalEntry> entries);

@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 # Set to a number of inputs for a repeatable run (a fixed seed); CI does.
 FUZZ_RUNS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench fuzz clean
+.PHONY: all deps configure build run test test-sanitize package check-package macos-app bench fuzz clean
 
 all: build
 
@@ -24,12 +24,26 @@ build: configure
 run: build
 	@if [ -x build/$(PRESET)/src/app/tarnwick ]; then \
 		build/$(PRESET)/src/app/tarnwick $(SAMPLE); \
+	elif [ -d build/$(PRESET)/src/app/Tarnwick.app ]; then \
+		build/$(PRESET)/src/app/Tarnwick.app/Contents/MacOS/Tarnwick $(SAMPLE); \
 	else \
 		build/$(PRESET)/src/cli/tarnwick-cli units $(SAMPLE); \
 	fi
 
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)
+
+# The Debian package, build/$(PRESET)/tarnwick_<version>_<arch>.deb.
+package: build
+	cmake --build --preset $(PRESET) -j $(JOBS) --target package
+
+# Installs that package as a user would, runs the installed programs and removes it again.
+check-package: package
+	scripts/check-package.sh build/$(PRESET) $(SAMPLE)
+
+# macOS: build/$(PRESET)/src/app/Tarnwick.app made self-contained, and Tarnwick.dmg beside it.
+macos-app: build
+	cmake --build --preset $(PRESET) -j $(JOBS) --target macos-app
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize:
@@ -43,6 +57,7 @@ bench: deps
 	cmake --build --preset bench -j $(JOBS)
 	bench/run.sh build/bench $(BENCH_SIZES)
 	build/bench/bench/tarnwick-bench --benchmark_min_time=0.5
+	build/bench/bench/tarnwick-workbench-bench --benchmark_min_time=0.5
 
 # Builds the libFuzzer targets (clang) and runs each for FUZZ_SECONDS seconds.
 fuzz: deps

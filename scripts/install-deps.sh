@@ -3,8 +3,11 @@
 # Does nothing when every package is already there, so `make` stays quick on a set-up machine.
 set -euo pipefail
 
+# Not a Debian system (macOS): install what the README's Install section names instead.
+if ! command -v dpkg-query >/dev/null; then exit 0; fi
+
 packages=(
-  cmake ninja-build g++ pkg-config make git
+  cmake ninja-build g++ pkg-config make git dpkg-dev
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgl-dev libicu-dev libexpat1-dev expat
   libbenchmark-dev clang libclang-rt-14-dev

@@ -65,6 +65,18 @@
         <source>Could Not Open</source>
         <translation>開けませんでした</translation>
     </message>
+    <message>
+        <source>Replace With Replacement Dictionary</source>
+        <translation>置換辞書で置き換える</translation>
+    </message>
+    <message>
+        <source>Copy Source to Target</source>
+        <translation>原文を訳文にコピー</translation>
+    </message>
+    <message>
+        <source>Clear Target</source>
+        <translation>訳文を消去</translation>
+    </message>
 </context>
 <context>
     <name>CliTool</name>
@@ -139,6 +151,29 @@
     <message>
         <source>dictionary takes only --builtin</source>
         <translation>dictionary に指定できるのは --builtin だけです</translation>
+    </message>
+    <message>
+        <source>could not write the output: %1</source>
+        <translation>出力を書き込めませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DetailPane</name>
+    <message>
+        <source>File:</source>
+        <translation>ファイル:</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>原文:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>メモ:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>訳文:</translation>
     </message>
 </context>
 <context>
@@ -306,6 +341,53 @@
     <message>
         <source>matching the unit &quot;%1&quot; took too long</source>
         <translation>ユニット「%1」の照合に時間がかかりすぎました</translation>
+    </message>
+    <message>
+        <source>not valid UTF-8</source>
+        <translation>有効な UTF-8 ではありません</translation>
+    </message>
+</context>
+<context>
+    <name>FilterBar</name>
+    <message>
+        <source>Find in source, target, ID and note</source>
+        <translation>原文・訳文・ID・メモを検索</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Untranslated</source>
+        <translation>未翻訳</translation>
+    </message>
+    <message>
+        <source>Translated</source>
+        <translation>翻訳済み</translation>
+    </message>
+    <message>
+        <source>Needs Review</source>
+        <translation>要レビュー</translation>
+    </message>
+    <message>
+        <source>Not to Translate</source>
+        <translation>翻訳しない</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>表示:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>ファイル:</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>すべてのファイル</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>（名前なし）</translation>
     </message>
 </context>
 <context>
@@ -480,6 +562,58 @@
         <source>An editor for the XLIFF files that Xcode exports.</source>
         <translation>Xcode が書き出す XLIFF ファイルのためのエディタです。</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>取り消す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>検索(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Source to Target</source>
+        <translation>原文を訳文にコピー(&amp;S)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Target</source>
+        <translation>訳文を消去(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Sort in &amp;File Order</source>
+        <translation>ファイルの順に並べる(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Show &amp;All Units</source>
+        <translation>すべてのユニットを表示(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>移動(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Next Untranslated</source>
+        <translation>次の未翻訳(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Untranslated</source>
+        <translation>前の未翻訳(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Next &amp;Needs Review</source>
+        <translation>次の要レビュー(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Previous Needs &amp;Review</source>
+        <translation>前の要レビュー(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>PickerSheet</name>
@@ -527,6 +661,25 @@
     <message>
         <source>The setting could not be saved to %1.</source>
         <translation>設定を %1 に保存できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressStatus</name>
+    <message>
+        <source>%1 of %2 translated</source>
+        <translation>%2 件中 %1 件翻訳済み</translation>
+    </message>
+    <message>
+        <source>%1 of %2 units</source>
+        <translation>%2 件中 %1 件のユニット</translation>
+    </message>
+    <message>
+        <source>Shown: %1 of %2 translated</source>
+        <translation>表示中: %2 件中 %1 件翻訳済み</translation>
+    </message>
+    <message>
+        <source>, %1 to review</source>
+        <translation>、要レビュー %1 件</translation>
     </message>
 </context>
 <context>
@@ -687,6 +840,17 @@
     </message>
 </context>
 <context>
+    <name>UnitNavigator</name>
+    <message>
+        <source>No untranslated units are shown.</source>
+        <translation>表示中のユニットに未翻訳のものはありません。</translation>
+    </message>
+    <message>
+        <source>No units to review are shown.</source>
+        <translation>表示中のユニットにレビューが必要なものはありません。</translation>
+    </message>
+</context>
+<context>
     <name>UnitTableModel</name>
     <message>
         <source>This unit is marked not to be translated.</source>
@@ -711,6 +875,50 @@
     <message>
         <source>Note</source>
         <translation>メモ</translation>
+    </message>
+    <message>
+        <source>%1 (state=&quot;%2&quot;)</source>
+        <translation>%1（state=&quot;%2&quot;）</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Translated</source>
+        <translation>翻訳済み</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Signed Off</source>
+        <translation>承認済み</translation>
+    </message>
+    <message>
+        <source>Needs Translation</source>
+        <translation>要翻訳</translation>
+    </message>
+    <message>
+        <source>Needs Localisation</source>
+        <translation>要ローカライズ</translation>
+    </message>
+    <message>
+        <source>Needs Adaptation</source>
+        <translation>要調整</translation>
+    </message>
+    <message>
+        <source>Needs Review</source>
+        <translation>要レビュー</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>入力</translation>
     </message>
 </context>
 <context>

@@ -338,6 +338,34 @@ void AppDelegate::pset()
     setEdited(true);
 }
 
+void AppDelegate::copySources(const std::vector<std::size_t> &rows)
+{
+    if (!m_bank)
+        return;
+    std::vector<TargetChange> changes;
+    for (const std::size_t row : rows) {
+        const UnitRecord *unit = m_bank->record(int(row));
+        if (unit && unit->srcs)
+            changes.push_back(UnitTableModel::typed(*unit, row, *unit->srcs));
+    }
+    changeTargets(std::move(changes), tr("Copy Source to Target"));
+}
+
+void AppDelegate::clearTargets(const std::vector<std::size_t> &rows)
+{
+    if (!m_bank)
+        return;
+    std::vector<TargetChange> changes;
+    for (const std::size_t row : rows) {
+        const UnitRecord *unit = m_bank->record(int(row));
+        // A unit without a target keeps having none: clearing adds no empty element.
+        // Where the file keeps states, an emptied target is one still to translate.
+        if (unit && unit->tget && !unit->tget->isEmpty())
+            changes.push_back({row, QString(), unit->state ? std::optional(u"new"_s) : std::nullopt});
+    }
+    changeTargets(std::move(changes), tr("Clear Target"));
+}
+
 void AppDelegate::changeTargets(std::vector<TargetChange> changes, const QString &undoText)
 {
     if (!m_bank)

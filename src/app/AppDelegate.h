@@ -100,6 +100,10 @@ public slots:
     void plus(int tag);
     /// Fills targets from the replacement dictionary.
     void pset();
+    /// Copies each row's source into its target, as one step.
+    void copySources(const std::vector<std::size_t> &rows);
+    /// Empties the targets of the rows that have one, as one step.
+    void clearTargets(const std::vector<std::size_t> &rows);
     void showHelp();
     void showPreferences();
 

@@ -2,8 +2,15 @@
 
 #include "app/AppDelegate.h"
 #include "app/ConfirmSheet.h"
+#include "app/DetailPane.h"
+#include "app/FilterBar.h"
 #include "app/PickerSheet.h"
+#include "app/ProgressStatus.h"
 #include "app/RecoveryController.h"
+#include "app/TargetDelegate.h"
+#include "app/TargetEditor.h"
+#include "app/UnitFilterProxy.h"
+#include "app/UnitNavigator.h"
 #include "app/UnitTableModel.h"
 #include "app/UnitTableView.h"
 #include "app/preferences/DictionaryController.h"
@@ -16,10 +23,18 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
 #include <QStringListModel>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -47,12 +62,7 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     setAcceptDrops(true);
     resize(1100, 680);
 
-    m_units = new UnitTableModel(this);
-    m_table = new UnitTableView(this);
-    m_table->setModel(m_units);
-    m_table->applyColumnWidths();
-    setCentralWidget(m_table);
-
+    buildWorkbench();
     m_found = new QStringListModel(this);
 
     m_delegate.setBank(m_units);
@@ -63,6 +73,133 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     buildSheets();
     buildRecovery();
     buildMenus();
+    connectWorkbench();
+    restoreLayout();
+}
+
+void MainWindow::buildWorkbench()
+{
+    m_units = new UnitTableModel(this);
+    m_shown = new UnitFilterProxy(*m_units, this);
+    m_table = new UnitTableView(this);
+    m_table->setModel(m_shown);
+    m_table->applyColumnWidths();
+    m_filterBar = new FilterBar(this);
+    m_detail = new DetailPane(*m_units, this);
+
+    m_splitter = new QSplitter(Qt::Vertical, this);
+    m_splitter->setObjectName(u"tableAndDetail"_s);
+    m_splitter->addWidget(m_table);
+    m_splitter->addWidget(m_detail);
+    m_splitter->setStretchFactor(0, 3);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setChildrenCollapsible(false);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_filterBar);
+    layout->addWidget(m_splitter);
+    setCentralWidget(central);
+
+    m_progress = new ProgressStatus(*m_units, *m_shown, this);
+    statusBar()->addPermanentWidget(m_progress);
+    m_navigator = new UnitNavigator(*m_table, *m_shown, this);
+}
+
+void MainWindow::connectWorkbench()
+{
+    connect(m_filterBar, &FilterBar::filterChanged, this, [this](const UnitFilter &filter) {
+        m_shown->setFilter(filter);
+        m_progress->updateShown();
+    });
+    connect(m_filterBar, &FilterBar::findAccepted, this, &MainWindow::goToFirstFound);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &MainWindow::showCurrentUnit);
+    connect(m_shown, &QAbstractItemModel::modelReset, this, &MainWindow::showCurrentUnit);
+    connect(m_shown, &QAbstractItemModel::layoutChanged, this, &MainWindow::showCurrentUnit);
+    connect(m_units, &QAbstractItemModel::modelReset, this, &MainWindow::documentLoaded);
+    connect(m_units, &UnitTableModel::targetsChanged, this, [this] {
+        m_detail->refresh();
+        m_progress->scheduleUpdate();
+    });
+    connect(m_detail, &DetailPane::commitRequested, this,
+            [this](const QModelIndex &index, const QString &text, EditAdvance advance) {
+                commitFromPane(index, text, int(advance));
+            });
+    connect(m_table->targetDelegate(), &TargetDelegate::advanceRequested, m_navigator,
+            &UnitNavigator::advance);
+    connect(m_navigator, &UnitNavigator::notFound, this,
+            [this](const QString &message) { statusBar()->showMessage(message, 5000); });
+}
+
+void MainWindow::documentLoaded()
+{
+    // A new document starts unfiltered, in file order, with nothing chosen.
+    m_filterBar->setFiles(m_units->files());
+    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_shown->sortByFileOrder();
+    m_detail->showUnit({});
+    m_progress->update();
+}
+
+void MainWindow::showCurrentUnit()
+{
+    m_detail->showUnit(m_shown->mapToSource(m_table->currentIndex()));
+}
+
+void MainWindow::commitFromPane(const QModelIndex &sourceIndex, const QString &text, int advance)
+{
+    const auto how = static_cast<EditAdvance>(advance);
+    const QModelIndex target =
+        sourceIndex.siblingAtColumn(UnitTableModel::column(UnitTableModel::Column::Target));
+    const int role = how == EditAdvance::NextUntranslated ? int(UnitTableModel::ConfirmRole)
+                                                         : int(Qt::EditRole);
+    m_units->setData(target, text, role);
+    m_navigator->advance(how);
+}
+
+void MainWindow::goToFirstFound()
+{
+    if (m_shown->rowCount() == 0)
+        return;
+    m_table->setFocus(Qt::ShortcutFocusReason);
+    m_navigator->select(0);
+}
+
+std::vector<std::size_t> MainWindow::selectedRows() const
+{
+    std::vector<std::size_t> rows;
+    const QModelIndexList selected = m_table->selectionModel()->selectedRows();
+    for (const QModelIndex &index : selected) {
+        const QModelIndex source = m_shown->mapToSource(index);
+        if (source.isValid())
+            rows.push_back(std::size_t(source.row()));
+    }
+    const QModelIndex current = m_shown->mapToSource(m_table->currentIndex());
+    if (rows.empty() && current.isValid())
+        rows.push_back(std::size_t(current.row()));
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void MainWindow::restoreLayout()
+{
+    const QSettings settings;
+    restoreGeometry(settings.value(u"window/geometry"_s).toByteArray());
+    m_splitter->restoreState(settings.value(u"window/splitter"_s).toByteArray());
+    m_table->horizontalHeader()->restoreState(settings.value(u"window/columns"_s).toByteArray());
+    // Column widths come back; a sort does not: a window opens in file order.
+    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+}
+
+void MainWindow::saveLayout() const
+{
+    QSettings settings;
+    settings.setValue(u"window/geometry"_s, saveGeometry());
+    settings.setValue(u"window/splitter"_s, m_splitter->saveState());
+    settings.setValue(u"window/columns"_s, m_table->horizontalHeader()->saveState());
 }
 
 void MainWindow::buildDictionary()
@@ -122,6 +259,8 @@ void MainWindow::buildMenus()
 {
     buildFileMenu();
     buildEditMenu();
+    buildViewMenu();
+    buildGoMenu();
     buildHelpMenu();
 }
 
@@ -180,6 +319,19 @@ void MainWindow::buildEditMenu()
     m_table->addAction(selectAll);
 
     edit->addSeparator();
+    QAction *find = edit->addAction(tr("&Find…"), m_filterBar, &FilterBar::focusFind);
+    find->setObjectName(u"actionFind"_s);
+    find->setShortcut(QKeySequence::Find);
+    QAction *copySource = edit->addAction(tr("Copy &Source to Target"), this,
+                                          [this] { m_delegate.copySources(selectedRows()); });
+    copySource->setObjectName(u"actionCopySource"_s);
+    copySource->setShortcut(Qt::CTRL | Qt::Key_B);
+    QAction *clearTarget = edit->addAction(tr("C&lear Target"), this,
+                                           [this] { m_delegate.clearTargets(selectedRows()); });
+    clearTarget->setObjectName(u"actionClearTarget"_s);
+    clearTarget->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Backspace);
+
+    edit->addSeparator();
     QAction *replace =
         edit->addAction(tr("Replace With Replacement Dictionary"), &m_delegate, &AppDelegate::pset);
     replace->setObjectName(u"actionReplace"_s);
@@ -190,6 +342,39 @@ void MainWindow::buildEditMenu()
     preferences->setObjectName(u"actionPreferences"_s);
     preferences->setShortcut(QKeySequence::Preferences);
     preferences->setMenuRole(QAction::PreferencesRole);
+}
+
+void MainWindow::buildViewMenu()
+{
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    QAction *fileOrder = view->addAction(tr("Sort in &File Order"), this, [this] {
+        m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+        m_shown->sortByFileOrder();
+    });
+    fileOrder->setObjectName(u"actionFileOrder"_s);
+    QAction *showAll = view->addAction(tr("Show &All Units"), m_filterBar, &FilterBar::clear);
+    showAll->setObjectName(u"actionShowAll"_s);
+    showAll->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_A);
+}
+
+void MainWindow::buildGoMenu()
+{
+    QMenu *go = menuBar()->addMenu(tr("&Go"));
+    const auto add = [&](const QString &text, const char *name, QKeySequence keys,
+                         void (UnitNavigator::*slot)()) {
+        QAction *action = go->addAction(text, m_navigator, slot);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+    };
+    add(tr("&Next Untranslated"), "actionNextUntranslated", Qt::CTRL | Qt::Key_J,
+        &UnitNavigator::nextUntranslated);
+    add(tr("&Previous Untranslated"), "actionPreviousUntranslated",
+        Qt::CTRL | Qt::SHIFT | Qt::Key_J, &UnitNavigator::previousUntranslated);
+    go->addSeparator();
+    add(tr("Next &Needs Review"), "actionNextReview", Qt::CTRL | Qt::Key_K,
+        &UnitNavigator::nextToReview);
+    add(tr("Previous Needs &Review"), "actionPreviousReview", Qt::CTRL | Qt::SHIFT | Qt::Key_K,
+        &UnitNavigator::previousToReview);
 }
 
 void MainWindow::buildHelpMenu()
@@ -270,6 +455,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
+    saveLayout();
     emit closed();
 }
 

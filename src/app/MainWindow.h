@@ -2,9 +2,17 @@
 
 #include <QMainWindow>
 
+#include <vector>
+
 class AppDelegate;
+class DetailPane;
+class FilterBar;
+class ProgressStatus;
 class QMenu;
+class QSplitter;
 class QStringListModel;
+class UnitFilterProxy;
+class UnitNavigator;
 class UnitTableModel;
 class UnitTableView;
 
@@ -19,7 +27,15 @@ public:
     explicit MainWindow(AppDelegate &delegate, QWidget *parent = nullptr);
 
     UnitTableView *table() const { return m_table; }
+    /// Every unit of the document, in file order.
     UnitTableModel *units() const { return m_units; }
+    /// The units the table shows.
+    UnitFilterProxy *shown() const { return m_shown; }
+    FilterBar *filterBar() const { return m_filterBar; }
+    DetailPane *detailPane() const { return m_detail; }
+    ProgressStatus *progress() const { return m_progress; }
+    UnitNavigator *navigator() const { return m_navigator; }
+    QSplitter *splitter() const { return m_splitter; }
 
 signals:
     /// The window agreed to close; the application ends with it.
@@ -31,21 +47,39 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void buildWorkbench();
+    void connectWorkbench();
     void buildDictionary();
     void buildSheets();
     void buildRecovery();
     void buildMenus();
     void buildFileMenu();
     void buildEditMenu();
+    void buildViewMenu();
+    void buildGoMenu();
     void buildHelpMenu();
     void rebuildRecentMenu();
     void chooseToOpen(bool folder);
     void copySelection();
     void showAbout();
+    /// The document rows of the table's selection, in file order.
+    std::vector<std::size_t> selectedRows() const;
+    void showCurrentUnit();
+    void commitFromPane(const QModelIndex &sourceIndex, const QString &text, int advance);
+    void documentLoaded();
+    void goToFirstFound();
+    void restoreLayout();
+    void saveLayout() const;
 
     AppDelegate &m_delegate;
     UnitTableModel *m_units = nullptr;
+    UnitFilterProxy *m_shown = nullptr;
     UnitTableView *m_table = nullptr;
+    FilterBar *m_filterBar = nullptr;
+    DetailPane *m_detail = nullptr;
+    QSplitter *m_splitter = nullptr;
+    ProgressStatus *m_progress = nullptr;
+    UnitNavigator *m_navigator = nullptr;
     QStringListModel *m_found = nullptr;
     QMenu *m_recentMenu = nullptr;
 };

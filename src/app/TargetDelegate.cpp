@@ -1,6 +1,9 @@
 #include "app/TargetDelegate.h"
 
+#include "app/UnitTableModel.h"
+
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace {
@@ -39,8 +42,13 @@ void TargetDelegate::setEditorData(QWidget *editor, const QModelIndex &index) co
 void TargetDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
                                   const QModelIndex &index) const
 {
+    const int role = m_confirming ? int(UnitTableModel::ConfirmRole) : int(Qt::EditRole);
     if (auto *text = qobject_cast<QPlainTextEdit *>(editor)) {
-        model->setData(index, text->toPlainText(), Qt::EditRole);
+        model->setData(index, text->toPlainText(), role);
+        return;
+    }
+    if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+        model->setData(index, line->text(), role);
         return;
     }
     QStyledItemDelegate::setModelData(editor, model, index);
@@ -66,13 +74,17 @@ void TargetDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionVie
 
 bool TargetDelegate::eventFilter(QObject *object, QEvent *event)
 {
-    auto *text = qobject_cast<QPlainTextEdit *>(object);
-    if (text && event->type() == QEvent::KeyPress) {
+    auto *editor = qobject_cast<QWidget *>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool isReturn = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (isReturn && !(key->modifiers() & Qt::ShiftModifier)) {
-            emit commitData(text);
-            emit closeEditor(text, QAbstractItemDelegate::NoHint);
+            const bool confirm = key->modifiers() & Qt::ControlModifier;
+            m_confirming = confirm;
+            emit commitData(editor);
+            m_confirming = false;
+            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+            emit advanceRequested(confirm ? EditAdvance::NextUntranslated : EditAdvance::NextRow);
             return true;
         }
     }

@@ -44,7 +44,7 @@ int UnitTableModel::columnCount(const QModelIndex &parent) const
     return column(Column::Count);
 }
 
-const std::optional<QString> &UnitTableModel::cellValue(const UnitRecord &record, int column) const
+const std::optional<QString> &UnitTableModel::cellValue(const UnitRecord &record, int column)
 {
     switch (static_cast<Column>(column)) {
     case Column::File:
@@ -180,7 +180,7 @@ TargetChange UnitTableModel::typed(const UnitRecord &record, std::size_t row, co
 
 bool UnitTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole || index.column() != column(Column::Target))
+    if ((role != Qt::EditRole && role != ConfirmRole) || index.column() != column(Column::Target))
         return false;
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return false;
@@ -191,9 +191,11 @@ bool UnitTableModel::setData(const QModelIndex &index, const QVariant &value, in
     const UnitRecord &record = m_rows[row];
     // Committing an editor without typing changes nothing: an absent target stays absent
     // (no empty <target/> is added to the file) and an equal one is not a change.
-    if ((!record.tget && text.isEmpty()) || record.tget == text)
+    if ((!record.tget && text.isEmpty()) || (record.tget == text && role != ConfirmRole))
         return true;
     std::vector<TargetChange> change{typed(record, row, text)};
+    if (change.front().tget == record.tget && change.front().state == record.state)
+        return true;
     if (m_undo)
         m_undo->push(new TargetsCommand(*this, std::move(change), tr("Typing")));
     else

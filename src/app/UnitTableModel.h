@@ -33,6 +33,13 @@ public:
         Count
     };
 
+    enum Role
+    {
+        /// setData() with this role commits a target and confirms it: a unit that was
+        /// untranslated or to review becomes translated even when its text stays.
+        ConfirmRole = Qt::UserRole + 1
+    };
+
     explicit UnitTableModel(QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -66,6 +73,8 @@ public:
     static QString stateName(const QString &state);
 
     static int column(Column column) { return static_cast<int>(column); }
+    /// The record's value that a column shows.
+    static const std::optional<QString> &cellValue(const UnitRecord &record, int column);
 
 signals:
     /// The rows were replaced or a row's target changed.
@@ -74,7 +83,6 @@ signals:
     void targetsChanged(const QList<int> &rows);
 
 private:
-    const std::optional<QString> &cellValue(const UnitRecord &record, int column) const;
     QVariant toolTip(const UnitRecord &record, const std::optional<QString> &value,
                      int column) const;
 

@@ -25,7 +25,8 @@ protected:
 
 } // namespace
 
-UnitTableView::UnitTableView(QWidget *parent) : QTableView(parent)
+UnitTableView::UnitTableView(QWidget *parent)
+    : QTableView(parent), m_targetDelegate(new TargetDelegate(this))
 {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -47,18 +48,24 @@ UnitTableView::UnitTableView(QWidget *parent) : QTableView(parent)
     columns->setStretchLastSection(true);
     columns->setHighlightSections(false);
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Clicking a header sorts up, then down, then gives back the order of the file.
+    columns->setSortIndicatorClearable(true);
+    columns->setSortIndicator(-1, Qt::AscendingOrder);
+    setSortingEnabled(true);
 }
 
 void UnitTableView::applyColumnWidths()
 {
     using Column = UnitTableModel::Column;
-    const int unit = fontMetrics().averageCharWidth();
+    // The width of a Latin letter: a CJK font's average character is twice as wide.
+    const int unit = fontMetrics().horizontalAdvance(u'x');
     setColumnWidth(UnitTableModel::column(Column::File), 24 * unit);
     setItemDelegateForColumn(UnitTableModel::column(Column::File), new MiddleElidingDelegate(this));
     setColumnWidth(UnitTableModel::column(Column::Id), 18 * unit);
     setColumnWidth(UnitTableModel::column(Column::Source), 32 * unit);
     setColumnWidth(UnitTableModel::column(Column::Target), 32 * unit);
-    setItemDelegateForColumn(UnitTableModel::column(Column::Target), new TargetDelegate(this));
+    setItemDelegateForColumn(UnitTableModel::column(Column::Target), m_targetDelegate);
+    setColumnWidth(UnitTableModel::column(Column::State), 12 * unit);
 }
 
 void UnitTableView::keyPressEvent(QKeyEvent *event)

@@ -279,7 +279,7 @@ void TestOpenFlows::keyboardEditing()
     const bool multiLine = shown.contains(u'\n');
     UnitTableView *table = app.window.table();
     table->setFocus();
-    table->setCurrentIndex(app.bank().index(0, 0));
+    table->setCurrentIndex(table->model()->index(0, 0));
     QTest::keyClick(table, Qt::Key_Return);
     QCOMPARE(table->currentIndex().column(), targetColumn);
     QWidget *editor = multiLine

@@ -1,3 +1,4 @@
+#include "document/NoteParts.h"
 #include "document/ParseState.h"
 #include "document/TranslationStatus.h"
 #include "document/XliffReader.h"
@@ -41,6 +42,8 @@ private slots:
     void translateNo();
     void translationStatus_data();
     void translationStatus();
+    void noteParts_data();
+    void noteParts();
     void noteClass_data();
     void noteClass();
 };
@@ -228,6 +231,30 @@ void TestXliffReader::translationStatus()
     const UnitRecord &record = result.units.front();
     QTEST(record.state, "state");
     QTEST(int(TranslationStatus::of(record)), "status");
+}
+
+void TestXliffReader::noteParts_data()
+{
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QStringList>("parts");
+    QTest::newRow("interface builder")
+        << u"Class = \"NSMenuItem\"; title = \"Quit; now\"; ObjectID = \"abc-12\";"_s
+        << QStringList{u"Class"_s, u"NSMenuItem"_s, u"title"_s, u"Quit; now"_s, u"ObjectID"_s, u"abc-12"_s};
+    QTest::newRow("dotted key, no last semicolon")
+        << u"Class = \"NSTableColumn\"; headerCell.title = \"Source\""_s
+        << QStringList{u"Class"_s, u"NSTableColumn"_s, u"headerCell.title"_s, u"Source"_s};
+    QTest::newRow("prose") << u"No comment provided by engineer."_s << QStringList();
+    QTest::newRow("prose with a quote") << u"Shown as \"Open\" = button"_s << QStringList();
+    QTest::newRow("unclosed value") << u"Class = \"NSMenu"_s << QStringList();
+}
+
+void TestXliffReader::noteParts()
+{
+    QFETCH(QString, note);
+    QStringList flat;
+    for (const NoteParts::Part &part : NoteParts::split(note))
+        flat << part.key << part.value;
+    QTEST(flat, "parts");
 }
 
 void TestXliffReader::noteClass_data()

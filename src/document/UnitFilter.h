@@ -1,0 +1,36 @@
+#pragma once
+
+#include "document/UnitRecord.h"
+
+#include <QString>
+
+#include <optional>
+
+/// Which units a translator wants to see: a text found in the source, target, ID or note
+/// (ignoring case), a translation status, and the `<file>` they belong to.
+class UnitFilter
+{
+public:
+    enum class Status
+    {
+        All,
+        Untranslated,
+        Translated,
+        NeedsReview,
+        NotToTranslate
+    };
+
+    QString text;
+    Status status = Status::All;
+    /// The `original` of the file to show; absent: every file.
+    std::optional<QString> file;
+
+    /// True when the filter shows every unit.
+    bool isEmpty() const { return text.isEmpty() && status == Status::All && !file; }
+
+    bool accepts(const UnitRecord &unit) const;
+    bool acceptsStatus(const UnitRecord &unit) const;
+    bool acceptsText(const UnitRecord &unit) const;
+
+    bool operator==(const UnitFilter &) const = default;
+};

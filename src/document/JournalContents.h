@@ -13,7 +13,7 @@
 struct JournalContents
 {
     QString documentPath;
-    QByteArray documentHash; ///< hex SHA-256; empty when no readable header was found
+    QByteArray documentHash; ///< hex BLAKE2b-256; empty when no readable header was found
     std::vector<JournalEntry> entries;
     /// Lines that were cut short or damaged and were left out.
     int damagedLines = 0;

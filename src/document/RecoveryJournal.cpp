@@ -98,7 +98,7 @@ RecoveryJournal::~RecoveryJournal() = default;
 
 QByteArray RecoveryJournal::hashOf(QByteArrayView bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Blake2b_256).toHex();
 }
 
 QString RecoveryJournal::pathFor(const QString &documentPath) const
@@ -135,7 +135,7 @@ std::optional<QString> RecoveryJournal::open()
     QJsonObject header;
     header.insert(headerKey, 1);
     header.insert(u"document"_s, QFileInfo(m_documentPath).absoluteFilePath());
-    header.insert(u"sha256"_s, QString::fromLatin1(m_documentHash));
+    header.insert(u"blake2b"_s, QString::fromLatin1(m_documentHash));
     header.insert(u"opened"_s, QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
     const QByteArray text = line(header);
     if (file->write(text) != text.size() || !file->flush() || !syncToDisk(file->handle()))
@@ -248,7 +248,7 @@ JournalContents RecoveryJournal::read(const QString &journalPath)
         const QJsonObject object = json.object();
         if (object.contains(headerKey)) {
             contents.documentPath = object.value(u"document"_s).toString();
-            contents.documentHash = object.value(u"sha256"_s).toString().toLatin1();
+            contents.documentHash = object.value(u"blake2b"_s).toString().toLatin1();
             continue;
         }
         std::optional<JournalEntry> entry = entryOf(object);

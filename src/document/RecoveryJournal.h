@@ -26,7 +26,7 @@ public:
     RecoveryJournal(const RecoveryJournal &) = delete;
     RecoveryJournal &operator=(const RecoveryJournal &) = delete;
 
-    /// The hex SHA-256 of a document's bytes, as journals record it.
+    /// The hex BLAKE2b-256 of a document's bytes, as journals record it (fast, and strong).
     static QByteArray hashOf(QByteArrayView bytes);
 
     const QString &folder() const { return m_folder; }

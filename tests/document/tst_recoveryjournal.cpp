@@ -125,7 +125,7 @@ void TestRecoveryJournal::cutLastEntryKeepsCompleteOnes()
 void TestRecoveryJournal::damagedLineIsSkipped()
 {
     const QString path = folder(u"damaged.journal"_s);
-    const QByteArray text = "{\"journal\":1,\"document\":\"/d.xliff\",\"sha256\":\"h\"}\n" +
+    const QByteArray text = "{\"journal\":1,\"document\":\"/d.xliff\",\"blake2b\":\"h\"}\n" +
                             RecoveryJournal::encode(edit(0, u"a"_s, u"A"_s)) +
                             QByteArray(40, '\0') + '\n' + "{\"port\":-1,\"id\":\"x\"}\n" +
                             "{\"port\":3,\"target\":7}\n" +

@@ -156,6 +156,10 @@
         <source>could not write the output: %1</source>
         <translation>出力を書き込めませんでした: %1</translation>
     </message>
+    <message>
+        <source>the stream refused it</source>
+        <translation>ストリームが受け付けませんでした</translation>
+    </message>
 </context>
 <context>
     <name>DetailPane</name>
@@ -274,6 +278,10 @@
         <source>a folder stands where the file should be</source>
         <translation>ファイルがあるべき場所にフォルダがあります</translation>
     </message>
+    <message>
+        <source>no program is reading from the pipe</source>
+        <translation>パイプを読み取っているプログラムがありません</translation>
+    </message>
 </context>
 <context>
     <name>EditList</name>
@@ -288,6 +296,18 @@
     <message>
         <source>line %1: no such unit in the file</source>
         <translation>%1 行目: そのユニットはファイルにありません</translation>
+    </message>
+    <message>
+        <source>&quot;tget&quot; holds U+%1, which an XML file cannot hold</source>
+        <translation>&quot;tget&quot; に XML ファイルに書けない U+%1 が含まれています</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;port&quot; and &quot;name&quot; name different units</source>
+        <translation>%1 行目: &quot;port&quot; と &quot;name&quot; が別のユニットを指しています</translation>
+    </message>
+    <message>
+        <source>line %1: the unit was already edited on line %2</source>
+        <translation>%1 行目: そのユニットは %2 行目ですでに編集されています</translation>
     </message>
 </context>
 <context>
@@ -315,6 +335,10 @@
     <message>
         <source>the document holds a NUL character</source>
         <translation>書類に NUL 文字が含まれています</translation>
+    </message>
+    <message>
+        <source>the file declares the encoding %1; only UTF-8 files are read</source>
+        <translation>ファイルはエンコーディング %1 を宣言しています。読み込めるのは UTF-8 のファイルだけです</translation>
     </message>
 </context>
 <context>
@@ -830,6 +854,10 @@
     <message>
         <source>the new text would not be well-formed XML (line %1, column %2: %3)</source>
         <translation>新しいテキストは整形式の XML になりません（%1 行 %2 列: %3）</translation>
+    </message>
+    <message>
+        <source>the saved file would be larger than %1 MB, and a file that large is refused when opened</source>
+        <translation>保存するファイルが %1 MB を超えます。その大きさのファイルは開くときに拒否されます</translation>
     </message>
 </context>
 <context>

@@ -281,10 +281,16 @@ void MainWindow::buildFileMenu()
     rebuildRecentMenu();
 
     file->addSeparator();
-    QAction *save = file->addAction(tr("&Save"), &m_delegate, &AppDelegate::save);
+    QAction *save = file->addAction(tr("&Save"), this, [this] {
+        commitTyping();
+        m_delegate.save();
+    });
     save->setObjectName(u"actionSave"_s);
     save->setShortcut(QKeySequence::Save);
-    QAction *saveAs = file->addAction(tr("Save &As…"), &m_delegate, &AppDelegate::dupe);
+    QAction *saveAs = file->addAction(tr("Save &As…"), this, [this] {
+        commitTyping();
+        m_delegate.dupe();
+    });
     saveAs->setObjectName(u"actionSaveAs"_s);
     saveAs->setShortcut(QKeySequence::SaveAs);
 
@@ -447,8 +453,17 @@ void MainWindow::showAbout()
     about->open();
 }
 
+void MainWindow::commitTyping()
+{
+    // An editor commits what it holds when it loses the focus: the table's cell editor and
+    // the detail pane's alike. A shortcut does not take the focus, so it is taken here.
+    if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
+        focus->clearFocus();
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    commitTyping();
     // Unsaved changes are confirmed through the quit question before the window goes.
     if (m_delegate.shouldTerminate() != AppDelegate::TerminateReply::Now) {
         event->ignore();

@@ -68,6 +68,8 @@ private:
     void commitFromPane(const QModelIndex &sourceIndex, const QString &text, int advance);
     void documentLoaded();
     void goToFirstFound();
+    /// Commits a target still being typed, before a save or quit looks at the document.
+    void commitTyping();
     void restoreLayout();
     void saveLayout() const;
 

@@ -13,7 +13,7 @@
 #include "document/XliffWriter.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QFileDevice>
 
 #include <future>
 #include <span>
@@ -42,7 +42,9 @@ Commands:
                              {"port": N, "tget": "..."} or
                              {"from": "...", "name": "...", "tget": "..."}),
                              splice them into the file and write it atomically
-                             to OUT (default: in place).
+                             to OUT (default: in place). OUT may be - for
+                             standard output; a pipe or character device is
+                             written straight into, never replaced.
   stats PATH                 Count units with a target, with an empty target and
                              without one, per <file> element and in total.
   fill PATH [-o OUT] [--dictionary FILE]
@@ -62,8 +64,12 @@ Options:
   -h, --help                 Show this help.
   --version                  Show the version.
 
-Exit status: 0 success, 1 error, 2 usage error, 3 written but some targets
-could not be placed (each is listed).
+A save keeps the file's permissions, owner and group, and refuses a file
+without write permission. Nothing is written when the result could not be
+opened again (a file over 256 MB, or not well-formed XML).
+
+Exit status: 0 success, 1 error (also when standard output cannot be written),
+2 usage error, 3 written but some targets could not be placed (each is listed).
 )";
 
 struct Counts
@@ -88,6 +94,26 @@ struct Counts
 } // namespace
 
 int CliTool::run(const QStringList &arguments)
+{
+    return finish(command(arguments));
+}
+
+int CliTool::finish(int exit)
+{
+    // Output smaller than the stream's buffer is only written now: a full disk or a closed
+    // pipe shows here, and the command has not succeeded if its output is lost.
+    m_out.flush();
+    auto *file = qobject_cast<QFileDevice *>(m_out.device());
+    const bool written = m_out.status() == QTextStream::Ok &&
+                         (!file || (file->flush() && file->error() == QFileDevice::NoError));
+    if (written || m_outputFailed)
+        return m_outputFailed ? Error : exit;
+    fail(tr("could not write the output: %1")
+             .arg(file ? file->errorString() : tr("the stream refused it")));
+    return Error;
+}
+
+int CliTool::command(const QStringList &arguments)
 {
     if (arguments.isEmpty())
         return usage(tr("no command given"));
@@ -158,6 +184,7 @@ bool CliTool::writeOut(QByteArrayView utf8)
     if (device->write(utf8.data(), utf8.size()) == utf8.size())
         return true;
     fail(tr("could not write the output: %1").arg(device->errorString()));
+    m_outputFailed = true;
     return false;
 }
 
@@ -221,9 +248,10 @@ int CliTool::fill(const QStringList &arguments)
             return fail(read.error);
         entries = std::move(read.entries);
     } else {
-        DictionaryLoad load = DictionaryStore().readInUse();
+        const DictionaryStore store;
+        DictionaryLoad load = store.readInUse();
         if (load.status == DictionaryLoad::Status::Unreadable)
-            return fail(load.error);
+            return fail(u"%1: %2"_s.arg(store.filePath(), load.error));
         entries = std::move(load.entries);
     }
     auto document = load(parsed->positional.first());
@@ -244,9 +272,10 @@ int CliTool::dictionary(const QStringList &arguments)
         m_out << QString::fromUtf8(DictionaryFormat::toJsonLines(BuiltinDictionary::entries()));
         return Success;
     }
-    const DictionaryLoad load = DictionaryStore().readInUse();
+    const DictionaryStore store;
+    const DictionaryLoad load = store.readInUse();
     if (load.status == DictionaryLoad::Status::Unreadable)
-        return fail(load.error);
+        return fail(u"%1: %2"_s.arg(store.filePath(), load.error));
     m_out << QString::fromUtf8(DictionaryFormat::toJsonLines(load.entries));
     return Success;
 }
@@ -365,9 +394,12 @@ int CliTool::save(Document document, const QString &target)
         XliffWriter::splice(std::move(document.bytes), document.content.units);
     if (!result.bytes)
         return fail(u"%1: %2"_s.arg(source, result.errorString));
-    QString error;
-    if (!DocumentFile::write(target, *result.bytes, &error))
+    if (target == u"-") {
+        if (!writeOut(*result.bytes))
+            return Error;
+    } else if (QString error; !DocumentFile::write(target, *result.bytes, &error)) {
         return fail(u"%1: %2"_s.arg(target, error));
+    }
     if (result.unwritten.empty())
         return Success;
     m_err << tr("%1: %n target(s) could not be placed:", nullptr, int(result.unwritten.size()))

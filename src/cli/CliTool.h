@@ -43,6 +43,9 @@ private:
     /// Splits -o FILE (and --dictionary FILE) from the positional arguments.
     std::optional<Options> options(const QStringList &arguments, bool takesDictionary);
 
+    int command(const QStringList &arguments);
+    /// Flushes standard output; a command whose output was lost fails.
+    int finish(int exit);
     int units(const QStringList &arguments);
     int fill(const QStringList &arguments);
     int dictionary(const QStringList &arguments);
@@ -63,4 +66,5 @@ private:
     QTextStream &m_out;
     QTextStream &m_err;
     ProcessState m_state;
+    bool m_outputFailed = false; ///< a write failed and was reported
 };

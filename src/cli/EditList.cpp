@@ -9,6 +9,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -17,6 +18,27 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("EditList", text);
+}
+
+/// Unit numbers are read as JSON numbers, that is doubles; above 2^53 they no longer name
+/// one unit each, and a double beyond a 64-bit integer must never be converted to one.
+constexpr double largestPort = 9007199254740992.0;
+
+/// The first character of `text` that XML 1.0 text cannot hold (a C0 control other than
+/// tab and line breaks, U+FFFE, U+FFFF or half of a surrogate pair), or nothing.
+std::optional<char32_t> unwritableCharacter(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        const bool control = c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r';
+        if (control || c == 0xFFFE || c == 0xFFFF || QChar::isSurrogate(c))
+            return c;
+    }
+    return std::nullopt;
 }
 
 std::optional<EditList::Edit> parseEdit(const QJsonObject &object, QString *error)
@@ -28,18 +50,26 @@ std::optional<EditList::Edit> parseEdit(const QJsonObject &object, QString *erro
         return std::nullopt;
     }
     edit.tget = tget.toString();
+    if (const auto c = unwritableCharacter(edit.tget)) {
+        const QString code = u"%1"_s.arg(uint(*c), 4, 16, QChar(u'0')).toUpper();
+        *error = tr("\"tget\" holds U+%1, which an XML file cannot hold").arg(code);
+        return std::nullopt;
+    }
     const QJsonValue port = object.value(u"port"_s);
     if (!port.isUndefined()) {
         const double number = port.toDouble(-1);
-        if (!port.isDouble() || number < 0 || number != double(qint64(number))) {
+        if (!port.isDouble() || !(number >= 0 && number <= largestPort) ||
+            std::trunc(number) != number) {
             *error = tr("\"port\" must be a whole number from 0 on");
             return std::nullopt;
         }
         edit.port = quint64(number);
-        return edit;
     }
     const QJsonValue name = object.value(u"name"_s);
     const QJsonValue from = object.value(u"from"_s);
+    const bool nameGiven = !name.isUndefined() || !from.isUndefined();
+    if (edit.port && !nameGiven)
+        return edit;
     if (!name.isString() || !(from.isString() || from.isUndefined())) {
         *error = tr("an edit needs \"port\", or \"name\" (and \"from\") as strings");
         return std::nullopt;
@@ -54,6 +84,9 @@ std::optional<EditList::Edit> parseEdit(const QJsonObject &object, QString *erro
 
 std::optional<EditList> EditList::parse(QByteArrayView jsonLines, QString *error)
 {
+    // A byte-order mark at the start is accepted, as the dictionary reader accepts it.
+    if (jsonLines.startsWith("\xEF\xBB\xBF"))
+        jsonLines = jsonLines.sliced(3);
     EditList list;
     int lineNumber = 0;
     for (const QByteArrayView line : QByteArray(jsonLines.toByteArray()).split('\n')) {
@@ -94,7 +127,8 @@ bool EditList::applyTo(std::vector<UnitRecord> &rows, QString *error) const
 {
     // Edits by id look rows up by name; edits by position need no index.
     QHash<QString, std::vector<size_t>> byName;
-    const bool byId = std::ranges::any_of(m_edits, [](const Edit &edit) { return !edit.port; });
+    const bool byId =
+        std::ranges::any_of(m_edits, [](const Edit &edit) { return edit.name.has_value(); });
     if (byId) {
         byName.reserve(qsizetype(rows.size()));
         for (size_t i = 0; i < rows.size(); ++i) {
@@ -102,24 +136,41 @@ bool EditList::applyTo(std::vector<UnitRecord> &rows, QString *error) const
                 byName[*rows[i].name].push_back(i);
         }
     }
-    for (const Edit &edit : m_edits) {
-        UnitRecord *row = nullptr;
-        if (edit.port) {
-            if (*edit.port < rows.size())
-                row = &rows[*edit.port];
-        } else {
-            for (const size_t i : byName.value(edit.name)) {
-                if (!edit.from || rows[i].from == edit.from) {
-                    row = &rows[i];
-                    break;
-                }
-            }
+    const auto byIdIndex = [&](const Edit &edit) -> std::optional<size_t> {
+        for (const size_t i : byName.value(*edit.name)) {
+            if (!edit.from || rows[i].from == edit.from)
+                return i;
         }
-        if (!row) {
+        return std::nullopt;
+    };
+    // Every edit is checked before any is applied, so a refused list changes no row.
+    std::vector<size_t> targets;
+    QHash<size_t, int> editedOn;
+    for (const Edit &edit : m_edits) {
+        std::optional<size_t> index;
+        if (edit.port && *edit.port < rows.size())
+            index = size_t(*edit.port);
+        if (edit.name) {
+            const std::optional<size_t> named = byIdIndex(edit);
+            if (edit.port && named != index) {
+                *error = tr("line %1: \"port\" and \"name\" name different units").arg(edit.line);
+                return false;
+            }
+            index = named;
+        }
+        if (!index) {
             *error = tr("line %1: no such unit in the file").arg(edit.line);
             return false;
         }
-        row->tget = edit.tget;
+        if (const int earlier = editedOn.value(*index); earlier > 0) {
+            *error =
+                tr("line %1: the unit was already edited on line %2").arg(edit.line).arg(earlier);
+            return false;
+        }
+        editedOn.insert(*index, edit.line);
+        targets.push_back(*index);
     }
+    for (size_t i = 0; i < m_edits.size(); ++i)
+        rows[targets[i]].tget = m_edits[i].tget;
     return true;
 }

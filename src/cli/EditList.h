@@ -17,7 +17,7 @@ public:
     {
         std::optional<quint64> port;
         std::optional<QString> from;
-        QString name;
+        std::optional<QString> name; ///< with `port`, must name the same unit
         QString tget;
         int line = 0;
     };
@@ -27,7 +27,8 @@ public:
     /// Reads and parses an edits file; on failure `error` says why.
     static std::optional<EditList> readFile(const QString &path, QString *error);
 
-    /// Sets the targets on the rows. An edit that names no unit is an error.
+    /// Sets the targets on the rows. An edit that names no unit, or a unit another line
+    /// already edits, is an error, and then no row is changed.
     bool applyTo(std::vector<UnitRecord> &rows, QString *error) const;
 
     qsizetype size() const { return qsizetype(m_edits.size()); }

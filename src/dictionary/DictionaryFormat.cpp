@@ -1,8 +1,8 @@
 #include "dictionary/DictionaryFormat.h"
 
 #include "dictionary/JsonText.h"
+#include "document/DocumentFile.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -125,13 +125,11 @@ DictionaryParse DictionaryFormat::fromJsonLines(const QByteArray &text)
 
 DictionaryParse DictionaryFormat::readJsonLinesFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, tr("cannot read %1: %2").arg(path, file.errorString())};
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{}, tr("cannot read %1: %2").arg(path, file.errorString())};
-    DictionaryParse result = fromJsonLines(text);
+    // Bounded and plain files only: /dev/zero or a pipe would never end.
+    const DocumentFile::Bytes file = DocumentFile::read(path);
+    if (!file.error.isEmpty())
+        return {{}, tr("cannot read %1: %2").arg(path, file.error)};
+    DictionaryParse result = fromJsonLines(file.bytes);
     if (!result.ok())
         result.error = u"%1: %2"_s.arg(path, result.error);
     return result;

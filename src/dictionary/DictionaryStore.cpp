@@ -2,6 +2,7 @@
 
 #include "dictionary/BuiltinDictionary.h"
 #include "dictionary/DictionaryFormat.h"
+#include "document/DocumentFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -33,17 +34,13 @@ DictionaryLoad DictionaryStore::read() const
         return load;
 
     load.status = DictionaryLoad::Status::Unreadable;
-    QFile file(m_filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        load.error = file.errorString();
+    // A pipe or device put in its place is refused at once: start-up never waits on it.
+    const DocumentFile::Bytes file = DocumentFile::read(m_filePath);
+    if (!file.error.isEmpty()) {
+        load.error = file.error;
         return load;
     }
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        load.error = file.errorString();
-        return load;
-    }
-    DictionaryParse parse = DictionaryFormat::fromJson(text);
+    DictionaryParse parse = DictionaryFormat::fromJson(file.bytes);
     if (!parse.ok()) {
         load.error = parse.error;
         return load;

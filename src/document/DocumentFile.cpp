@@ -4,14 +4,101 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 QString tr(const char *text)
 {
     return QCoreApplication::translate("DocumentFile", text);
+}
+
+QString systemError(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+/// Gives the new file the owner, group and every mode bit of the one it replaces.
+/// QSaveFile copies the permissions but not the set-id bits, nor the owner and group.
+bool keepModeAndOwner(int fd, const struct stat &old, QString *error)
+{
+    // Only root may give a file away, and a user may only pick a group they belong to;
+    // where neither is allowed the new file stays the user's, as any editor's save leaves it.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+        static_cast<void>(::fchown(fd, uid_t(-1), old.st_gid));
+    // After the owner: changing it clears the set-id bits.
+    if (::fchmod(fd, old.st_mode & 07777) != 0) {
+        *error = systemError(errno);
+        return false;
+    }
+    return true;
+}
+
+/// Writes to a pipe or a character device (a terminal, /dev/null, /dev/stdout) as a shell's
+/// redirection does: straight into it, since there is no file to replace. A pipe no program
+/// reads from is refused rather than waited on.
+bool writeThrough(const QByteArray &path, QByteArrayView bytes, QString *error)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        *error = errno == ENXIO ? tr("no program is reading from the pipe") : systemError(errno);
+        return false;
+    }
+    const auto closing = qScopeGuard([fd] { ::close(fd); });
+    struct stat opened = {};
+    if (::fstat(fd, &opened) != 0 || !(S_ISFIFO(opened.st_mode) || S_ISCHR(opened.st_mode))) {
+        *error = tr("it is not a regular file");
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            *error = systemError(written < 0 ? errno : ENOSPC);
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+/// Writes a new file beside the old one and renames it over it; `existing` describes the
+/// file it replaces, if there is one.
+bool replace(const QString &path, QByteArrayView bytes, const struct stat *existing, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    // QSaveFile::commit() can report success after a failed final write (a full disk),
+    // so every byte must be accepted and flushed before the rename.
+    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
+        *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (existing && !keepModeAndOwner(file.handle(), *existing, error)) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -57,26 +144,27 @@ QByteArray DocumentFile::encodeUtf8(const QString &text)
 
 bool DocumentFile::write(const QString &path, QByteArrayView bytes, QString *error)
 {
-    // QSaveFile gives the new file the permissions of the one it replaces.
-    QSaveFile file(path);
-    if (QFileInfo(path).isDir()) {
+    const QByteArray native = QFile::encodeName(path);
+    struct stat existing = {};
+    // stat() follows a symbolic link: what counts is what the link points at.
+    if (::stat(native.constData(), &existing) != 0)
+        return replace(path, bytes, nullptr, error);
+    if (S_ISDIR(existing.st_mode)) {
         *error = tr("a folder stands where the file should be");
         return false;
     }
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
+    if (S_ISFIFO(existing.st_mode) || S_ISCHR(existing.st_mode))
+        return writeThrough(native, bytes, error);
+    if (!S_ISREG(existing.st_mode)) {
+        *error = tr("it is not a regular file");
         return false;
     }
-    // QSaveFile::commit() can report success after a failed final write (a full disk),
-    // so every byte must be accepted and flushed before the rename.
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
-        *error = file.errorString();
-        file.cancelWriting();
+    // Root may write any file, but a file without a write bit is one its owner made
+    // read-only: it is refused as it is for everyone else, never silently made writable.
+    if ((existing.st_mode & 0222) == 0 || ::access(native.constData(), W_OK) != 0) {
+        *error =
+            QCoreApplication::translate("QSaveFile", "Existing file %1 is not writable").arg(path);
         return false;
     }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return replace(path, bytes, &existing, error);
 }

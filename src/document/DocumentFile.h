@@ -26,7 +26,9 @@ public:
     static std::optional<QString> decodeUtf8(QByteArrayView bytes);
     static QByteArray encodeUtf8(const QString &text);
 
-    /// Replaces the file at `path` in one step (a temporary file renamed over it), keeping
-    /// the permissions of the file it replaces. On failure the old file is left as it was.
+    /// Replaces the regular file at `path` in one step (a temporary file renamed over it),
+    /// keeping the mode, owner and group of the file it replaces; a file with no write bit is
+    /// refused, even for root. A pipe or character device is written straight into; a folder
+    /// or any other kind of file is refused. On failure the old file is left as it was.
     static bool write(const QString &path, QByteArrayView bytes, QString *error);
 };

@@ -41,6 +41,7 @@ ExpatParser::ExpatParser(Handler &handler) : m_parser(XML_ParserCreate("UTF-8"))
     XML_SetStartDoctypeDeclHandler(m_parser, &ExpatParser::onDoctype);
     XML_SetEntityDeclHandler(m_parser, &ExpatParser::onEntityDeclaration);
     XML_SetSkippedEntityHandler(m_parser, &ExpatParser::onSkippedEntity);
+    XML_SetXmlDeclHandler(m_parser, &ExpatParser::onXmlDeclaration);
     XML_SetParamEntityParsing(m_parser, XML_PARAM_ENTITY_PARSING_NEVER);
 }
 
@@ -130,6 +131,15 @@ void ExpatParser::onEntityDeclaration(void *self, const XML_Char *, int, const X
                                       const XML_Char *)
 {
     static_cast<ExpatParser *>(self)->refuse(tr("entity declarations are not accepted"));
+}
+
+void ExpatParser::onXmlDeclaration(void *self, const XML_Char *, const XML_Char *encoding, int)
+{
+    if (!encoding || QByteArrayView(encoding).compare("UTF-8", Qt::CaseInsensitive) == 0)
+        return;
+    static_cast<ExpatParser *>(self)->refuse(
+        tr("the file declares the encoding %1; only UTF-8 files are read")
+            .arg(QString::fromUtf8(encoding)));
 }
 
 void ExpatParser::onSkippedEntity(void *self, const XML_Char *name, int)

@@ -10,6 +10,8 @@
 /// that rules out entity-expansion attacks, external entities and attribute defaults that
 /// the file's text does not hold. An external DTD is never loaded, and a reference to an
 /// entity that only such a DTD could define is an error rather than text quietly dropped.
+/// A document is read as UTF-8 only: one whose declaration names another encoding is
+/// refused, since other parsers would read its bytes as other characters than this one.
 class ExpatParser
 {
 public:
@@ -52,6 +54,8 @@ private:
                                     const XML_Char *);
     static void onDoctype(void *self, const XML_Char *, const XML_Char *, const XML_Char *,
                           int hasInternalSubset);
+    static void onXmlDeclaration(void *self, const XML_Char *version, const XML_Char *encoding,
+                                 int standalone);
     static void onSkippedEntity(void *self, const XML_Char *name, int isParameterEntity);
     void refuse(const QString &reason);
     void recordError();

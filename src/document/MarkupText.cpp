@@ -22,6 +22,11 @@ QString escaped(QStringView text, bool quotes)
         case u'"':
             out += quotes ? u"&quot;"_s : u"\""_s;
             break;
+        case u'\r':
+            // Parsers turn a carriage return in the text into a line feed; as a reference
+            // it reads back as typed. Line feeds and tabs are written as they are.
+            out += u"&#13;"_s;
+            break;
         default:
             out += c;
         }

@@ -6,7 +6,8 @@
 /// Conversions between plain text and the character data of an XLIFF file.
 namespace MarkupText {
 
-/// Escapes text for character data as Xcode writes it: `&`, `<` and `>`; quotes stay.
+/// Escapes text for character data as Xcode writes it: `&`, `<` and `>`; quotes stay; a
+/// carriage return becomes `&#13;`, the one line break a parser would not read back as is.
 QString escapeText(QStringView text);
 
 /// Escapes an attribute value as Xcode writes it: `&`, the double quote, `<` and `>`.

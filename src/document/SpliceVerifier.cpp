@@ -116,9 +116,18 @@ private:
 
 } // namespace
 
-SpliceResult SpliceVerifier::verify(QByteArray bytes, std::span<const UnitRecord> rows)
+SpliceResult SpliceVerifier::verify(QByteArray bytes, std::span<const UnitRecord> rows,
+                                    qint64 sizeLimit)
 {
     SpliceResult result;
+    if (bytes.size() > sizeLimit) {
+        result.errorString =
+            QCoreApplication::translate(
+                "SpliceVerifier", "the saved file would be larger than %1 MB, and a file that "
+                                  "large is refused when opened")
+                .arg(sizeLimit / (1024 * 1024));
+        return result;
+    }
     TargetCheck check(rows);
     ExpatParser parser(check);
     if (!parser.parse(bytes)) {

@@ -36,7 +36,9 @@ QStringList XliffFinder::find(const QString &folder)
         const QString entry = it.next();
         if (!isXliffPath(entry))
             continue;
-        found.append(folder + u'/' + root.relativeFilePath(entry));
+        // The folder as given, then the path inside it: relativeFilePath() would return a
+        // relative entry unchanged, so a relative folder would appear twice.
+        found.append(folder + u'/' + root.relativeFilePath(it.fileInfo().absoluteFilePath()));
     }
     found.sort();
     return found;

@@ -71,6 +71,8 @@ private slots:
     void navigationWrapsAndSkipsTranslatedUnits();
     void undoRestoresExactRecords();
     void keyboardOnlyTranslation();
+    void typingIsCommittedBeforeASave_data();
+    void typingIsCommittedBeforeASave();
     void layoutIsKeptAcrossLaunches();
 
 private:
@@ -305,6 +307,39 @@ void TestWorkbench::keyboardOnlyTranslation()
     find->setFocus();
     QTest::keyClick(find, Qt::Key_Escape);
     QCOMPARE(app.window.shown()->rowCount(), 4);
+}
+
+void TestWorkbench::typingIsCommittedBeforeASave_data()
+{
+    QTest::addColumn<bool>("inPane");
+    QTest::newRow("table's editor") << false;
+    QTest::newRow("detail pane") << true;
+}
+
+void TestWorkbench::typingIsCommittedBeforeASave()
+{
+    QFETCH(bool, inPane);
+    const QString path = m_dir.filePath(u"typing.xliff"_s);
+    QVERIFY(writeFile(path, unitsDocument("<trans-unit id=\"one\"><source>One</source></trans-unit>\n")));
+    AppHarness app;
+    QVERIFY(app.delegate.openFile(path));
+    app.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app.window));
+    UnitTableView *table = app.window.table();
+    app.window.navigator()->select(0);
+    QWidget *editor = app.window.detailPane()->targetEditor();
+    if (!inPane) {
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Return);
+        editor = table->viewport()->findChild<QLineEdit *>();
+        QVERIFY(editor);
+    }
+    editor->setFocus();
+    QTest::keyClicks(editor, u"ichi"_s);
+    QTest::keySequence(&app.window, QKeySequence::Save);
+    QCoreApplication::processEvents();
+    QVERIFY(fileBytes(path).contains("<target>ichi</target>"));
+    QVERIFY(!app.edited());
 }
 
 void TestWorkbench::layoutIsKeptAcrossLaunches()

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -208,6 +210,13 @@ void TestDictionaryStore::unreadableFileMovedAsideAndKept()
     QVERIFY(second != load.movedTo);
     QCOMPARE(TestFiles::read(second), "second"_ba);
     QCOMPARE(TestFiles::read(load.movedTo), damaged);
+
+    // A pipe in its place is refused at once, never waited on, and moved aside as it is.
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const DictionaryLoad pipe = DictionaryStore(path).restore();
+    QCOMPARE(pipe.status, DictionaryLoad::Status::Unreadable);
+    QCOMPARE(pipe.error, u"it is not a regular file"_s);
+    QVERIFY(QFileInfo::exists(pipe.movedTo) && !QFileInfo(pipe.movedTo).isFile());
 }
 
 void TestDictionaryStore::unmovableUnreadableFileIsNeverOverwritten()

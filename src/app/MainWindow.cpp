@@ -154,8 +154,8 @@ void MainWindow::commitFromPane(const QModelIndex &sourceIndex, const QString &t
     const auto how = static_cast<EditAdvance>(advance);
     const QModelIndex target =
         sourceIndex.siblingAtColumn(UnitTableModel::column(UnitTableModel::Column::Target));
-    const int role = how == EditAdvance::NextUntranslated ? int(UnitTableModel::ConfirmRole)
-                                                         : int(Qt::EditRole);
+    const int role =
+        how == EditAdvance::NextUntranslated ? int(UnitTableModel::ConfirmRole) : int(Qt::EditRole);
     m_units->setData(target, text, role);
     m_navigator->advance(how);
 }
@@ -245,14 +245,13 @@ void MainWindow::buildSheets()
 
 void MainWindow::buildRecovery()
 {
-    auto *recovery =
-        new RecoveryController(m_delegate, RecoveryController::defaultDataFolder(), this);
-    connect(&m_delegate, &AppDelegate::documentRead, recovery, &RecoveryController::documentRead);
-    connect(&m_delegate, &AppDelegate::aboutToWrite, recovery, &RecoveryController::aboutToWrite);
-    connect(&m_delegate, &AppDelegate::documentWritten, recovery,
+    m_recovery = new RecoveryController(m_delegate, RecoveryController::defaultDataFolder(), this);
+    connect(&m_delegate, &AppDelegate::documentRead, m_recovery, &RecoveryController::documentRead);
+    connect(&m_delegate, &AppDelegate::aboutToWrite, m_recovery, &RecoveryController::aboutToWrite);
+    connect(&m_delegate, &AppDelegate::documentWritten, m_recovery,
             &RecoveryController::documentWritten);
     // The window closes once nothing is left unsaved: saved, or discarded on the way out.
-    connect(this, &MainWindow::closed, recovery, &RecoveryController::discarded);
+    connect(this, &MainWindow::closed, m_recovery, &RecoveryController::discarded);
 }
 
 void MainWindow::buildMenus()

@@ -9,6 +9,7 @@ class DetailPane;
 class FilterBar;
 class ProgressStatus;
 class QMenu;
+class RecoveryController;
 class QSplitter;
 class QStringListModel;
 class UnitFilterProxy;
@@ -29,6 +30,7 @@ public:
     UnitTableView *table() const { return m_table; }
     /// Every unit of the document, in file order.
     UnitTableModel *units() const { return m_units; }
+    RecoveryController *recovery() const { return m_recovery; }
     /// The units the table shows.
     UnitFilterProxy *shown() const { return m_shown; }
     FilterBar *filterBar() const { return m_filterBar; }
@@ -75,6 +77,7 @@ private:
 
     AppDelegate &m_delegate;
     UnitTableModel *m_units = nullptr;
+    RecoveryController *m_recovery = nullptr;
     UnitFilterProxy *m_shown = nullptr;
     UnitTableView *m_table = nullptr;
     FilterBar *m_filterBar = nullptr;

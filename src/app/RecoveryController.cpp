@@ -54,6 +54,26 @@ QString RecoveryController::defaultDataFolder()
     return dictionary.isEmpty() ? QString() : QFileInfo(dictionary).absolutePath();
 }
 
+bool RecoveryController::reopenUnsaved()
+{
+    const QDir folder(m_journal.folder());
+    if (m_journal.folder().isEmpty() || !folder.exists())
+        return false;
+    const QFileInfoList journals = folder.entryInfoList({u"*.journal"_s}, QDir::Files, QDir::Time);
+    for (const QFileInfo &journal : journals) {
+        if (journal.fileName().contains(u"-declined-"_s))
+            continue;
+        const QString document = RecoveryJournal::read(journal.filePath()).documentPath;
+        // A journal is only ever offered for the file it names.
+        if (!document.isEmpty() && m_journal.pathFor(document) == journal.filePath() &&
+            QFileInfo(document).isFile()) {
+            m_delegate.openFile(document);
+            return true;
+        }
+    }
+    return false;
+}
+
 void RecoveryController::documentRead(const QString &path)
 {
     // Loading another document (or this one again) drops the edits that were not saved.
@@ -242,9 +262,13 @@ void RecoveryController::reload()
 {
     if (m_diskNotice)
         m_diskNotice->close();
-    // Nothing is reloaded over typed work, even if some came in after the offer.
-    if (hasUnsavedEdits() || m_journal.documentPath().isEmpty())
+    if (m_journal.documentPath().isEmpty())
         return;
+    // Nothing is reloaded over typed work, even work committed while the offer was open.
+    if (hasUnsavedEdits()) {
+        fileChanged();
+        return;
+    }
     m_delegate.read(m_journal.documentPath());
 }
 

@@ -40,6 +40,10 @@ public:
     /// The sheet about a change on disk on show, or null.
     QDialog *diskNotice() const { return m_diskNotice; }
 
+    /// For a start without files: opens the document of the newest journal a session left
+    /// without saving, which offers its edits back. False when there is none.
+    bool reopenUnsaved();
+
 public slots:
     /// After a load: journals the new document and offers any journal left for it.
     void documentRead(const QString &path);

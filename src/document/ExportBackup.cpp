@@ -12,6 +12,25 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Room for the time, a number and the suffix in a file name of at most 255 bytes.
+constexpr qsizetype maxStemBytes = 200;
+
+/// The file's name without its suffix, cut so that a copy's name stays a valid file name.
+QString stemOf(const QFileInfo &info)
+{
+    QString base = info.completeBaseName();
+    while (base.toUtf8().size() > maxStemBytes) {
+        base.chop(1);
+        if (!base.isEmpty() && base.back().isHighSurrogate())
+            base.chop(1);
+    }
+    return base;
+}
+
+} // namespace
+
 ExportBackup::ExportBackup(QString folder, int keep) : m_folder(std::move(folder)), m_keep(keep) {}
 
 std::optional<QString> ExportBackup::beforeSave(const QString &path)
@@ -60,8 +79,8 @@ QString ExportBackup::freeName(const QString &path) const
     // number is always a newer copy.
     const QFileInfo info(path);
     const QString stamp = QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss"_s);
-    const QString stem = u"%1-%2"_s.arg(info.completeBaseName(), stamp);
-    const QString suffix = info.suffix().isEmpty() ? QString() : u"."_s + info.suffix();
+    const QString stem = u"%1-%2"_s.arg(stemOf(info), stamp);
+    const QString suffix = info.suffix().isEmpty() ? QString() : u"."_s + info.suffix().left(16);
     const QDir folder(m_folder);
     int next = 1;
     for (const QString &name : folder.entryList({stem + u'*' + suffix}, QDir::Files)) {

@@ -268,6 +268,13 @@ void TestRecoveryJournal::backupKeepsOriginalAndIsBounded()
     QCOMPARE(QDir(backups).entryList(QDir::Files).size(), 3);
     QVERIFY(!QFileInfo::exists(copy));
     QVERIFY(!ExportBackup(backups).beforeSave(folder(u"never-written.xliff"_s)));
+
+    // A name as long as a file name may be still leaves room for the time in the copy's.
+    const QString longest = folder(QString(80, u'長') + u".xliff"_s);
+    QVERIFY(TestFiles::write(longest, "long"));
+    ExportBackup longName(backups);
+    QVERIFY(!longName.beforeSave(longest));
+    QCOMPARE(TestFiles::read(longName.lastCopy()), QByteArray("long"));
 }
 
 void TestRecoveryJournal::watcherReportsChanges()

@@ -1,6 +1,7 @@
-// In-process benchmarks of the core on generated exports: parse, splice, and the bare
-// expat parse that bounds them from below.
+// In-process benchmarks of the core on generated exports: parse, splice, checks, and the
+// bare expat parse that bounds them from below.
 #include "ExportGenerator.h"
+#include "checks/CheckEngine.h"
 #include "dictionary/BuiltinDictionary.h"
 #include "dictionary/ReplacementPass.h"
 #include "document/ExpatParser.h"
@@ -152,14 +153,25 @@ void documentHash(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 
+/// Every check over a read export: it must cost less than `read` of the same export.
+void checkAll(benchmark::State &state)
+{
+    ParseState parse;
+    const ReadResult read = XliffReader(parse).read(exportOf(state.range(0)));
+    const CheckEngine engine(read.files);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(engine.check(read.units));
+}
+
 } // namespace
 
 BENCHMARK(documentHash)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(journalAppend)->Arg(200000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(journalRestore)->Arg(10000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(checkAll)->Arg(1000)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(replacementPass)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(bareParse)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
-BENCHMARK(read)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(read)->Arg(1000)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(readBack)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(spliceEveryTarget)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

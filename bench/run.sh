@@ -37,8 +37,8 @@ measure() {
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b <= 0) b = 0.001; printf "%.1f×", a / b }'; }
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f MiB", k / 1024 }'; }
 
-echo "| units | file | xmlwf | open (\`units\`) | save, every target edited (\`apply\`) | replacement pass (\`fill\`) | peak memory of \`apply\` |"
-echo "|--:|--:|--:|--:|--:|--:|--:|"
+echo "| units | file | xmlwf | open (\`units\`) | save, every target edited (\`apply\`) | replacement pass (\`fill\`) | read and check (\`check\`) | peak memory of \`apply\` |"
+echo "|--:|--:|--:|--:|--:|--:|--:|--:|"
 for n in "${sizes[@]}"; do
     file="$work/export-$n.xliff"
     edits="$work/edits-$n.jsonl"
@@ -50,7 +50,8 @@ for n in "${sizes[@]}"; do
     read -r ut um < <(measure "$runs" "$cli" units "$file")
     read -r at am < <(measure "$runs" "$cli" apply "$file" "$edits" -o "$work/out.xliff")
     read -r ft fm < <(measure "$runs" "$cli" fill "$file" -o "$work/out.xliff")
-    printf '| %s | %s | %ss | %ss (%s) | %ss (%s) | %ss (%s) | %s (%s the file) |\n' \
+    read -r ct cm < <(measure "$runs" "$cli" check "$file")
+    printf '| %s | %s | %ss | %ss (%s) | %ss (%s) | %ss (%s) | %ss (%s) | %s (%s the file) |\n' \
         "$n" "$(mib $((bytes / 1024)))" "$xt" "$ut" "$(ratio "$ut" "$xt")" "$at" "$(ratio "$at" "$xt")" \
-        "$ft" "$(ratio "$ft" "$xt")" "$(mib "$am")" "$(awk -v m="$am" -v b="$bytes" 'BEGIN { printf "%.1f×", m * 1024 / b }')"
+        "$ft" "$(ratio "$ft" "$xt")" "$ct" "$(ratio "$ct" "$xt")" "$(mib "$am")" "$(awk -v m="$am" -v b="$bytes" 'BEGIN { printf "%.1f×", m * 1024 / b }')"
 done

@@ -79,6 +79,144 @@
     </message>
 </context>
 <context>
+    <name>BlankCheck</name>
+    <message>
+        <source>The blanks at the start and at the end differ from the source&apos;s.</source>
+        <translation>先頭と末尾の空白が原文と異なります。</translation>
+    </message>
+    <message>
+        <source>The blanks at the start differ from the source&apos;s.</source>
+        <translation>先頭の空白が原文と異なります。</translation>
+    </message>
+    <message>
+        <source>The blanks at the end differ from the source&apos;s.</source>
+        <translation>末尾の空白が原文と異なります。</translation>
+    </message>
+</context>
+<context>
+    <name>CarryCommand</name>
+    <message>
+        <source>carry takes EARLIER and PATH</source>
+        <translation>carry には EARLIER と PATH を指定します</translation>
+    </message>
+    <message>
+        <source>%1 exact, %2 to review, %3 not found</source>
+        <translation>完全一致 %1 件、要レビュー %2 件、見つからず %3 件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n suggestion(s) chosen as the most frequent of differing targets</source>
+        <translation>
+            <numerusform>%n 件の候補は、異なる訳文のうち最も多いものを選びました</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CarryOver</name>
+    <message>
+        <source>The earlier translation is into &quot;%1&quot;, this file into &quot;%2&quot;: only a translation into the same language can be carried over.</source>
+        <translation>以前の翻訳は「%1」向け、このファイルは「%2」向けです。同じ言語の翻訳しか引き継げません。</translation>
+    </message>
+</context>
+<context>
+    <name>CarryOverDialog</name>
+    <message>
+        <source>Fill From Earlier Translation</source>
+        <translation>以前の翻訳から埋める</translation>
+    </message>
+    <message>
+        <source>Choose last release&apos;s translated XLIFF file, its .xcloc package or the folder Xcode exported it to. Units with the same file, id and source take its target; units whose source text only matches elsewhere get a suggestion marked for review.</source>
+        <translation>前のリリースの翻訳済み XLIFF ファイル、その .xcloc パッケージ、または Xcode が書き出したフォルダを選んでください。ファイル・ID・原文が同じユニットにはその訳文が入り、原文だけがほかの箇所と一致するユニットには要レビューの印が付いた候補が入ります。</translation>
+    </message>
+    <message>
+        <source>File…</source>
+        <translation>ファイル…</translation>
+    </message>
+    <message>
+        <source>Folder…</source>
+        <translation>フォルダ…</translation>
+    </message>
+    <message>
+        <source>Also replace targets that are already translated</source>
+        <translation>翻訳済みの訳文も置き換える</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>埋める</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>フォルダを選択</translation>
+    </message>
+    <message>
+        <source>Choose a File</source>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>XLIFF files (*.xliff)</source>
+        <translation>XLIFF ファイル (*.xliff)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CarryOverFlow</name>
+    <message>
+        <source>Fill From Earlier Translation…</source>
+        <translation>以前の翻訳から埋める…</translation>
+    </message>
+    <message>
+        <source>Nothing was filled.</source>
+        <translation>何も埋めませんでした。</translation>
+    </message>
+    <message>
+        <source>Suggestions to review show &quot;Needs Review&quot; in the State column; editing or confirming a unit clears its mark.</source>
+        <translation>確認が必要な候補は状態の列に「要レビュー」と表示されます。ユニットを編集または確定すると印は消えます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n suggestion(s) were chosen as the most frequent of differing targets.</source>
+        <translation>
+            <numerusform>%n 件の候補は、異なる訳文のうち最も多いものを選びました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 exact, %2 to review, %3 not found.</source>
+        <translation>完全一致 %1 件、要レビュー %2 件、見つからず %3 件。</translation>
+    </message>
+    <message>
+        <source>Fill From Earlier Translation</source>
+        <translation>以前の翻訳から埋める</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>%1: %2 error(s), %3 warning(s)</source>
+        <translation>%1: エラー %2 件、警告 %3 件</translation>
+    </message>
+    <message>
+        <source>--only needs a list of check ids</source>
+        <translation>--only にはチェック ID の一覧が必要です</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>不明なオプション「%1」</translation>
+    </message>
+    <message>
+        <source>check takes one PATH</source>
+        <translation>check には PATH を 1 つ指定します</translation>
+    </message>
+    <message>
+        <source>unknown check &quot;%1&quot;; the checks are %2</source>
+        <translation>不明なチェック「%1」。チェックは次のとおりです: %2</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos;.</source>
+        <translation>&apos;tarnwick-cli --help&apos; を試してください。</translation>
+    </message>
+</context>
+<context>
     <name>CliTool</name>
     <message>
         <source>no command given</source>
@@ -179,6 +317,10 @@
         <source>Target:</source>
         <translation>訳文:</translation>
     </message>
+    <message>
+        <source>Problems:</source>
+        <translation>問題:</translation>
+    </message>
 </context>
 <context>
     <name>DictionaryController</name>
@@ -278,9 +420,24 @@
         <source>a folder stands where the file should be</source>
         <translation>ファイルがあるべき場所にフォルダがあります</translation>
     </message>
+</context>
+<context>
+    <name>EarlierTranslation</name>
     <message>
-        <source>no program is reading from the pipe</source>
-        <translation>パイプを読み取っているプログラムがありません</translation>
+        <source>No appropriate files found</source>
+        <translation>該当するファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>%1 holds several XLIFF files; name one of them.</source>
+        <translation>%1 には複数の XLIFF ファイルがあります。どれか 1 つを指定してください。</translation>
+    </message>
+    <message>
+        <source>%1 holds several XLIFF files into &quot;%2&quot;; name one of them.</source>
+        <translation>%1 には「%2」向けの XLIFF ファイルが複数あります。どれか 1 つを指定してください。</translation>
+    </message>
+    <message>
+        <source>%1 holds no XLIFF file into &quot;%2&quot;.</source>
+        <translation>%1 には「%2」向けの XLIFF ファイルがありません。</translation>
     </message>
 </context>
 <context>
@@ -298,16 +455,19 @@
         <translation>%1 行目: そのユニットはファイルにありません</translation>
     </message>
     <message>
-        <source>&quot;tget&quot; holds U+%1, which an XML file cannot hold</source>
-        <translation>&quot;tget&quot; に XML ファイルに書けない U+%1 が含まれています</translation>
-    </message>
-    <message>
         <source>line %1: &quot;port&quot; and &quot;name&quot; name different units</source>
         <translation>%1 行目: &quot;port&quot; と &quot;name&quot; が別のユニットを指しています</translation>
     </message>
     <message>
         <source>line %1: the unit was already edited on line %2</source>
         <translation>%1 行目: そのユニットは %2 行目ですでに編集されています</translation>
+    </message>
+</context>
+<context>
+    <name>EllipsisCheck</name>
+    <message>
+        <source>The source ends with an ellipsis; the target does not.</source>
+        <translation>原文は省略記号で終わっていますが、訳文は終わっていません。</translation>
     </message>
 </context>
 <context>
@@ -398,6 +558,10 @@
         <translation>翻訳しない</translation>
     </message>
     <message>
+        <source>With problems</source>
+        <translation>問題あり</translation>
+    </message>
+    <message>
         <source>Show:</source>
         <translation>表示:</translation>
     </message>
@@ -412,6 +576,51 @@
     <message>
         <source>(no name)</source>
         <translation>（名前なし）</translation>
+    </message>
+</context>
+<context>
+    <name>FormatCheck</name>
+    <message>
+        <source>The target changes the order of the format specifiers without numbering them; write them with positions, such as %1$@ and %2$d.</source>
+        <translation>訳文は書式指定子の順序を番号なしで入れ替えています。%1$@ や %2$d のように位置を付けて書いてください。</translation>
+    </message>
+    <message>
+        <source>The target lacks %1, which the source has.</source>
+        <translation>原文にある %1 が訳文にありません。</translation>
+    </message>
+    <message>
+        <source>The target has %1, which the source lacks.</source>
+        <translation>訳文に原文にない %1 があります。</translation>
+    </message>
+    <message>
+        <source>The target has %1 where the source has %2.</source>
+        <translation>原文の %2 が訳文では %1 になっています。</translation>
+    </message>
+</context>
+<context>
+    <name>FoundFilesModel</name>
+    <message>
+        <source>%1  —  %2</source>
+        <translation>%1  —  %2</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>読み込めません</translation>
+    </message>
+    <message>
+        <source>%1 of %2 translated</source>
+        <translation>%2 件中 %1 件翻訳済み</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>HalfWidthKanaCheck</name>
+    <message>
+        <source>The target uses half-width katakana (%1).</source>
+        <translation>訳文に半角カタカナ（%1）が使われています。</translation>
     </message>
 </context>
 <context>
@@ -474,6 +683,13 @@
     <message>
         <source>Tarnwick Help</source>
         <translation>Tarnwick ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>LineBreakCheck</name>
+    <message>
+        <source>Line breaks differ: %1 in the target, %2 in the source.</source>
+        <translation>改行の数が異なります（訳文 %1、原文 %2）。</translation>
     </message>
 </context>
 <context>
@@ -640,6 +856,28 @@
     </message>
 </context>
 <context>
+    <name>MarkupCheck</name>
+    <message>
+        <source>The target lacks the tag %1 of the source.</source>
+        <translation>原文のタグ %1 が訳文にありません。</translation>
+    </message>
+    <message>
+        <source>The target has the tag %1, which the source lacks.</source>
+        <translation>訳文に原文にないタグ %1 があります。</translation>
+    </message>
+    <message>
+        <source>The target&apos;s tags are not closed in the order they were opened.</source>
+        <translation>訳文のタグが開いた順に閉じられていません。</translation>
+    </message>
+</context>
+<context>
+    <name>MenuPeriodCheck</name>
+    <message>
+        <source>A menu item title ends with “。”.</source>
+        <translation>メニュー項目のタイトルが「。」で終わっています。</translation>
+    </message>
+</context>
+<context>
     <name>PickerSheet</name>
     <message>
         <source>Choose a File</source>
@@ -652,6 +890,17 @@
     <message>
         <source>Open</source>
         <translation>開く</translation>
+    </message>
+</context>
+<context>
+    <name>PluralCheck</name>
+    <message>
+        <source>The target language</source>
+        <translation>訳文の言語</translation>
+    </message>
+    <message>
+        <source>The plural forms lack %1; %2 needs %3.</source>
+        <translation>複数形に %1 がありません（%2 には %3 が必要です）。</translation>
     </message>
 </context>
 <context>
@@ -688,6 +937,31 @@
     </message>
 </context>
 <context>
+    <name>ProblemStatus</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>エラー %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>警告 %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved. %n error(s) remain.</source>
+        <translation>
+            <numerusform>保存しました。エラーが %n 件残っています。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProgressStatus</name>
     <message>
         <source>%1 of %2 translated</source>
@@ -707,6 +981,17 @@
     </message>
 </context>
 <context>
+    <name>PunctuationCheck</name>
+    <message>
+        <source>The source ends with “%1”; the target drops it.</source>
+        <translation>原文は「%1」で終わっていますが、訳文にはありません。</translation>
+    </message>
+    <message>
+        <source>The target ends with “%1”; the source has no ending punctuation.</source>
+        <translation>訳文は「%1」で終わっていますが、原文の末尾に句読点はありません。</translation>
+    </message>
+</context>
+<context>
     <name>QORVNews</name>
     <message>
         <source>Update Available</source>
@@ -723,6 +1008,13 @@
     <message>
         <source>Open Product Page</source>
         <translation>製品ページを開く</translation>
+    </message>
+</context>
+<context>
+    <name>QSaveFile</name>
+    <message>
+        <source>Existing file %1 is not writable</source>
+        <translation>既存のファイル %1 は書き込めません</translation>
     </message>
 </context>
 <context>
@@ -865,6 +1157,13 @@
     <message>
         <source>the files hold different numbers of units</source>
         <translation>ファイルのユニット数が異なります</translation>
+    </message>
+</context>
+<context>
+    <name>UnchangedCheck</name>
+    <message>
+        <source>The target is the same as the source.</source>
+        <translation>訳文が原文と同じです。</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,7 @@ bool AppDelegate::writeDocument(const QString &path, const SpliceResult &packed)
     if (m_state.document.documentPath == path)
         m_undo.setClean();
     setEdited(false);
+    emit saved(path);
     return true;
 }
 
@@ -338,32 +339,45 @@ void AppDelegate::pset()
     setEdited(true);
 }
 
-void AppDelegate::copySources(const std::vector<std::size_t> &rows)
+void AppDelegate::changeEach(
+    const std::vector<std::size_t> &rows, const QString &undoText,
+    const std::function<std::optional<TargetChange>(const UnitRecord &, std::size_t)> &change)
 {
     if (!m_bank)
         return;
     std::vector<TargetChange> changes;
     for (const std::size_t row : rows) {
         const UnitRecord *unit = m_bank->record(int(row));
-        if (unit && unit->srcs)
-            changes.push_back(UnitTableModel::typed(*unit, row, *unit->srcs));
+        if (!unit)
+            continue;
+        if (std::optional<TargetChange> next = change(*unit, row))
+            changes.push_back(std::move(*next));
     }
-    changeTargets(std::move(changes), tr("Copy Source to Target"));
+    changeTargets(std::move(changes), undoText);
+}
+
+void AppDelegate::copySources(const std::vector<std::size_t> &rows)
+{
+    changeEach(rows, tr("Copy Source to Target"),
+               [](const UnitRecord &unit, std::size_t row) -> std::optional<TargetChange> {
+                   if (!unit.srcs)
+                       return std::nullopt;
+                   return UnitTableModel::typed(unit, row, *unit.srcs);
+               });
 }
 
 void AppDelegate::clearTargets(const std::vector<std::size_t> &rows)
 {
-    if (!m_bank)
-        return;
-    std::vector<TargetChange> changes;
-    for (const std::size_t row : rows) {
-        const UnitRecord *unit = m_bank->record(int(row));
-        // A unit without a target keeps having none: clearing adds no empty element.
-        // Where the file keeps states, an emptied target is one still to translate.
-        if (unit && unit->tget && !unit->tget->isEmpty())
-            changes.push_back({row, QString(), unit->state ? std::optional(u"new"_s) : std::nullopt});
-    }
-    changeTargets(std::move(changes), tr("Clear Target"));
+    changeEach(rows, tr("Clear Target"),
+               [](const UnitRecord &unit, std::size_t row) -> std::optional<TargetChange> {
+                   // A unit without a target keeps having none: clearing adds no empty
+                   // element. Where the file keeps states, an emptied target is one still
+                   // to translate.
+                   if (!unit.tget || unit.tget->isEmpty())
+                       return std::nullopt;
+                   return TargetChange{row, QString(),
+                                       unit.state ? std::optional(u"new"_s) : std::nullopt};
+               });
 }
 
 void AppDelegate::changeTargets(std::vector<TargetChange> changes, const QString &undoText)

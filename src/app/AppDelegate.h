@@ -17,6 +17,8 @@
 #include <QUndoStack>
 #include <QWidget>
 
+#include <functional>
+
 /// The application's one controller. It owns the process-wide state and carries every
 /// flow: launch, opening a file or folder, confirming the replacement of the open
 /// document, picking one of several found files, saving, saving a copy and quitting.
@@ -115,6 +117,8 @@ signals:
     void aboutToWrite(const QString &path);
     /// A save wrote `path`; `complete` when every edit is in it.
     void documentWritten(const QString &path, bool complete);
+    /// The document was written whole to `path` (a save, or a save as).
+    void saved(const QString &path);
 
 protected:
     /// Takes the platform's file-open events (a file dropped on the application icon).
@@ -132,6 +136,10 @@ private:
     std::optional<SpliceResult> packForSave();
     /// Writes a packed document and reports the outcome; true when it is fully saved.
     bool writeDocument(const QString &path, const SpliceResult &packed);
+    /// One undo step of the changes `change` makes to each of `rows` (none: the row stays).
+    void changeEach(
+        const std::vector<std::size_t> &rows, const QString &undoText,
+        const std::function<std::optional<TargetChange>(const UnitRecord &, std::size_t)> &change);
     void updateTitle();
     static void present(QWidget *window);
 

@@ -51,6 +51,12 @@ DetailPane::DetailPane(UnitTableModel &units, QWidget *parent) : QWidget(parent)
     m_note->setWordWrap(true);
     m_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    m_problems = new QLabel(this);
+    m_problems->setObjectName(u"detailProblems"_s);
+    m_problems->setTextFormat(Qt::PlainText);
+    m_problems->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_problems->setWordWrap(true);
+
     m_target = new TargetEditor(this);
     // A few lines each; the splitter above gives the table the rest.
     const int lines = 4;
@@ -67,6 +73,8 @@ DetailPane::DetailPane(UnitTableModel &units, QWidget *parent) : QWidget(parent)
     layout->addRow(tr("Source:"), m_source);
     layout->addRow(tr("Note:"), m_note);
     layout->addRow(tr("Target:"), m_target);
+    layout->addRow(tr("Problems:"), m_problems);
+    layout->setRowVisible(m_problems, false);
 
     connect(m_target, &TargetEditor::commitRequested, this, &DetailPane::commit);
     connect(m_target, &TargetEditor::revertRequested, this, [this] {
@@ -116,4 +124,10 @@ void DetailPane::commit(EditAdvance advance)
     const QString text = m_target->toPlainText();
     m_target->document()->setModified(false);
     emit commitRequested(index, text, advance);
+}
+
+void DetailPane::showProblems(const QString &messages)
+{
+    m_problems->setText(messages);
+    static_cast<QFormLayout *>(layout())->setRowVisible(m_problems, !messages.isEmpty());
 }

@@ -30,6 +30,10 @@ public:
     QPlainTextEdit *sourceView() const { return m_source; }
     QLabel *noteView() const { return m_note; }
     QLabel *fileView() const { return m_file; }
+    QLabel *problemsView() const { return m_problems; }
+
+    /// Shows what the checks found in the current unit; hides the row when nothing.
+    void showProblems(const QString &messages);
 
 signals:
     /// The editor's text should become the target of this row of the document.
@@ -44,5 +48,6 @@ private:
     QLabel *m_file = nullptr;
     QPlainTextEdit *m_source = nullptr;
     QLabel *m_note = nullptr;
+    QLabel *m_problems = nullptr;
     TargetEditor *m_target = nullptr;
 };

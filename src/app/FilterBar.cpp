@@ -25,6 +25,7 @@ FilterBar::FilterBar(QWidget *parent) : QWidget(parent)
     m_status->addItem(tr("Translated"), int(Status::Translated));
     m_status->addItem(tr("Needs Review"), int(Status::NeedsReview));
     m_status->addItem(tr("Not to Translate"), int(Status::NotToTranslate));
+    m_status->addItem(tr("With problems"), int(Status::WithProblems));
 
     m_file = new QComboBox(this);
     m_file->setObjectName(u"fileChoice"_s);

@@ -1,10 +1,13 @@
 #include "app/MainWindow.h"
 
 #include "app/AppDelegate.h"
+#include "app/CarryOverFlow.h"
 #include "app/ConfirmSheet.h"
 #include "app/DetailPane.h"
 #include "app/FilterBar.h"
 #include "app/PickerSheet.h"
+#include "app/ProblemIndex.h"
+#include "app/ProblemStatus.h"
 #include "app/ProgressStatus.h"
 #include "app/RecoveryController.h"
 #include "app/TargetDelegate.h"
@@ -80,7 +83,11 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
 void MainWindow::buildWorkbench()
 {
     m_units = new UnitTableModel(this);
+    // Made before the filter so that a load is checked before the filter asks about it.
+    m_problems = new ProblemIndex(m_units, this);
+    m_units->setProblems(m_problems);
     m_shown = new UnitFilterProxy(*m_units, this);
+    m_shown->setProblems(m_problems);
     m_table = new UnitTableView(this);
     m_table->setModel(m_shown);
     m_table->applyColumnWidths();
@@ -103,6 +110,8 @@ void MainWindow::buildWorkbench()
     layout->addWidget(m_splitter);
     setCentralWidget(central);
 
+    m_problemStatus = new ProblemStatus(*m_problems, this);
+    statusBar()->addPermanentWidget(m_problemStatus);
     m_progress = new ProgressStatus(*m_units, *m_shown, this);
     statusBar()->addPermanentWidget(m_progress);
     m_navigator = new UnitNavigator(*m_table, *m_shown, this);
@@ -132,6 +141,11 @@ void MainWindow::connectWorkbench()
             &UnitNavigator::advance);
     connect(m_navigator, &UnitNavigator::notFound, this,
             [this](const QString &message) { statusBar()->showMessage(message, 5000); });
+    connect(m_problems, &ProblemIndex::problemsChanged, this, &MainWindow::showCurrentProblems);
+    connect(&m_delegate, &AppDelegate::saved, this, [this] {
+        if (const QString remaining = m_problemStatus->afterSave(); !remaining.isEmpty())
+            statusBar()->showMessage(remaining, 8000);
+    });
 }
 
 void MainWindow::documentLoaded()
@@ -147,6 +161,13 @@ void MainWindow::documentLoaded()
 void MainWindow::showCurrentUnit()
 {
     m_detail->showUnit(m_shown->mapToSource(m_table->currentIndex()));
+    showCurrentProblems();
+}
+
+void MainWindow::showCurrentProblems()
+{
+    const QModelIndex current = m_shown->mapToSource(m_table->currentIndex());
+    m_detail->showProblems(current.isValid() ? m_problems->messages(current.row()) : QString());
 }
 
 void MainWindow::commitFromPane(const QModelIndex &sourceIndex, const QString &text, int advance)
@@ -340,6 +361,10 @@ void MainWindow::buildEditMenu()
     QAction *replace =
         edit->addAction(tr("Replace With Replacement Dictionary"), &m_delegate, &AppDelegate::pset);
     replace->setObjectName(u"actionReplace"_s);
+
+    auto *carryOver = new CarryOverFlow(m_delegate, this);
+    carryOver->setObjectName(u"carryOverFlow"_s);
+    edit->addAction(carryOver->action());
 
     edit->addSeparator();
     QAction *preferences =

@@ -7,6 +7,8 @@
 class AppDelegate;
 class DetailPane;
 class FilterBar;
+class ProblemIndex;
+class ProblemStatus;
 class ProgressStatus;
 class QMenu;
 class RecoveryController;
@@ -36,6 +38,8 @@ public:
     FilterBar *filterBar() const { return m_filterBar; }
     DetailPane *detailPane() const { return m_detail; }
     ProgressStatus *progress() const { return m_progress; }
+    ProblemIndex *problems() const { return m_problems; }
+    ProblemStatus *problemStatus() const { return m_problemStatus; }
     UnitNavigator *navigator() const { return m_navigator; }
     QSplitter *splitter() const { return m_splitter; }
 
@@ -67,6 +71,8 @@ private:
     /// The document rows of the table's selection, in file order.
     std::vector<std::size_t> selectedRows() const;
     void showCurrentUnit();
+    /// The detail pane's list of what the checks found in the current unit.
+    void showCurrentProblems();
     void commitFromPane(const QModelIndex &sourceIndex, const QString &text, int advance);
     void documentLoaded();
     void goToFirstFound();
@@ -84,6 +90,8 @@ private:
     DetailPane *m_detail = nullptr;
     QSplitter *m_splitter = nullptr;
     ProgressStatus *m_progress = nullptr;
+    ProblemIndex *m_problems = nullptr;
+    ProblemStatus *m_problemStatus = nullptr;
     UnitNavigator *m_navigator = nullptr;
     QStringListModel *m_found = nullptr;
     QMenu *m_recentMenu = nullptr;

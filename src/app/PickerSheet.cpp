@@ -1,5 +1,7 @@
 #include "app/PickerSheet.h"
 
+#include "app/FoundFilesModel.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListView>
@@ -15,8 +17,11 @@ PickerSheet::PickerSheet(QAbstractItemModel *paths, QWidget *parent) : QDialog(p
         new QLabel(tr("This folder holds several XLIFF files. Choose one to open."), this);
     heading->setWordWrap(true);
 
+    // Each path with its file's language and translated count; rows stay the paths' rows.
+    auto *summaries = new FoundFilesModel(this);
+    summaries->setSourceModel(paths);
     m_list = new QListView(this);
-    m_list->setModel(paths);
+    m_list->setModel(summaries);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setUniformItemSizes(true);

@@ -6,7 +6,8 @@ class QAbstractItemModel;
 class QListView;
 class QPushButton;
 
-/// Lists the files a folder scan found, single selection, so the user picks one to open.
+/// Lists the files a folder scan found, each with its target language and translated count,
+/// single selection, so the user picks one to open.
 /// Like ConfirmSheet it only reports; the controller opens the pick and ends the sheet.
 class PickerSheet : public QDialog
 {

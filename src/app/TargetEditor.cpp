@@ -29,8 +29,9 @@ void TargetEditor::keyPressEvent(QKeyEvent *event)
 {
     const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (isReturn && !(event->modifiers() & Qt::ShiftModifier)) {
-        emit commitRequested((event->modifiers() & Qt::ControlModifier) ? EditAdvance::NextUntranslated
-                                                                        : EditAdvance::NextRow);
+        emit commitRequested((event->modifiers() & Qt::ControlModifier)
+                                 ? EditAdvance::NextUntranslated
+                                 : EditAdvance::NextRow);
         return;
     }
     if (event->key() == Qt::Key_Escape && isModified()) {

@@ -1,5 +1,6 @@
 #include "app/UnitFilterProxy.h"
 
+#include "app/ProblemIndex.h"
 #include "app/UnitTableModel.h"
 
 UnitFilterProxy::UnitFilterProxy(UnitTableModel &units, QObject *parent)
@@ -35,6 +36,9 @@ bool UnitFilterProxy::filterAcceptsRow(int sourceRow, const QModelIndex &sourceP
     if (sourceParent.isValid())
         return false;
     const UnitRecord *unit = m_units.record(sourceRow);
+    if (m_filter.status == UnitFilter::Status::WithProblems &&
+        !(m_problems && m_problems->hasProblems(sourceRow)))
+        return false;
     return unit && m_filter.accepts(*unit);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QSortFilterProxyModel>
 
+class ProblemIndex;
 class UnitTableModel;
 
 /// What the table shows of the document: the units a filter lets through, in file order or
@@ -27,6 +28,9 @@ public:
     /// Back to the order of the file.
     void sortByFileOrder();
 
+    /// Where "With problems" looks; without it that choice shows nothing.
+    void setProblems(const ProblemIndex *problems) { m_problems = problems; }
+
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
@@ -34,4 +38,5 @@ protected:
 private:
     UnitTableModel &m_units;
     UnitFilter m_filter;
+    const ProblemIndex *m_problems = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "app/UnitTableModel.h"
 
+#include "app/ProblemIndex.h"
 #include "app/TargetsCommand.h"
 
 #include <QBrush>
@@ -82,7 +83,14 @@ QVariant UnitTableModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return value.value_or(QString());
     case Qt::ToolTipRole:
+        if (m_problems && index.column() == column(Column::Target) &&
+            m_problems->hasProblems(index.row()))
+            return m_problems->toolTip(index.row(), toolTip(record, value, index.column()));
         return toolTip(record, value, index.column());
+    case Qt::DecorationRole:
+        if (m_problems && index.column() == column(Column::Target))
+            return m_problems->marker(index.row());
+        return {};
     case Qt::ForegroundRole:
         if (record.translatable)
             return {};
@@ -201,6 +209,25 @@ bool UnitTableModel::setData(const QModelIndex &index, const QVariant &value, in
     else
         applyChanges(change);
     return true;
+}
+
+void UnitTableModel::setProblems(ProblemIndex *problems)
+{
+    m_problems = problems;
+    connect(problems, &ProblemIndex::problemsChanged, this, [this](QList<int> rows) {
+        // Runs of neighbouring rows are announced together, as in applyChanges().
+        const int target = column(Column::Target);
+        std::sort(rows.begin(), rows.end());
+        rows.removeIf([this](int row) { return row < 0 || row >= rowCount(); });
+        for (qsizetype first = 0; first < rows.size();) {
+            qsizetype last = first;
+            while (last + 1 < rows.size() && rows[last + 1] <= rows[last] + 1)
+                ++last;
+            emit dataChanged(index(rows[first], target), index(rows[last], target),
+                             {Qt::DecorationRole, Qt::ToolTipRole});
+            first = last + 1;
+        }
+    });
 }
 
 void UnitTableModel::setRows(std::vector<UnitRecord> rows, std::vector<FileHeader> files)

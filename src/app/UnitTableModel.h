@@ -11,7 +11,7 @@
 
 #include <vector>
 
-
+class ProblemIndex;
 
 /// The unit list of the open document, one row per translation unit in file order. Only
 /// the Target column is editable. With an undo stack set, a committed edit becomes one
@@ -65,6 +65,10 @@ public:
     /// Where committed edits go as undoable steps; without one they apply at once.
     void setUndoStack(QUndoStack *stack) { m_undo = stack; }
 
+    /// Marks the Target cells of rows with problems (an icon, and the messages in the
+    /// tooltip), following the index as it changes.
+    void setProblems(ProblemIndex *problems);
+
     /// The change a user's commit of `text` makes to a record: the writer marks an edited
     /// target translated where the file gives it a state, and the table shows that at once.
     static TargetChange typed(const UnitRecord &record, std::size_t row, const QString &text);
@@ -89,4 +93,5 @@ private:
     std::vector<UnitRecord> m_rows;
     std::vector<FileHeader> m_files;
     QPointer<QUndoStack> m_undo;
+    QPointer<ProblemIndex> m_problems;
 };

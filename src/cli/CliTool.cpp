@@ -1,5 +1,7 @@
 #include "cli/CliTool.h"
 
+#include "cli/CarryCommand.h"
+#include "cli/CheckCommand.h"
 #include "cli/EditList.h"
 #include "cli/UnitJson.h"
 #include "dictionary/BuiltinDictionary.h"
@@ -52,6 +54,14 @@ Commands:
                              application's, or FILE in the format `dictionary`
                              prints) and the menu-title rules, then save as
                              apply does.
+  carry EARLIER PATH [-o OUT] [--overwrite]
+                             Fill the untranslated units of PATH from EARLIER,
+                             an earlier translated .xliff file, .xcloc or folder:
+                             a unit with the same file, id and source gives its
+                             target; else one with the same source gives a
+                             suggestion marked for review. --overwrite fills
+                             translated units too. Saves as apply does; the
+                             counts go to standard error.
   dictionary [--builtin]     Print the application's replacement dictionary (or
                              the built-in one) as JSON Lines {"srcs","tget"}.
   verify EDITED ORIGINAL     Check that EDITED differs from ORIGINAL only inside
@@ -59,6 +69,17 @@ Commands:
                              each changed unit as a JSON line (from, name, port).
                              Exit 1 naming the first difference outside a target
                              otherwise.
+  check PATH [--json] [--only ID,...] [--warnings-as-errors]
+                             Check the translated units for mistakes: format
+                             specifiers and plural forms (errors), blanks, line
+                             breaks, ellipses, ending punctuation, markup,
+                             unchanged targets and Japanese typography
+                             (warnings). One line per problem (from, id, port,
+                             check, severity, message, tab-separated; JSON Lines
+                             with --json), then a summary. --only runs the named
+                             checks: format, plural, blanks, line-breaks,
+                             ellipsis, punctuation, markup, unchanged,
+                             half-width-kana, menu-period.
 
 Options:
   -h, --help                 Show this help.
@@ -69,7 +90,8 @@ without write permission. Nothing is written when the result could not be
 opened again (a file over 256 MB, or not well-formed XML).
 
 Exit status: 0 success, 1 error (also when standard output cannot be written),
-2 usage error, 3 written but some targets could not be placed (each is listed).
+2 usage error, 3 written but some targets could not be placed (each is listed),
+4 check found errors (or warnings, with --warnings-as-errors).
 )";
 
 struct Counts
@@ -139,6 +161,14 @@ int CliTool::command(const QStringList &arguments)
         return fill(rest);
     if (command == u"dictionary")
         return dictionary(rest);
+    if (command == u"check") {
+        return CheckCommand(m_out, m_err).run(rest, [this](const QString &path) {
+            std::optional<Document> document = load(path);
+            return document ? std::optional(std::move(document->content)) : std::nullopt;
+        });
+    }
+    if (command == u"carry")
+        return CarryCommand(*this).run(rest);
     return usage(tr("unknown command \"%1\"").arg(command));
 }
 

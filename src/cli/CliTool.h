@@ -26,6 +26,8 @@ public:
     int run(const QStringList &arguments);
 
 private:
+    friend class CarryCommand;
+
     struct Document
     {
         QString path;

@@ -12,14 +12,13 @@
 /// target or line endings the patterns can't reach: the content of an existing target is
 /// replaced, an empty `<target/>` gets the text (its attributes kept), and a unit without a
 /// target gets one on its own line after the source, indented and ended as that line is.
-/// A target that carries a `state` is marked "translated": the user has just translated it.
+/// A target that carries a `state` takes the row's state where it differs from the file's,
+/// else "translated": the user has just translated it. In a file whose targets carry states
+/// (`statesUsed`), a target without one is given the row's.
 class PositionalSplicer
 {
 public:
     /// The edit that gives `unit` the row's target; nothing when the row has no target.
     static std::optional<TextEdit> targetEdit(QStringView text, const UnitLayout &unit,
-                                              const UnitRecord &row);
-
-    /// The start tag with its `state` attribute's value set to "translated".
-    static QString withTranslatedState(QStringView startTag);
+                                              const UnitRecord &row, bool statesUsed);
 };

@@ -1,6 +1,7 @@
 #include "document/SpliceVerifier.h"
 
 #include "document/ExpatParser.h"
+#include "document/StateAttribute.h"
 #include "document/XliffReader.h"
 
 #include <QAnyStringView>
@@ -11,9 +12,10 @@
 
 namespace {
 
-/// Reads back what a save depends on, each unit's id and target, gathering text exactly as
-/// the reader does, and checks each against the row of that unit as it goes, without
-/// keeping what it read or building the sources and notes the check does not need.
+/// Reads back what a save depends on, each unit's id, target and the target's state,
+/// gathering text exactly as the reader does, and checks each against the row of that unit
+/// as it goes, without keeping what it read or building the sources and notes the check
+/// does not need.
 class TargetCheck final : public ExpatParser::Handler
 {
 public:
@@ -29,17 +31,28 @@ public:
                 m_rows[size_t(row.port)] = &row;
             }
         }
-        m_landed.assign(m_rows.size(), false);
+        m_landed.assign(m_rows.size(), Landed::No);
     }
 
-    /// Whether the row's target read back from its own unit.
+    /// Whether the row's target, and its state where the file keeps states, read back from
+    /// its own unit.
     bool landed(const UnitRecord &row) const
     {
-        return row.port < m_landed.size() && m_landed[size_t(row.port)];
+        if (row.port >= m_landed.size())
+            return false;
+        const Landed landed = m_landed[size_t(row.port)];
+        return landed == Landed::Yes || (landed == Landed::UnlessStatesUsed && !m_statesUsed);
     }
 
     void startElement(const char *name, const char **attributes) override
     {
+        if (std::strcmp(name, "target") == 0) {
+            const char *state = ExpatParser::attribute(attributes, "state");
+            m_hasState = state != nullptr;
+            m_state.assign(state ? state : "");
+            m_statesUsed = m_statesUsed || m_hasState;
+            return;
+        }
         if (std::strcmp(name, "trans-unit") != 0)
             return;
         const char *id = ExpatParser::attribute(attributes, "id");
@@ -73,6 +86,31 @@ public:
     }
 
 private:
+    enum class Landed : quint8
+    {
+        No,
+        Yes,
+        /// The target landed without the state the row holds: right only in a file that
+        /// keeps no states, where the row's state is the window's own mark.
+        UnlessStatesUsed
+    };
+
+    /// How the target read back agrees with the row's state. A target whose text the
+    /// writer changed is marked "translated" where its state was kept as read, so that
+    /// value stands for any state the row holds.
+    Landed stateCheck(const UnitRecord &row) const
+    {
+        if (!row.state)
+            return Landed::Yes;
+        if (!m_hasState)
+            return Landed::UnlessStatesUsed;
+        const QUtf8StringView read(m_state.data(), qsizetype(m_state.size()));
+        return QAnyStringView::equal(read, *row.state) ||
+                       QAnyStringView::equal(read, StateAttribute::translated)
+                   ? Landed::Yes
+                   : Landed::No;
+    }
+
     /// Whether the gathered target, stored as the reader stores it, is the row's target.
     bool targetIs(const QString &expected) const
     {
@@ -95,20 +133,26 @@ private:
                 (!m_hasName ||
                  QAnyStringView::equal(QUtf8StringView(m_name.data(), qsizetype(m_name.size())),
                                        *row.name));
-            m_landed[m_unit] = nameMatches && m_hasTarget && targetIs(row.tget->trimmed());
+            m_landed[m_unit] = nameMatches && m_hasTarget && targetIs(row.tget->trimmed())
+                                   ? stateCheck(row)
+                                   : Landed::No;
         }
         // As the reader does: the next record starts empty at a unit's end, not at a start.
         m_hasName = false;
         m_hasTarget = false;
+        m_hasState = false;
         ++m_unit;
     }
 
     std::vector<const UnitRecord *> m_rows; ///< rows with a target, by unit number
-    std::vector<bool> m_landed;
+    std::vector<Landed> m_landed;
     std::string m_name; ///< the current unit's id, as UTF-8
     bool m_hasName = false;
     std::string m_target; ///< the current unit's target as gathered, untrimmed
     bool m_hasTarget = false;
+    std::string m_state; ///< the state of the current unit's last target, as UTF-8
+    bool m_hasState = false;
+    bool m_statesUsed = false; ///< some target of the file carries a state
     std::string m_buffer;
     size_t m_unit = 0;
     bool m_inside = false;

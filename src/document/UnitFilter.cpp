@@ -32,6 +32,8 @@ bool UnitFilter::acceptsStatus(const UnitRecord &unit) const
         return TranslationStatus::of(unit) == S::NeedsReview;
     case Status::NotToTranslate:
         return !unit.translatable;
+    case Status::WithProblems:
+        return true;
     }
     return true;
 }

@@ -17,7 +17,8 @@ public:
         Untranslated,
         Translated,
         NeedsReview,
-        NotToTranslate
+        NotToTranslate,
+        WithProblems ///< decided by the checks, which the window's filter asks
     };
 
     QString text;

@@ -4,6 +4,7 @@
 #include "document/FastSplicer.h"
 #include "document/PositionalSplicer.h"
 #include "document/SpliceVerifier.h"
+#include "document/StateAttribute.h"
 #include "document/UnitLocator.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,7 @@ SpliceResult placeRemaining(SpliceResult first, std::span<const UnitRecord> rows
     QHash<quint64, const UnitRecord *> byPort;
     for (const UnitRecord &row : rows)
         byPort.insert(row.port, &row);
+    const bool statesUsed = StateAttribute::usedIn(*first.bytes);
     std::vector<TextEdit> edits;
     for (const UnwrittenUnit &missing : first.unwritten) {
         const UnitRecord *row = byPort.value(missing.port);
@@ -31,7 +33,7 @@ SpliceResult placeRemaining(SpliceResult first, std::span<const UnitRecord> rows
         const UnitLayout &unit = located.units[missing.port];
         if (unit.name != row->name)
             continue;
-        if (auto edit = PositionalSplicer::targetEdit(*text, unit, *row))
+        if (auto edit = PositionalSplicer::targetEdit(*text, unit, *row, statesUsed))
             edits.push_back(std::move(*edit));
     }
     if (edits.empty())

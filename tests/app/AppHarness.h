@@ -60,15 +60,20 @@ struct AppHarness
 };
 
 /// Fixture files copied into a test's temporary folder.
-inline QString copyFixture(const QString &name, const QString &toPath)
+/// A copy of any file the test may write to.
+inline QString copyFile(const QString &from, const QString &toPath)
 {
-    const QString from = QStringLiteral(TARNWICK_APP_TEST_DATA) + u'/' + name;
     QDir().mkpath(QFileInfo(toPath).absolutePath());
     QFile::remove(toPath);
     if (!QFile::copy(from, toPath))
         return {};
     QFile::setPermissions(toPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     return toPath;
+}
+
+inline QString copyFixture(const QString &name, const QString &toPath)
+{
+    return copyFile(QStringLiteral(TARNWICK_APP_TEST_DATA) + u'/' + name, toPath);
 }
 
 /// Writes `bytes` to `path`, making the folders on the way.

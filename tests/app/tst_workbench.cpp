@@ -40,7 +40,8 @@ void chooseFilter(AppHarness &app, const QString &text, UnitFilter::Status statu
 }
 
 /// Targets and states, the parts of a record that edits change.
-QList<std::pair<std::optional<QString>, std::optional<QString>>> targets(const UnitTableModel &units)
+QList<std::pair<std::optional<QString>, std::optional<QString>>>
+targets(const UnitTableModel &units)
 {
     QList<std::pair<std::optional<QString>, std::optional<QString>>> all;
     for (const UnitRecord &unit : units.rows())
@@ -78,11 +79,7 @@ private slots:
 private:
     QString copyOf(const QString &from, const QString &name)
     {
-        const QString path = m_dir.filePath(name);
-        QFile::remove(path);
-        return QFile::copy(from, path) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)
-                   ? path
-                   : QString();
+        return copyFile(from, m_dir.filePath(name));
     }
 
     QTemporaryDir m_dir;
@@ -171,12 +168,16 @@ void TestWorkbench::navigationWrapsAndSkipsTranslatedUnits()
 {
     const QString path = m_dir.filePath(u"states.xliff"_s);
     QVERIFY(writeFile(
-        path, unitsDocument("<trans-unit id=\"a\"><source>A</source><target state=\"translated\">あ</target></trans-unit>\n"
-                            "<trans-unit id=\"b\"><source>B</source></trans-unit>\n"
-                            "<trans-unit id=\"c\"><source>C</source><target state=\"new\">C</target></trans-unit>\n"
-                            "<trans-unit id=\"d\"><source>D</source><target>で</target></trans-unit>\n"
-                            "<trans-unit id=\"e\"><source>E</source><target state=\"needs-review-l10n\">え</target></trans-unit>\n"
-                            "<trans-unit id=\"f\" translate=\"no\"><source>F</source></trans-unit>\n")));
+        path,
+        unitsDocument(
+            "<trans-unit id=\"a\"><source>A</source><target "
+            "state=\"translated\">あ</target></trans-unit>\n"
+            "<trans-unit id=\"b\"><source>B</source></trans-unit>\n"
+            "<trans-unit id=\"c\"><source>C</source><target state=\"new\">C</target></trans-unit>\n"
+            "<trans-unit id=\"d\"><source>D</source><target>で</target></trans-unit>\n"
+            "<trans-unit id=\"e\"><source>E</source><target "
+            "state=\"needs-review-l10n\">え</target></trans-unit>\n"
+            "<trans-unit id=\"f\" translate=\"no\"><source>F</source></trans-unit>\n")));
     AppHarness app;
     QVERIFY(app.delegate.openFile(path));
     UnitTableView &table = *app.window.table();
@@ -256,10 +257,12 @@ void TestWorkbench::undoRestoresExactRecords()
 void TestWorkbench::keyboardOnlyTranslation()
 {
     const QString path = m_dir.filePath(u"keys.xliff"_s);
-    QVERIFY(writeFile(path, unitsDocument("<trans-unit id=\"one\"><source>One apple</source></trans-unit>\n"
-                                          "<trans-unit id=\"two\"><source>Two</source></trans-unit>\n"
-                                          "<trans-unit id=\"three\"><source>Three apples</source></trans-unit>\n"
-                                          "<trans-unit id=\"four\"><source>Four apples</source></trans-unit>\n")));
+    QVERIFY(writeFile(
+        path,
+        unitsDocument("<trans-unit id=\"one\"><source>One apple</source></trans-unit>\n"
+                      "<trans-unit id=\"two\"><source>Two</source></trans-unit>\n"
+                      "<trans-unit id=\"three\"><source>Three apples</source></trans-unit>\n"
+                      "<trans-unit id=\"four\"><source>Four apples</source></trans-unit>\n")));
     AppHarness app;
     QVERIFY(app.delegate.openFile(path));
     app.window.activateWindow();
@@ -320,7 +323,8 @@ void TestWorkbench::typingIsCommittedBeforeASave()
 {
     QFETCH(bool, inPane);
     const QString path = m_dir.filePath(u"typing.xliff"_s);
-    QVERIFY(writeFile(path, unitsDocument("<trans-unit id=\"one\"><source>One</source></trans-unit>\n")));
+    QVERIFY(writeFile(path,
+                      unitsDocument("<trans-unit id=\"one\"><source>One</source></trans-unit>\n")));
     AppHarness app;
     QVERIFY(app.delegate.openFile(path));
     app.window.activateWindow();

@@ -1,6 +1,6 @@
 #include "DocumentTests.h"
 #include "document/DocumentFile.h"
-#include "document/PositionalSplicer.h"
+#include "document/StateAttribute.h"
 #include "document/TargetDiff.h"
 #include "document/UnitLocator.h"
 #include "document/XliffWriter.h"
@@ -99,7 +99,9 @@ void TestUnitPlacement::translatedState_data()
 {
     QTest::addColumn<QString>("tag");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("none") << u"<target"_s << u"<target"_s;
+    QTest::newRow("none") << u"<target"_s << u"<target state=\"translated\""_s;
+    QTest::newRow("none, space before the end")
+        << u"<target "_s << u"<target state=\"translated\" "_s;
     QTest::newRow("double quotes")
         << u"<target state=\"new\""_s << u"<target state=\"translated\""_s;
     QTest::newRow("single quotes, spaces")
@@ -112,7 +114,7 @@ void TestUnitPlacement::translatedState_data()
 void TestUnitPlacement::translatedState()
 {
     QFETCH(QString, tag);
-    QTEST(PositionalSplicer::withTranslatedState(tag), "expected");
+    QTEST(StateAttribute::withValue(tag, u"translated"), "expected");
 }
 
 void TestUnitPlacement::diffAcceptsOnlyTargetChanges_data()

@@ -207,7 +207,8 @@ void TestXliffReader::translationStatus_data()
     QTest::addColumn<Optional>("state");
     QTest::addColumn<int>("status");
     using S = TranslationStatus::Status;
-    QTest::newRow("no target") << QByteArray("<source>A</source>") << Optional() << int(S::Untranslated);
+    QTest::newRow("no target") << QByteArray("<source>A</source>") << Optional()
+                               << int(S::Untranslated);
     QTest::newRow("empty target") << QByteArray("<source>A</source><target/>") << Optional()
                                   << int(S::Untranslated);
     QTest::newRow("source copied as new")
@@ -216,7 +217,8 @@ void TestXliffReader::translationStatus_data()
     QTest::newRow("needs review")
         << QByteArray("<source>A</source><target state=\"needs-review-l10n\">あ</target>")
         << Optional(u"needs-review-l10n"_s) << int(S::NeedsReview);
-    QTest::newRow("translated") << QByteArray("<source>A</source><target state=\"translated\">あ</target>")
+    QTest::newRow("translated") << QByteArray(
+                                       "<source>A</source><target state=\"translated\">あ</target>")
                                 << Optional(u"translated"_s) << int(S::Translated);
     QTest::newRow("no state") << QByteArray("<source>A</source><target>あ</target>") << Optional()
                               << int(S::Translated);
@@ -239,7 +241,8 @@ void TestXliffReader::noteParts_data()
     QTest::addColumn<QStringList>("parts");
     QTest::newRow("interface builder")
         << u"Class = \"NSMenuItem\"; title = \"Quit; now\"; ObjectID = \"abc-12\";"_s
-        << QStringList{u"Class"_s, u"NSMenuItem"_s, u"title"_s, u"Quit; now"_s, u"ObjectID"_s, u"abc-12"_s};
+        << QStringList{u"Class"_s,     u"NSMenuItem"_s, u"title"_s,
+                       u"Quit; now"_s, u"ObjectID"_s,   u"abc-12"_s};
     QTest::newRow("dotted key, no last semicolon")
         << u"Class = \"NSTableColumn\"; headerCell.title = \"Source\""_s
         << QStringList{u"Class"_s, u"NSTableColumn"_s, u"headerCell.title"_s, u"Source"_s};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "checks/UnitCheck.h"
+
+#include <QCoreApplication>
+
+/// A target identical to the source in a file that translates into another language, where
+/// the source has words to translate.
+class UnchangedCheck final : public UnitCheck
+{
+    Q_DECLARE_TR_FUNCTIONS(UnchangedCheck)
+
+public:
+    UnchangedCheck() : UnitCheck(QStringLiteral("unchanged"), Problem::Severity::Warning) {}
+    std::optional<QString> inspect(const CheckedUnit &unit) const override;
+};

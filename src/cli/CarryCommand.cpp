@@ -1,0 +1,59 @@
+#include "cli/CarryCommand.h"
+
+#include "cli/CliTool.h"
+#include "document/CarryOver.h"
+#include "document/EarlierTranslation.h"
+#include "document/StateAttribute.h"
+
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
+{
+    return QCoreApplication::translate("CarryCommand", text, disambiguation, n);
+}
+
+} // namespace
+
+int CarryCommand::run(const QStringList &arguments)
+{
+    QStringList rest = arguments;
+    const bool overwrite = rest.removeAll(u"--overwrite"_s) > 0;
+    const auto parsed = m_tool.options(rest, false);
+    if (!parsed)
+        return CliTool::Usage;
+    if (parsed->positional.size() != 2)
+        return m_tool.usage(tr("carry takes EARLIER and PATH"));
+    auto document = m_tool.load(parsed->positional[1]);
+    if (!document)
+        return CliTool::Error;
+
+    const ReadResult &content = document->content;
+    const EarlierTranslation::Loaded earlier =
+        EarlierTranslation::load(parsed->positional[0], CarryOver::targetLanguage(content.files));
+    if (!earlier.error.isEmpty())
+        return m_tool.fail(earlier.error);
+    const CarryOver::Result carried =
+        CarryOver::carry(content.units, content.files, earlier.content,
+                         {overwrite, StateAttribute::usedIn(document->bytes)});
+    if (!carried.error.isEmpty())
+        return m_tool.fail(u"%1: %2"_s.arg(earlier.path, carried.error));
+    CarryOver::apply(document->content.units, carried.changes);
+
+    const CarryOver::Counts &counts = carried.counts;
+    m_tool.m_err << tr("%1 exact, %2 to review, %3 not found")
+                        .arg(counts.exact)
+                        .arg(counts.review)
+                        .arg(counts.notFound)
+                 << '\n';
+    if (counts.severalTargets > 0) {
+        m_tool.m_err << tr("%n suggestion(s) chosen as the most frequent of differing targets",
+                           nullptr, int(counts.severalTargets))
+                     << '\n';
+    }
+    const QString target = parsed->output.isEmpty() ? document->path : parsed->output;
+    return m_tool.save(std::move(*document), target);
+}

@@ -1,0 +1,16 @@
+#include "document/TranslationSummary.h"
+
+#include "document/CarryOver.h"
+#include "document/TranslationStatus.h"
+
+TranslationSummary TranslationSummary::of(const ReadResult &content)
+{
+    TranslationSummary summary;
+    summary.targetLanguage = CarryOver::targetLanguage(content.files);
+    summary.total = qsizetype(content.units.size());
+    for (const UnitRecord &unit : content.units) {
+        if (TranslationStatus::of(unit) == TranslationStatus::Status::Translated)
+            ++summary.translated;
+    }
+    return summary;
+}

@@ -4,9 +4,9 @@
 
 namespace {
 
-bool holds(const std::optional<QString> &value, const QString &text)
+bool holds(const std::optional<QString> &value, const QStringMatcher &matcher)
 {
-    return value && value->contains(text, Qt::CaseInsensitive);
+    return value && matcher.indexIn(*value) >= 0;
 }
 
 } // namespace
@@ -42,6 +42,14 @@ bool UnitFilter::acceptsText(const UnitRecord &unit) const
 {
     if (text.isEmpty())
         return true;
-    return holds(unit.srcs, text) || holds(unit.tget, text) || holds(unit.name, text) ||
-           holds(unit.note, text);
+    const QStringMatcher &search = matcher();
+    return holds(unit.srcs, search) || holds(unit.tget, search) || holds(unit.name, search) ||
+           holds(unit.note, search);
+}
+
+const QStringMatcher &UnitFilter::matcher() const
+{
+    if (m_matcher.pattern() != text)
+        m_matcher.setPattern(text);
+    return m_matcher;
 }

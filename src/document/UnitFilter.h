@@ -3,6 +3,7 @@
 #include "document/UnitRecord.h"
 
 #include <QString>
+#include <QStringMatcher>
 
 #include <optional>
 
@@ -33,5 +34,14 @@ public:
     bool acceptsStatus(const UnitRecord &unit) const;
     bool acceptsText(const UnitRecord &unit) const;
 
-    bool operator==(const UnitFilter &) const = default;
+    bool operator==(const UnitFilter &other) const
+    {
+        return text == other.text && status == other.status && file == other.file;
+    }
+
+private:
+    /// The search for `text`, prepared once for all the units it is run over.
+    const QStringMatcher &matcher() const;
+
+    mutable QStringMatcher m_matcher{QString(), Qt::CaseInsensitive};
 };

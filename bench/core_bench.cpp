@@ -6,11 +6,19 @@
 #include "dictionary/ReplacementPass.h"
 #include "document/ExpatParser.h"
 #include "document/ParseState.h"
+#include "document/RecoveryJournal.h"
+#include "document/RecoveryMatch.h"
 #include "document/SpliceVerifier.h"
 #include "document/XliffReader.h"
 #include "document/XliffWriter.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -92,6 +100,66 @@ void replacementPass(benchmark::State &state)
         benchmark::DoNotOptimize(ReplacementPass::run(rows, dictionary));
 }
 
+JournalEntry journalEntryOf(const UnitRecord &row)
+{
+    return {row.port,
+            row.from,
+            row.name,
+            row.srcs,
+            row.tget,
+            row.state,
+            QDateTime::currentMSecsSinceEpoch()};
+}
+
+/// What typing one target costs the recovery journal: one line appended and synced to disk.
+/// The journal lives below the working folder, on the disk a data folder would be on.
+void journalAppend(benchmark::State &state)
+{
+    std::vector<UnitRecord> rows = rowsOf(exportOf(state.range(0)));
+    QTemporaryDir folder(QDir::current().filePath(u"journal-bench-XXXXXX"_s));
+    RecoveryJournal journal(folder.path());
+    journal.begin(folder.filePath(u"export.xliff"_s), RecoveryJournal::hashOf("bytes"));
+    std::size_t row = 0;
+    for (auto _ : state) {
+        UnitRecord &unit = rows[row++ % rows.size()];
+        unit.tget = u"訳 %1"_s.arg(unit.port);
+        const JournalEntry entry = journalEntryOf(unit);
+        if (journal.append(std::span(&entry, 1)))
+            state.SkipWithError("append failed");
+    }
+}
+
+/// Restoring after a crash that followed an edit of every unit: read the journal back and
+/// match its edits to the units.
+void journalRestore(benchmark::State &state)
+{
+    std::vector<UnitRecord> rows = rowsOf(exportOf(state.range(0)));
+    QTemporaryDir folder(QDir::current().filePath(u"journal-bench-XXXXXX"_s));
+    RecoveryJournal journal(folder.path());
+    const QString document = folder.filePath(u"export.xliff"_s);
+    journal.begin(document, RecoveryJournal::hashOf("bytes"));
+    std::vector<JournalEntry> entries;
+    for (UnitRecord &unit : rows) {
+        unit.tget = u"訳 %1"_s.arg(unit.port);
+        entries.push_back(journalEntryOf(unit));
+    }
+    if (journal.append(entries))
+        state.SkipWithError("append failed");
+    for (auto _ : state) {
+        const JournalContents contents = RecoveryJournal::read(journal.pathFor(document));
+        benchmark::DoNotOptimize(RecoveryMatch::of(contents.entries, rows));
+    }
+}
+
+/// The hash a load, a save and each change on disk take of the document's bytes.
+void documentHash(benchmark::State &state)
+{
+    const QByteArray bytes = exportOf(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RecoveryJournal::hashOf(bytes));
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+
 /// Every check over a read export: it must cost less than `read` of the same export.
 void checkAll(benchmark::State &state)
 {
@@ -107,6 +175,9 @@ void checkAll(benchmark::State &state)
 // Sizes, then the shape: 0 an interface export, 1 a strings table.
 const std::vector<std::vector<int64_t>> shapes{{1000, 10000, 50000, 200000}, {0, 1}};
 
+BENCHMARK(documentHash)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(journalAppend)->Arg(200000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(journalRestore)->Arg(10000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(checkAll)->Arg(1000)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(replacementPass)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(bareParse)->ArgsProduct(shapes)->Unit(benchmark::kMillisecond);

@@ -502,6 +502,25 @@
     </message>
 </context>
 <context>
+    <name>ExportBackup</name>
+    <message>
+        <source>No backup of %1 was made before saving over it: %2</source>
+        <translation>上書き保存の前に %1 のバックアップを作成できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>no folder for application data is known on this system</source>
+        <translation>このシステムではアプリケーションデータのフォルダが分かりません</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>フォルダ %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>a copy of this name is already there</source>
+        <translation>この名前のコピーがすでにあります</translation>
+    </message>
+</context>
+<context>
     <name>FastSplicer</name>
     <message>
         <source>matching the unit &quot;%1&quot; took too long</source>
@@ -996,6 +1015,123 @@
     <message>
         <source>Existing file %1 is not writable</source>
         <translation>既存のファイル %1 は書き込めません</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryController</name>
+    <message>
+        <source>Edits Not Protected</source>
+        <translation>編集内容が保護されていません</translation>
+    </message>
+    <message>
+        <source>Your edits are kept in the window, but they could not be written to the recovery journal, so a crash would lose them. Save to keep them on disk.</source>
+        <translation>編集内容はウインドウに残っていますが、復元用の記録に書き込めなかったため、クラッシュすると失われます。ディスクに残すには保存してください。</translation>
+    </message>
+    <message>
+        <source>%1 (in %2)</source>
+        <translation>%1（%2 内）</translation>
+    </message>
+    <message>
+        <source>Restore Unsaved Changes</source>
+        <translation>保存されていない変更の復元</translation>
+    </message>
+    <message>
+        <source>Recovery Journal Kept</source>
+        <translation>復元用の記録が残っています</translation>
+    </message>
+    <message>
+        <source>No Backup Made</source>
+        <translation>バックアップが作成されませんでした</translation>
+    </message>
+    <message>
+        <source>File Changed on Disk</source>
+        <translation>ディスク上のファイルが変更されました</translation>
+    </message>
+    <message>
+        <source>“%1” was changed by another program. Your unsaved edits are kept; saving writes them into the file as it is now and lists any unit they can no longer be placed in.</source>
+        <translation>“%1” が別のプログラムによって変更されました。保存されていない編集内容はそのまま残ります。保存すると現在のファイルに書き込まれ、書き込めなかったユニットは一覧で示されます。</translation>
+    </message>
+    <message>
+        <source>“%1” was changed by another program. Reload it to see the file as it is now?</source>
+        <translation>“%1” が別のプログラムによって変更されました。再読み込みして現在のファイルを表示しますか?</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>再読み込み</translation>
+    </message>
+    <message>
+        <source>“%1” is no longer on disk. Your unsaved edits are kept; use Save As to write them to a file.</source>
+        <translation>“%1” はディスク上にありません。保存されていない編集内容はそのまま残ります。「別名で保存」でファイルに書き出してください。</translation>
+    </message>
+    <message>
+        <source>“%1” is no longer on disk. The table still shows it as it was read.</source>
+        <translation>“%1” はディスク上にありません。表には読み込んだときの内容が表示されています。</translation>
+    </message>
+    <message>
+        <source>File Moved or Deleted</source>
+        <translation>ファイルが移動または削除されました</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryJournal</name>
+    <message>
+        <source>No folder for application data is known on this system.</source>
+        <translation>このシステムではアプリケーションデータのフォルダが分かりません。</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>フォルダ %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>Cannot write the recovery journal %1: %2</source>
+        <translation>復元用の記録 %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove the recovery journal %1: %2</source>
+        <translation>復元用の記録 %1 を削除できません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot move the recovery journal %1 aside: %2</source>
+        <translation>復元用の記録 %1 を退避できません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot move the recovery journal %1 aside.</source>
+        <translation>復元用の記録 %1 を退避できません。</translation>
+    </message>
+</context>
+<context>
+    <name>RecoverySheet</name>
+    <message>
+        <source>Restore Unsaved Changes?</source>
+        <translation>保存されていない変更を復元しますか?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Unsaved edits to “%1”: %n. The last was made on %2.</source>
+        <translation>
+            <numerusform>“%1” への保存されていない編集: %n 件。最後の編集は %2 です。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file has changed since; every edit still matches its unit by ID and source.</source>
+        <translation>その後ファイルは変更されましたが、すべての編集が ID と原文で対応するユニットに一致します。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file has changed since. These edits no longer match a unit by ID and source and will not be restored (%n):</source>
+        <translation>
+            <numerusform>その後ファイルが変更されました。次の編集は ID と原文で一致するユニットがないため、復元されません（%n 件）:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restoring applies them as one step you can undo. If you don&apos;t restore them, they are kept aside until you next save.</source>
+        <translation>復元した編集はまとめて 1 回で取り消せます。復元しない場合は、次に保存するまで別に保管されます。</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Restore</source>
+        <translation>復元しない</translation>
     </message>
 </context>
 <context>

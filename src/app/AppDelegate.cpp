@@ -147,6 +147,7 @@ void AppDelegate::walk(const QString &path)
     if (!result.complete)
         result = ReadResult{};
     m_bank->setRows(std::move(result.units), std::move(result.files));
+    emit documentRead(path);
 }
 
 void AppDelegate::showOpenFailed(const QString &path, const ReadResult &result)
@@ -233,6 +234,7 @@ bool AppDelegate::packed(const SpliceResult &packed, bool hadRows)
 
 bool AppDelegate::writeDocument(const QString &path, const SpliceResult &packed)
 {
+    emit aboutToWrite(path);
     QString error;
     const bool written = DocumentFile::write(path, *packed.bytes, &error);
     reportWritten(path, packed, written, error, m_undo.index());
@@ -246,6 +248,7 @@ void AppDelegate::reportWritten(const QString &path, const SpliceResult &packed,
         showSaveFailed(error);
         return;
     }
+    emit documentWritten(path, packed.unwritten.empty());
     // What could be written is on disk, but the edits still missing keep the mark.
     if (!packed.unwritten.empty()) {
         showUnwritten(packed.unwritten);
@@ -276,6 +279,8 @@ void AppDelegate::save()
                                                                        : std::vector<UnitRecord>{});
     auto outcome = std::make_shared<DocumentSave::Outcome>();
     const int packedAt = m_undo.index();
+    // The export as it was is kept before the first save over it.
+    emit aboutToWrite(*path);
     m_saveRunner.run(
         m_window, *path,
         [outcome, rows, path = *path] { *outcome = DocumentSave::run(path, *rows, path); },

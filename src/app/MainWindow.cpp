@@ -9,6 +9,7 @@
 #include "app/ProblemIndex.h"
 #include "app/ProblemStatus.h"
 #include "app/ProgressStatus.h"
+#include "app/RecoveryController.h"
 #include "app/TargetDelegate.h"
 #include "app/TargetEditor.h"
 #include "app/UnitFilterProxy.h"
@@ -73,6 +74,7 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     buildDictionary();
     m_delegate.setHelpWindow(new HelpWindow(this));
     buildSheets();
+    buildRecovery();
     buildMenus();
     connectWorkbench();
     restoreLayout();
@@ -260,6 +262,17 @@ void MainWindow::buildSheets()
     m_delegate.setConfOver(confOver);
     m_delegate.setConfTerm(confTerm);
     m_delegate.setMore(more);
+}
+
+void MainWindow::buildRecovery()
+{
+    m_recovery = new RecoveryController(m_delegate, RecoveryController::defaultDataFolder(), this);
+    connect(&m_delegate, &AppDelegate::documentRead, m_recovery, &RecoveryController::documentRead);
+    connect(&m_delegate, &AppDelegate::aboutToWrite, m_recovery, &RecoveryController::aboutToWrite);
+    connect(&m_delegate, &AppDelegate::documentWritten, m_recovery,
+            &RecoveryController::documentWritten);
+    // The window closes once nothing is left unsaved: saved, or discarded on the way out.
+    connect(this, &MainWindow::closed, m_recovery, &RecoveryController::discarded);
 }
 
 void MainWindow::buildMenus()

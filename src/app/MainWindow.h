@@ -11,6 +11,7 @@ class ProblemIndex;
 class ProblemStatus;
 class ProgressStatus;
 class QMenu;
+class RecoveryController;
 class QSplitter;
 class QStringListModel;
 class UnitFilterProxy;
@@ -31,6 +32,7 @@ public:
     UnitTableView *table() const { return m_table; }
     /// Every unit of the document, in file order.
     UnitTableModel *units() const { return m_units; }
+    RecoveryController *recovery() const { return m_recovery; }
     /// The units the table shows.
     UnitFilterProxy *shown() const { return m_shown; }
     FilterBar *filterBar() const { return m_filterBar; }
@@ -55,6 +57,7 @@ private:
     void connectWorkbench();
     void buildDictionary();
     void buildSheets();
+    void buildRecovery();
     void buildMenus();
     void buildFileMenu();
     void buildEditMenu();
@@ -80,6 +83,7 @@ private:
 
     AppDelegate &m_delegate;
     UnitTableModel *m_units = nullptr;
+    RecoveryController *m_recovery = nullptr;
     UnitFilterProxy *m_shown = nullptr;
     UnitTableView *m_table = nullptr;
     FilterBar *m_filterBar = nullptr;

@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/InstanceChannel.h"
 #include "app/MainWindow.h"
+#include "app/RecoveryController.h"
 #include "views/Localisation.h"
 #include "views/MendView.h"
 
@@ -61,5 +62,8 @@ int main(int argc, char *argv[])
     mend->start();
     for (const QString &path : paths)
         delegate.openFile(path);
+    // Started without files after a session ended unsaved: that document comes back first.
+    if (paths.isEmpty())
+        window.recovery()->reopenUnsaved();
     return QApplication::exec();
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "document/JournalEntry.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+/// What a recovery journal on disk holds: its document, the hash of that document's bytes
+/// when it was opened, and every complete edit in the order they were made.
+struct JournalContents
+{
+    QString documentPath;
+    QByteArray documentHash; ///< hex BLAKE2b-256; empty when no readable header was found
+    std::vector<JournalEntry> entries;
+    /// Lines that were cut short or damaged and were left out.
+    int damagedLines = 0;
+
+    /// The time of the newest edit, or an invalid time when there is none.
+    QDateTime lastEdit() const;
+};

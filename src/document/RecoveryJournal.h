@@ -1,0 +1,68 @@
+#pragma once
+
+#include "document/JournalContents.h"
+#include "document/JournalEntry.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <span>
+
+/// Keeps every committed edit of the open document in a journal file in the data folder,
+/// so that the edits made since the last save survive a crash. One small append per edit,
+/// on disk before the edit is shown as done. The journal names its document and the hash of
+/// the document's bytes when it was opened; a save or a discard removes it.
+class RecoveryJournal
+{
+    Q_DECLARE_TR_FUNCTIONS(RecoveryJournal)
+
+public:
+    /// Journals live in `folder` (created on the first append).
+    explicit RecoveryJournal(QString folder);
+    ~RecoveryJournal();
+    RecoveryJournal(const RecoveryJournal &) = delete;
+    RecoveryJournal &operator=(const RecoveryJournal &) = delete;
+
+    /// The hex BLAKE2b-256 of a document's bytes, as journals record it (fast, and strong).
+    static QByteArray hashOf(QByteArrayView bytes);
+
+    const QString &folder() const { return m_folder; }
+    /// The journal file of a document, named after a hash of its absolute path.
+    QString pathFor(const QString &documentPath) const;
+
+    /// Journals the edits of `documentPath` from now on; nothing is written before the
+    /// first append. Ends the journal of any earlier document without removing it.
+    void begin(const QString &documentPath, const QByteArray &documentHash);
+    /// The document being journalled, or empty.
+    const QString &documentPath() const { return m_documentPath; }
+    /// The hash of its bytes given to begin().
+    const QByteArray &documentHash() const { return m_documentHash; }
+
+    /// Appends the edits and waits until they are on disk. Returns why it failed.
+    [[nodiscard]] std::optional<QString> append(std::span<const JournalEntry> entries);
+    /// Removes the current document's journal (after a save or a discard).
+    [[nodiscard]] std::optional<QString> remove();
+    /// Moves the journal of `documentPath` aside (the user declined to restore it): it is
+    /// no longer offered, but kept until the document is next saved.
+    [[nodiscard]] std::optional<QString> setAside(const QString &documentPath);
+    /// Removes the journals set aside for `documentPath`.
+    void removeAside(const QString &documentPath);
+
+    /// Reads a journal; every complete entry is kept and damaged or cut lines are skipped.
+    static JournalContents read(const QString &journalPath);
+
+    /// One line of the journal file, as append() writes it.
+    static QByteArray encode(const JournalEntry &entry);
+
+private:
+    std::optional<QString> open();
+    QString asidePrefix(const QString &documentPath) const;
+
+    QString m_folder;
+    QString m_documentPath;
+    QByteArray m_documentHash;
+    std::unique_ptr<QFile> m_file;
+};

@@ -416,10 +416,6 @@
         <source>the file is larger than 256 MB</source>
         <translation>ファイルが 256 MB を超えています</translation>
     </message>
-    <message>
-        <source>a folder stands where the file should be</source>
-        <translation>ファイルがあるべき場所にフォルダがあります</translation>
-    </message>
 </context>
 <context>
     <name>EarlierTranslation</name>

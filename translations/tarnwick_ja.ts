@@ -416,6 +416,14 @@
         <source>the file is larger than 256 MB</source>
         <translation>ファイルが 256 MB を超えています</translation>
     </message>
+    <message>
+        <source>a folder stands where the file should be</source>
+        <translation>ファイルがあるべき場所にフォルダがあります</translation>
+    </message>
+    <message>
+        <source>no program is reading from the pipe</source>
+        <translation>パイプを読み取っているプログラムがありません</translation>
+    </message>
 </context>
 <context>
     <name>EarlierTranslation</name>
@@ -457,6 +465,22 @@
     <message>
         <source>line %1: the unit was already edited on line %2</source>
         <translation>%1 行目: そのユニットは %2 行目ですでに編集されています</translation>
+    </message>
+    <message>
+        <source>&quot;tget&quot; must be a string</source>
+        <translation>&quot;tget&quot; は文字列でなければなりません</translation>
+    </message>
+    <message>
+        <source>&quot;tget&quot; holds U+%1, which an XML file cannot hold</source>
+        <translation>&quot;tget&quot; に XML ファイルに書けない U+%1 が含まれています</translation>
+    </message>
+    <message>
+        <source>&quot;port&quot; must be a whole number from 0 on</source>
+        <translation>&quot;port&quot; は 0 以上の整数でなければなりません</translation>
+    </message>
+    <message>
+        <source>an edit needs &quot;port&quot;, or &quot;name&quot; (and &quot;from&quot;) as strings</source>
+        <translation>編集には &quot;port&quot;、または文字列の &quot;name&quot;（と &quot;from&quot;）が必要です</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1184,14 @@
     <message>
         <source>the files hold different numbers of units</source>
         <translation>ファイルのユニット数が異なります</translation>
+    </message>
+    <message>
+        <source>not valid UTF-8</source>
+        <translation>有効な UTF-8 ではありません</translation>
+    </message>
+    <message>
+        <source>units stand inside other units</source>
+        <translation>ユニットがほかのユニットの内側にあります</translation>
     </message>
 </context>
 <context>

@@ -15,11 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("EditList", text);
-}
-
 /// Unit numbers are read as JSON numbers, that is doubles; above 2^53 they no longer name
 /// one unit each, and a double beyond a 64-bit integer must never be converted to one.
 constexpr double largestPort = 9007199254740992.0;
@@ -46,13 +41,15 @@ std::optional<EditList::Edit> parseEdit(const QJsonObject &object, QString *erro
     EditList::Edit edit;
     const QJsonValue tget = object.value(u"tget"_s);
     if (!tget.isString()) {
-        *error = tr("\"tget\" must be a string");
+        *error = QCoreApplication::translate("EditList", "\"tget\" must be a string");
         return std::nullopt;
     }
     edit.tget = tget.toString();
     if (const auto c = unwritableCharacter(edit.tget)) {
         const QString code = u"%1"_s.arg(uint(*c), 4, 16, QChar(u'0')).toUpper();
-        *error = tr("\"tget\" holds U+%1, which an XML file cannot hold").arg(code);
+        *error = QCoreApplication::translate("EditList",
+                                             "\"tget\" holds U+%1, which an XML file cannot hold")
+                     .arg(code);
         return std::nullopt;
     }
     const QJsonValue port = object.value(u"port"_s);
@@ -60,7 +57,8 @@ std::optional<EditList::Edit> parseEdit(const QJsonObject &object, QString *erro
         const double number = port.toDouble(-1);
         if (!port.isDouble() || !(number >= 0 && number <= largestPort) ||
             std::trunc(number) != number) {
-            *error = tr("\"port\" must be a whole number from 0 on");
+            *error = QCoreApplication::translate("EditList",
+                                                 "\"port\" must be a whole number from 0 on");
             return std::nullopt;
         }
         edit.port = quint64(number);
@@ -71,7 +69,8 @@ std::optional<EditList::Edit> parseEdit(const QJsonObject &object, QString *erro
     if (edit.port && !nameGiven)
         return edit;
     if (!name.isString() || !(from.isString() || from.isUndefined())) {
-        *error = tr("an edit needs \"port\", or \"name\" (and \"from\") as strings");
+        *error = QCoreApplication::translate(
+            "EditList", "an edit needs \"port\", or \"name\" (and \"from\") as strings");
         return std::nullopt;
     }
     edit.name = name.toString();
@@ -99,12 +98,14 @@ std::optional<EditList> EditList::parse(QByteArrayView jsonLines, QString *error
         QString reason;
         std::optional<Edit> edit;
         if (!document.isObject())
-            reason = parseError.error != QJsonParseError::NoError ? parseError.errorString()
-                                                                  : tr("not a JSON object");
+            reason = parseError.error != QJsonParseError::NoError
+                         ? parseError.errorString()
+                         : QCoreApplication::translate("EditList", "not a JSON object");
         else
             edit = parseEdit(document.object(), &reason);
         if (!edit) {
-            *error = tr("line %1: %2").arg(lineNumber).arg(reason);
+            *error =
+                QCoreApplication::translate("EditList", "line %1: %2").arg(lineNumber).arg(reason);
             return std::nullopt;
         }
         edit->line = lineNumber;
@@ -153,18 +154,23 @@ bool EditList::applyTo(std::vector<UnitRecord> &rows, QString *error) const
         if (edit.name) {
             const std::optional<size_t> named = byIdIndex(edit);
             if (edit.port && named != index) {
-                *error = tr("line %1: \"port\" and \"name\" name different units").arg(edit.line);
+                *error = QCoreApplication::translate(
+                             "EditList", "line %1: \"port\" and \"name\" name different units")
+                             .arg(edit.line);
                 return false;
             }
             index = named;
         }
         if (!index) {
-            *error = tr("line %1: no such unit in the file").arg(edit.line);
+            *error = QCoreApplication::translate("EditList", "line %1: no such unit in the file")
+                         .arg(edit.line);
             return false;
         }
         if (const int earlier = editedOn.value(*index); earlier > 0) {
-            *error =
-                tr("line %1: the unit was already edited on line %2").arg(edit.line).arg(earlier);
+            *error = QCoreApplication::translate("EditList",
+                                                 "line %1: the unit was already edited on line %2")
+                         .arg(edit.line)
+                         .arg(earlier);
             return false;
         }
         editedOn.insert(*index, edit.line);

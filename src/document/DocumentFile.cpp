@@ -17,11 +17,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DocumentFile", text);
-}
-
 QString systemError(int code)
 {
     return QString::fromLocal8Bit(std::strerror(code));
@@ -50,13 +45,15 @@ bool writeThrough(const QByteArray &path, QByteArrayView bytes, QString *error)
 {
     const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        *error = errno == ENXIO ? tr("no program is reading from the pipe") : systemError(errno);
+        *error = errno == ENXIO ? QCoreApplication::translate("DocumentFile",
+                                                              "no program is reading from the pipe")
+                                : systemError(errno);
         return false;
     }
     const auto closing = qScopeGuard([fd] { ::close(fd); });
     struct stat opened = {};
     if (::fstat(fd, &opened) != 0 || !(S_ISFIFO(opened.st_mode) || S_ISCHR(opened.st_mode))) {
-        *error = tr("it is not a regular file");
+        *error = QCoreApplication::translate("DocumentFile", "it is not a regular file");
         return false;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -75,17 +72,21 @@ bool writeThrough(const QByteArray &path, QByteArrayView bytes, QString *error)
 }
 
 /// Why a file that stands at the path may not be replaced, or nothing when it may.
+using FileStatus = struct stat;
+
 std::optional<QString> refusal(const QString &path, const QByteArray &native,
-                               const struct stat &existing)
+                               const FileStatus &existing)
 {
     if (S_ISDIR(existing.st_mode))
-        return tr("a folder stands where the file should be");
+        return QCoreApplication::translate("DocumentFile",
+                                           "a folder stands where the file should be");
     if (!S_ISREG(existing.st_mode))
-        return tr("it is not a regular file");
+        return QCoreApplication::translate("DocumentFile", "it is not a regular file");
     // Root may write any file, but a file without a write bit is one its owner made
     // read-only: it is refused as it is for everyone else, never silently made writable.
     if ((existing.st_mode & 0222) == 0 || ::access(native.constData(), W_OK) != 0)
-        return QCoreApplication::translate("QSaveFile", "Existing file %1 is not writable").arg(path);
+        return QCoreApplication::translate("QSaveFile", "Existing file %1 is not writable")
+            .arg(path);
     return std::nullopt;
 }
 
@@ -97,20 +98,23 @@ DocumentFile::Bytes DocumentFile::read(const QString &path)
     // at /dev/zero, and opening a pipe waits for a writer), so only plain files are read.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return {{}, info.isDir() ? tr("it is a folder") : tr("it is not a regular file")};
+        return {{},
+                info.isDir()
+                    ? QCoreApplication::translate("DocumentFile", "it is a folder")
+                    : QCoreApplication::translate("DocumentFile", "it is not a regular file")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, file.errorString()};
     if (file.isSequential())
-        return {{}, tr("it is not a regular file")};
+        return {{}, QCoreApplication::translate("DocumentFile", "it is not a regular file")};
     if (file.size() > maxSize)
-        return {{}, tr("the file is larger than 256 MB")};
+        return {{}, QCoreApplication::translate("DocumentFile", "the file is larger than 256 MB")};
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {{}, file.errorString()};
     // The file may have grown since its size was looked at.
     if (bytes.size() > maxSize)
-        return {{}, tr("the file is larger than 256 MB")};
+        return {{}, QCoreApplication::translate("DocumentFile", "the file is larger than 256 MB")};
     return {std::move(bytes), {}};
 }
 

@@ -7,11 +7,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TargetDiff", text);
-}
-
 using Range = UnitLayout::Range;
 
 struct Side
@@ -24,7 +19,7 @@ std::optional<Side> load(QByteArrayView bytes, QString *problem)
 {
     auto text = DocumentFile::decodeUtf8(bytes);
     if (!text) {
-        *problem = tr("not valid UTF-8");
+        *problem = QCoreApplication::translate("TargetDiff", "not valid UTF-8");
         return std::nullopt;
     }
     UnitLocator::Result located = UnitLocator::locate(bytes);
@@ -33,7 +28,7 @@ std::optional<Side> load(QByteArrayView bytes, QString *problem)
         return std::nullopt;
     }
     if (located.nestedUnits) {
-        *problem = tr("units stand inside other units");
+        *problem = QCoreApplication::translate("TargetDiff", "units stand inside other units");
         return std::nullopt;
     }
     return Side{std::move(*text), std::move(located.units)};
@@ -80,7 +75,8 @@ TargetDiff::Result TargetDiff::compare(QByteArrayView editedBytes, QByteArrayVie
     if (!original)
         return result;
     if (edited->layouts.size() != original->layouts.size()) {
-        result.problem = tr("the files hold different numbers of units");
+        result.problem =
+            QCoreApplication::translate("TargetDiff", "the files hold different numbers of units");
         return result;
     }
     qsizetype e = 0;

@@ -10,6 +10,8 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -19,8 +21,6 @@ QProgressBar *makeBar(QWidget *parent, const QString &name)
     auto *bar = new QProgressBar(parent);
     bar->setObjectName(name);
     bar->setTextVisible(true);
-    bar->setMaximumWidth(260);
-    bar->setMinimumWidth(180);
     return bar;
 }
 
@@ -103,4 +103,6 @@ void ProgressStatus::show(QProgressBar *bar, const Count &count, const QString &
     if (count.review > 0)
         text += tr(", %1 to review").arg(locale.toString(count.review));
     bar->setFormat(text);
+    // Wide enough for its words, which grow when some units are to review.
+    bar->setFixedWidth(std::max(180, bar->fontMetrics().horizontalAdvance(text) + 32));
 }

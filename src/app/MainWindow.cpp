@@ -3,19 +3,16 @@
 #include "app/AppDelegate.h"
 #include "app/CarryOverFlow.h"
 #include "app/ConfirmSheet.h"
-#include "app/DetailPane.h"
 #include "app/FilterBar.h"
 #include "app/PickerSheet.h"
 #include "app/ProblemIndex.h"
 #include "app/ProblemStatus.h"
 #include "app/ProgressStatus.h"
 #include "app/RecoveryController.h"
-#include "app/TargetDelegate.h"
-#include "app/TargetEditor.h"
-#include "app/UnitFilterProxy.h"
 #include "app/UnitNavigator.h"
 #include "app/UnitTableModel.h"
 #include "app/UnitTableView.h"
+#include "app/Workbench.h"
 #include "app/preferences/DictionaryController.h"
 #include "app/preferences/DictionaryModel.h"
 #include "app/preferences/PreferencesWindow.h"
@@ -26,18 +23,12 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
-#include <QHeaderView>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSettings>
-#include <QSplitter>
 #include <QStatusBar>
 #include <QStringListModel>
-#include <QVBoxLayout>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -80,147 +71,76 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     restoreLayout();
 }
 
+UnitTableView *MainWindow::table() const
+{
+    return m_workbench->table();
+}
+
+UnitFilterProxy *MainWindow::shown() const
+{
+    return m_workbench->shown();
+}
+
+FilterBar *MainWindow::filterBar() const
+{
+    return m_workbench->filterBar();
+}
+
+DetailPane *MainWindow::detailPane() const
+{
+    return m_workbench->detailPane();
+}
+
+UnitNavigator *MainWindow::navigator() const
+{
+    return m_workbench->navigator();
+}
+
+QSplitter *MainWindow::splitter() const
+{
+    return m_workbench->splitter();
+}
+
 void MainWindow::buildWorkbench()
 {
     m_units = new UnitTableModel(this);
-    // Made before the filter so that a load is checked before the filter asks about it.
+    // Made before the workbench's filter so that a load is checked before the filter asks
+    // about it.
     m_problems = new ProblemIndex(m_units, this);
     m_units->setProblems(m_problems);
-    m_shown = new UnitFilterProxy(*m_units, this);
-    m_shown->setProblems(m_problems);
-    m_table = new UnitTableView(this);
-    m_table->setModel(m_shown);
-    m_table->applyColumnWidths();
-    m_filterBar = new FilterBar(this);
-    m_detail = new DetailPane(*m_units, this);
-
-    m_splitter = new QSplitter(Qt::Vertical, this);
-    m_splitter->setObjectName(u"tableAndDetail"_s);
-    m_splitter->addWidget(m_table);
-    m_splitter->addWidget(m_detail);
-    m_splitter->setStretchFactor(0, 3);
-    m_splitter->setStretchFactor(1, 1);
-    m_splitter->setChildrenCollapsible(false);
-
-    auto *central = new QWidget(this);
-    auto *layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_filterBar);
-    layout->addWidget(m_splitter);
-    setCentralWidget(central);
+    m_workbench = new Workbench(*m_units, *m_problems, this);
+    setCentralWidget(m_workbench);
 
     m_problemStatus = new ProblemStatus(*m_problems, this);
     statusBar()->addPermanentWidget(m_problemStatus);
-    m_progress = new ProgressStatus(*m_units, *m_shown, this);
+    m_progress = new ProgressStatus(*m_units, *m_workbench->shown(), this);
     statusBar()->addPermanentWidget(m_progress);
-    m_navigator = new UnitNavigator(*m_table, *m_shown, this);
 }
 
 void MainWindow::connectWorkbench()
 {
-    connect(m_filterBar, &FilterBar::filterChanged, this, [this](const UnitFilter &filter) {
-        m_shown->setFilter(filter);
-        m_progress->updateShown();
-    });
-    connect(m_filterBar, &FilterBar::findAccepted, this, &MainWindow::goToFirstFound);
-    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &MainWindow::showCurrentUnit);
-    connect(m_shown, &QAbstractItemModel::modelReset, this, &MainWindow::showCurrentUnit);
-    connect(m_shown, &QAbstractItemModel::layoutChanged, this, &MainWindow::showCurrentUnit);
-    connect(m_units, &QAbstractItemModel::modelReset, this, &MainWindow::documentLoaded);
-    connect(m_units, &UnitTableModel::targetsChanged, this, [this] {
-        m_detail->refresh();
-        m_progress->scheduleUpdate();
-    });
-    connect(m_detail, &DetailPane::commitRequested, this,
-            [this](const QModelIndex &index, const QString &text, EditAdvance advance) {
-                commitFromPane(index, text, int(advance));
-            });
-    connect(m_table->targetDelegate(), &TargetDelegate::advanceRequested, m_navigator,
-            &UnitNavigator::advance);
-    connect(m_navigator, &UnitNavigator::notFound, this,
+    connect(m_workbench->filterBar(), &FilterBar::filterChanged, m_progress,
+            &ProgressStatus::updateShown);
+    connect(m_units, &QAbstractItemModel::modelReset, m_progress, &ProgressStatus::update);
+    connect(m_units, &UnitTableModel::targetsChanged, m_progress, &ProgressStatus::scheduleUpdate);
+    connect(m_workbench, &Workbench::message, this,
             [this](const QString &message) { statusBar()->showMessage(message, 5000); });
-    connect(m_problems, &ProblemIndex::problemsChanged, this, &MainWindow::showCurrentProblems);
     connect(&m_delegate, &AppDelegate::saved, this, [this] {
         if (const QString remaining = m_problemStatus->afterSave(); !remaining.isEmpty())
             statusBar()->showMessage(remaining, 8000);
     });
 }
 
-void MainWindow::documentLoaded()
-{
-    // A new document starts unfiltered, in file order, with nothing chosen.
-    m_filterBar->setFiles(m_units->files());
-    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    m_shown->sortByFileOrder();
-    m_detail->showUnit({});
-    m_progress->update();
-}
-
-void MainWindow::showCurrentUnit()
-{
-    m_detail->showUnit(m_shown->mapToSource(m_table->currentIndex()));
-    showCurrentProblems();
-}
-
-void MainWindow::showCurrentProblems()
-{
-    const QModelIndex current = m_shown->mapToSource(m_table->currentIndex());
-    m_detail->showProblems(current.isValid() ? m_problems->messages(current.row()) : QString());
-}
-
-void MainWindow::commitFromPane(const QModelIndex &sourceIndex, const QString &text, int advance)
-{
-    const auto how = static_cast<EditAdvance>(advance);
-    const QModelIndex target =
-        sourceIndex.siblingAtColumn(UnitTableModel::column(UnitTableModel::Column::Target));
-    const int role =
-        how == EditAdvance::NextUntranslated ? int(UnitTableModel::ConfirmRole) : int(Qt::EditRole);
-    m_units->setData(target, text, role);
-    m_navigator->advance(how);
-}
-
-void MainWindow::goToFirstFound()
-{
-    if (m_shown->rowCount() == 0)
-        return;
-    m_table->setFocus(Qt::ShortcutFocusReason);
-    m_navigator->select(0);
-}
-
-std::vector<std::size_t> MainWindow::selectedRows() const
-{
-    std::vector<std::size_t> rows;
-    const QModelIndexList selected = m_table->selectionModel()->selectedRows();
-    for (const QModelIndex &index : selected) {
-        const QModelIndex source = m_shown->mapToSource(index);
-        if (source.isValid())
-            rows.push_back(std::size_t(source.row()));
-    }
-    const QModelIndex current = m_shown->mapToSource(m_table->currentIndex());
-    if (rows.empty() && current.isValid())
-        rows.push_back(std::size_t(current.row()));
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
 void MainWindow::restoreLayout()
 {
-    const QSettings settings;
-    restoreGeometry(settings.value(u"window/geometry"_s).toByteArray());
-    m_splitter->restoreState(settings.value(u"window/splitter"_s).toByteArray());
-    m_table->horizontalHeader()->restoreState(settings.value(u"window/columns"_s).toByteArray());
-    // Column widths come back; a sort does not: a window opens in file order.
-    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    restoreGeometry(QSettings().value(u"window/geometry"_s).toByteArray());
+    m_workbench->restoreLayout();
 }
 
 void MainWindow::saveLayout() const
 {
-    QSettings settings;
-    settings.setValue(u"window/geometry"_s, saveGeometry());
-    settings.setValue(u"window/splitter"_s, m_splitter->saveState());
-    settings.setValue(u"window/columns"_s, m_table->horizontalHeader()->saveState());
+    QSettings().setValue(u"window/geometry"_s, saveGeometry());
+    m_workbench->saveLayout();
 }
 
 void MainWindow::buildDictionary()
@@ -335,25 +255,31 @@ void MainWindow::buildEditMenu()
     edit->addAction(redo);
     edit->addSeparator();
 
-    QAction *copy = edit->addAction(tr("&Copy"), this, &MainWindow::copySelection);
+    UnitTableView *table = m_workbench->table();
+    QAction *copy = edit->addAction(tr("&Copy"), this, [this] {
+        if (const QString text = m_workbench->selectionText(); !text.isEmpty())
+            QGuiApplication::clipboard()->setText(text);
+    });
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    m_table->addAction(copy);
-    QAction *selectAll = edit->addAction(tr("Select &All"), m_table, &QTableView::selectAll);
+    table->addAction(copy);
+    QAction *selectAll = edit->addAction(tr("Select &All"), table, &QTableView::selectAll);
     selectAll->setShortcut(QKeySequence::SelectAll);
     selectAll->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    m_table->addAction(selectAll);
+    table->addAction(selectAll);
 
     edit->addSeparator();
-    QAction *find = edit->addAction(tr("&Find…"), m_filterBar, &FilterBar::focusFind);
+    QAction *find = edit->addAction(tr("&Find…"), m_workbench->filterBar(), &FilterBar::focusFind);
     find->setObjectName(u"actionFind"_s);
     find->setShortcut(QKeySequence::Find);
-    QAction *copySource = edit->addAction(tr("Copy &Source to Target"), this,
-                                          [this] { m_delegate.copySources(selectedRows()); });
+    QAction *copySource = edit->addAction(tr("Copy &Source to Target"), this, [this] {
+        m_delegate.copySources(m_workbench->selectedRows());
+    });
     copySource->setObjectName(u"actionCopySource"_s);
     copySource->setShortcut(Qt::CTRL | Qt::Key_B);
-    QAction *clearTarget = edit->addAction(tr("C&lear Target"), this,
-                                           [this] { m_delegate.clearTargets(selectedRows()); });
+    QAction *clearTarget = edit->addAction(tr("C&lear Target"), this, [this] {
+        m_delegate.clearTargets(m_workbench->selectedRows());
+    });
     clearTarget->setObjectName(u"actionClearTarget"_s);
     clearTarget->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Backspace);
 
@@ -377,12 +303,11 @@ void MainWindow::buildEditMenu()
 void MainWindow::buildViewMenu()
 {
     QMenu *view = menuBar()->addMenu(tr("&View"));
-    QAction *fileOrder = view->addAction(tr("Sort in &File Order"), this, [this] {
-        m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-        m_shown->sortByFileOrder();
-    });
+    QAction *fileOrder =
+        view->addAction(tr("Sort in &File Order"), m_workbench, &Workbench::sortByFileOrder);
     fileOrder->setObjectName(u"actionFileOrder"_s);
-    QAction *showAll = view->addAction(tr("Show &All Units"), m_filterBar, &FilterBar::clear);
+    QAction *showAll =
+        view->addAction(tr("Show &All Units"), m_workbench->filterBar(), &FilterBar::clear);
     showAll->setObjectName(u"actionShowAll"_s);
     showAll->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_A);
 }
@@ -392,7 +317,7 @@ void MainWindow::buildGoMenu()
     QMenu *go = menuBar()->addMenu(tr("&Go"));
     const auto add = [&](const QString &text, const char *name, QKeySequence keys,
                          void (UnitNavigator::*slot)()) {
-        QAction *action = go->addAction(text, m_navigator, slot);
+        QAction *action = go->addAction(text, m_workbench->navigator(), slot);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(keys);
     };
@@ -450,20 +375,6 @@ void MainWindow::chooseToOpen(bool folder)
     connect(dialog, &QFileDialog::fileSelected, &m_delegate,
             [this](const QString &path) { m_delegate.openFile(path); });
     dialog->open();
-}
-
-void MainWindow::copySelection()
-{
-    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
-    QStringList lines;
-    for (const QModelIndex &row : rows) {
-        QStringList cells;
-        for (int column = 0; column < m_units->columnCount(); ++column)
-            cells.append(row.siblingAtColumn(column).data(Qt::EditRole).toString());
-        lines.append(cells.join(u'\t'));
-    }
-    if (!lines.isEmpty())
-        QGuiApplication::clipboard()->setText(lines.join(u'\n'));
 }
 
 void MainWindow::showAbout()

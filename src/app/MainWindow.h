@@ -2,8 +2,6 @@
 
 #include <QMainWindow>
 
-#include <vector>
-
 class AppDelegate;
 class DetailPane;
 class FilterBar;
@@ -18,10 +16,11 @@ class UnitFilterProxy;
 class UnitNavigator;
 class UnitTableModel;
 class UnitTableView;
+class Workbench;
 
-/// The main window: the unit table, the menus, the sheets, and drops of files. It builds
-/// the interface, hands the controller its outlets and routes every command to it; the
-/// flows themselves live in AppDelegate.
+/// The main window: the workbench (filter bar, unit table, detail pane), the status bar,
+/// the menus, the sheets, and drops of files. It builds the interface, hands the controller
+/// its outlets and routes every command to it; the flows themselves live in AppDelegate.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -29,19 +28,20 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(AppDelegate &delegate, QWidget *parent = nullptr);
 
-    UnitTableView *table() const { return m_table; }
     /// Every unit of the document, in file order.
     UnitTableModel *units() const { return m_units; }
-    RecoveryController *recovery() const { return m_recovery; }
+    Workbench *workbench() const { return m_workbench; }
+    UnitTableView *table() const;
     /// The units the table shows.
-    UnitFilterProxy *shown() const { return m_shown; }
-    FilterBar *filterBar() const { return m_filterBar; }
-    DetailPane *detailPane() const { return m_detail; }
+    UnitFilterProxy *shown() const;
+    FilterBar *filterBar() const;
+    DetailPane *detailPane() const;
+    UnitNavigator *navigator() const;
+    QSplitter *splitter() const;
+    RecoveryController *recovery() const { return m_recovery; }
     ProgressStatus *progress() const { return m_progress; }
     ProblemIndex *problems() const { return m_problems; }
     ProblemStatus *problemStatus() const { return m_problemStatus; }
-    UnitNavigator *navigator() const { return m_navigator; }
-    QSplitter *splitter() const { return m_splitter; }
 
 signals:
     /// The window agreed to close; the application ends with it.
@@ -66,16 +66,7 @@ private:
     void buildHelpMenu();
     void rebuildRecentMenu();
     void chooseToOpen(bool folder);
-    void copySelection();
     void showAbout();
-    /// The document rows of the table's selection, in file order.
-    std::vector<std::size_t> selectedRows() const;
-    void showCurrentUnit();
-    /// The detail pane's list of what the checks found in the current unit.
-    void showCurrentProblems();
-    void commitFromPane(const QModelIndex &sourceIndex, const QString &text, int advance);
-    void documentLoaded();
-    void goToFirstFound();
     /// Commits a target still being typed, before a save or quit looks at the document.
     void commitTyping();
     void restoreLayout();
@@ -83,16 +74,11 @@ private:
 
     AppDelegate &m_delegate;
     UnitTableModel *m_units = nullptr;
+    Workbench *m_workbench = nullptr;
     RecoveryController *m_recovery = nullptr;
-    UnitFilterProxy *m_shown = nullptr;
-    UnitTableView *m_table = nullptr;
-    FilterBar *m_filterBar = nullptr;
-    DetailPane *m_detail = nullptr;
-    QSplitter *m_splitter = nullptr;
     ProgressStatus *m_progress = nullptr;
     ProblemIndex *m_problems = nullptr;
     ProblemStatus *m_problemStatus = nullptr;
-    UnitNavigator *m_navigator = nullptr;
     QStringListModel *m_found = nullptr;
     QMenu *m_recentMenu = nullptr;
 };

@@ -874,6 +874,10 @@
         <source>Previous Needs &amp;Review</source>
         <translation>前の要レビュー(&amp;R)</translation>
     </message>
+    <message>
+        <source>Target Not Changed</source>
+        <translation>訳文は変更されていません</translation>
+    </message>
 </context>
 <context>
     <name>MarkupCheck</name>
@@ -1281,6 +1285,10 @@
     <message>
         <source>Typing</source>
         <translation>入力</translation>
+    </message>
+    <message>
+        <source>The target was not changed: it holds the character U+%1, which an XLIFF file cannot hold.</source>
+        <translation>訳文は変更されていません。XLIFF ファイルに書けない文字 U+%1 が含まれています。</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,7 @@ void MainWindow::connectWorkbench()
             &ProgressStatus::updateShown);
     connect(m_units, &QAbstractItemModel::modelReset, m_progress, &ProgressStatus::update);
     connect(m_units, &UnitTableModel::targetsChanged, m_progress, &ProgressStatus::scheduleUpdate);
+    connect(m_units, &UnitTableModel::commitRefused, this, &MainWindow::showRefusal);
     connect(m_workbench, &Workbench::message, this,
             [this](const QString &message) { statusBar()->showMessage(message, 5000); });
     connect(&m_delegate, &AppDelegate::saved, this, [this] {
@@ -386,6 +387,16 @@ void MainWindow::showAbout()
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->setWindowModality(Qt::WindowModal);
     about->open();
+}
+
+void MainWindow::showRefusal(const QString &reason)
+{
+    auto *alert = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(),
+                                  tr("Target Not Changed"), QMessageBox::Ok, this);
+    alert->setInformativeText(reason);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
 }
 
 void MainWindow::commitTyping()

@@ -67,6 +67,8 @@ private:
     void rebuildRecentMenu();
     void chooseToOpen(bool folder);
     void showAbout();
+    /// Says why a typed target was not taken.
+    void showRefusal(const QString &reason);
     /// Commits a target still being typed, before a save or quit looks at the document.
     void commitTyping();
     void restoreLayout();

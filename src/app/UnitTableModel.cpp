@@ -2,6 +2,7 @@
 
 #include "app/ProblemIndex.h"
 #include "app/TargetsCommand.h"
+#include "document/MarkupText.h"
 
 #include <QBrush>
 #include <QGuiApplication>
@@ -195,6 +196,15 @@ bool UnitTableModel::setData(const QModelIndex &index, const QVariant &value, in
     if (!value.canConvert<QString>())
         return false;
     const QString text = value.toString();
+    // Text a file cannot hold would fail the save's read-back as a target that could not be
+    // placed; it is refused here, where the user still knows what was typed.
+    if (const auto c = MarkupText::unwritableCharacter(text)) {
+        const QString code = u"%1"_s.arg(uint(*c), 4, 16, QChar(u'0')).toUpper();
+        emit commitRefused(tr("The target was not changed: it holds the character U+%1, which "
+                              "an XLIFF file cannot hold.")
+                               .arg(code));
+        return false;
+    }
     const auto row = static_cast<std::size_t>(index.row());
     const UnitRecord &record = m_rows[row];
     // Committing an editor without typing changes nothing: an absent target stays absent

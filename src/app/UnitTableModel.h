@@ -85,6 +85,8 @@ signals:
     void unitsChanged();
     /// These rows' target or state changed (an edit, an undo, a pass).
     void targetsChanged(const QList<int> &rows);
+    /// A commit was refused, and why; the target stays as it was.
+    void commitRefused(const QString &reason);
 
 private:
     QVariant toolTip(const UnitRecord &record, const std::optional<QString> &value,

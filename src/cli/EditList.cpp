@@ -2,6 +2,7 @@
 
 #include "dictionary/JsonText.h"
 #include "document/DocumentFile.h"
+#include "document/MarkupText.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -19,23 +20,6 @@ namespace {
 /// one unit each, and a double beyond a 64-bit integer must never be converted to one.
 constexpr double largestPort = 9007199254740992.0;
 
-/// The first character of `text` that XML 1.0 text cannot hold (a C0 control other than
-/// tab and line breaks, U+FFFE, U+FFFF or half of a surrogate pair), or nothing.
-std::optional<char32_t> unwritableCharacter(const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            ++i;
-            continue;
-        }
-        const bool control = c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r';
-        if (control || c == 0xFFFE || c == 0xFFFF || QChar::isSurrogate(c))
-            return c;
-    }
-    return std::nullopt;
-}
-
 std::optional<EditList::Edit> parseEdit(const QJsonObject &object, QString *error)
 {
     EditList::Edit edit;
@@ -45,7 +29,7 @@ std::optional<EditList::Edit> parseEdit(const QJsonObject &object, QString *erro
         return std::nullopt;
     }
     edit.tget = tget.toString();
-    if (const auto c = unwritableCharacter(edit.tget)) {
+    if (const auto c = MarkupText::unwritableCharacter(edit.tget)) {
         const QString code = u"%1"_s.arg(uint(*c), 4, 16, QChar(u'0')).toUpper();
         *error = QCoreApplication::translate("EditList",
                                              "\"tget\" holds U+%1, which an XML file cannot hold")

@@ -76,6 +76,21 @@ QString MarkupText::escapeText(QStringView text)
     return escaped(text, false);
 }
 
+std::optional<char32_t> MarkupText::unwritableCharacter(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        const bool control = c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r';
+        if (control || c == 0xFFFE || c == 0xFFFF || QChar::isSurrogate(c))
+            return c;
+    }
+    return std::nullopt;
+}
+
 QString MarkupText::escapeAttribute(QStringView text)
 {
     return escaped(text, true);

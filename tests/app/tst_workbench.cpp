@@ -74,6 +74,7 @@ private slots:
     void keyboardOnlyTranslation();
     void typingIsCommittedBeforeASave_data();
     void typingIsCommittedBeforeASave();
+    void targetsAFileCannotHoldAreRefused();
     void layoutIsKeptAcrossLaunches();
 
 private:
@@ -344,6 +345,24 @@ void TestWorkbench::typingIsCommittedBeforeASave()
     QCoreApplication::processEvents();
     QVERIFY(fileBytes(path).contains("<target>ichi</target>"));
     QVERIFY(!app.edited());
+}
+
+void TestWorkbench::targetsAFileCannotHoldAreRefused()
+{
+    const QString path = m_dir.filePath(u"control.xliff"_s);
+    QVERIFY(writeFile(path, unitsDocument("<trans-unit id=\"one\"><source>One</source>"
+                                          "<target>一</target></trans-unit>\n")));
+    AppHarness app;
+    QVERIFY(app.delegate.openFile(path));
+    QVERIFY(!app.editTarget(0, u"a\u0001b"_s));
+    QVERIFY(!app.editTarget(0, QString(QChar(0xD800))));
+    QCOMPARE(app.bank().rows()[0].tget, u"一"_s);
+    QVERIFY(!app.edited());
+    QCOMPARE(app.alerts().size(), 2);
+    QVERIFY(app.alerts().last()->informativeText().contains(u"U+D800"_s));
+    // A tab, a line break and a character beyond the BMP are text like any other.
+    QVERIFY(app.editTarget(0, u"a\tb\nc 😀"_s));
+    QCOMPARE(app.bank().rows()[0].tget, u"a\tb\nc 😀"_s);
 }
 
 void TestWorkbench::layoutIsKeptAcrossLaunches()

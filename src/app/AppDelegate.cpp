@@ -136,7 +136,8 @@ void AppDelegate::walk(const QString &path)
     m_recent.add(path);
     updateTitle();
     XliffReader reader(m_state.parse);
-    ReadResult result = reader.readFile(path);
+    QByteArray bytes;
+    ReadResult result = reader.readFile(path, &bytes);
     // A file that can't be read or parsed leaves the table empty, and the user is told
     // why rather than left with an empty table and no reason.
     if (!result.complete)
@@ -147,7 +148,7 @@ void AppDelegate::walk(const QString &path)
     if (!result.complete)
         result = ReadResult{};
     m_bank->setRows(std::move(result.units), std::move(result.files));
-    emit documentRead(path);
+    emit documentRead(path, bytes);
 }
 
 void AppDelegate::showOpenFailed(const QString &path, const ReadResult &result)
@@ -248,7 +249,7 @@ void AppDelegate::reportWritten(const QString &path, const SpliceResult &packed,
         showSaveFailed(error);
         return;
     }
-    emit documentWritten(path, packed.unwritten.empty());
+    emit documentWritten(path, *packed.bytes, packed.unwritten.empty());
     // What could be written is on disk, but the edits still missing keep the mark.
     if (!packed.unwritten.empty()) {
         showUnwritten(packed.unwritten);

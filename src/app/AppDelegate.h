@@ -116,11 +116,12 @@ public slots:
 signals:
     // What protects unsaved edits (RecoveryController) follows the document through these.
     /// A file was handed to the reader; the table holds its units, or none if it failed.
-    void documentRead(const QString &path);
+    /// `bytes` are the file as read (null when it could not be read).
+    void documentRead(const QString &path, const QByteArray &bytes);
     /// A save is about to replace the file at `path`.
     void aboutToWrite(const QString &path);
-    /// A save wrote `path`; `complete` when every edit is in it.
-    void documentWritten(const QString &path, bool complete);
+    /// A save wrote `bytes` to `path`; `complete` when every edit is in it.
+    void documentWritten(const QString &path, const QByteArray &bytes, bool complete);
     /// The document was written whole to `path` (a save, or a save as).
     void saved(const QString &path);
 

@@ -5,7 +5,6 @@
 #include "app/RecoverySheet.h"
 #include "app/UnitTableModel.h"
 #include "dictionary/DictionaryStore.h"
-#include "document/DocumentFile.h"
 #include "document/TargetChange.h"
 
 #include <QCoreApplication>
@@ -24,10 +23,10 @@ QString subfolder(const QString &dataFolder, const QString &name)
     return dataFolder.isEmpty() ? QString() : QDir(dataFolder).filePath(name);
 }
 
-QByteArray hashOfFile(const QString &path)
+/// The hash of a file's bytes as they were read or written; none for a file not read.
+QByteArray hashOfBytes(const QByteArray &bytes)
 {
-    const DocumentFile::Bytes file = DocumentFile::read(path);
-    return file.error.isEmpty() ? RecoveryJournal::hashOf(file.bytes) : QByteArray();
+    return bytes.isNull() ? QByteArray() : RecoveryJournal::hashOf(bytes);
 }
 
 } // namespace
@@ -74,12 +73,13 @@ bool RecoveryController::reopenUnsaved()
     return false;
 }
 
-void RecoveryController::documentRead(const QString &path)
+void RecoveryController::documentRead(const QString &path, const QByteArray &bytes)
 {
     // Loading another document (or this one again) drops the edits that were not saved.
     if (m_ownsJournal)
         discarded();
-    const QByteArray hash = hashOfFile(path);
+    // The bytes the reader just read: the file is not read a second time for its hash.
+    const QByteArray hash = hashOfBytes(bytes);
     m_journal.begin(path, hash);
     m_backup.forget(path);
     m_watcher.watch(path, hash);
@@ -196,11 +196,12 @@ void RecoveryController::aboutToWrite(const QString &path)
         warn(tr("No Backup Made"), *failed);
 }
 
-void RecoveryController::documentWritten(const QString &path, bool complete)
+void RecoveryController::documentWritten(const QString &path, const QByteArray &bytes,
+                                         bool complete)
 {
     const QString document = m_journal.documentPath();
     if (QFileInfo(path).absoluteFilePath() == QFileInfo(document).absoluteFilePath())
-        m_watcher.setKnownHash(hashOfFile(document));
+        m_watcher.setKnownHash(hashOfBytes(bytes));
     // Edits a save could not place are still only in the window and in the journal.
     if (!complete)
         return;

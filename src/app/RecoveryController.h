@@ -46,11 +46,11 @@ public:
 
 public slots:
     /// After a load: journals the new document and offers any journal left for it.
-    void documentRead(const QString &path);
+    void documentRead(const QString &path, const QByteArray &bytes);
     /// Before a save writes `path`.
     void aboutToWrite(const QString &path);
-    /// After a save wrote `path`; `complete` when every edit is in the file.
-    void documentWritten(const QString &path, bool complete);
+    /// After a save wrote `bytes` to `path`; `complete` when every edit is in the file.
+    void documentWritten(const QString &path, const QByteArray &bytes, bool complete);
     /// The window closed; what was not saved was discarded.
     void discarded();
 

@@ -33,7 +33,8 @@ public:
         if (named(name, "file")) {
             m_state.currentUnit.from = attributeText(attributes, "original");
             m_state.currentUnit.file = qint32(m_files.size());
-            m_files.push_back({m_state.currentUnit.from, attributeText(attributes, "source-language"),
+            m_files.push_back({m_state.currentUnit.from,
+                               attributeText(attributes, "source-language"),
                                attributeText(attributes, "target-language")});
             return;
         }
@@ -148,7 +149,7 @@ ReadResult XliffReader::read(QByteArrayView bytes)
     return result;
 }
 
-ReadResult XliffReader::readFile(const QString &path)
+ReadResult XliffReader::readFile(const QString &path, QByteArray *bytesRead)
 {
     const DocumentFile::Bytes file = DocumentFile::read(path);
     if (!file.error.isEmpty()) {
@@ -156,6 +157,8 @@ ReadResult XliffReader::readFile(const QString &path)
         result.errorString = file.error;
         return result;
     }
+    if (bytesRead)
+        *bytesRead = file.bytes;
     return read(file.bytes);
 }
 

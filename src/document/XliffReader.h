@@ -21,7 +21,8 @@ public:
     ReadResult read(QByteArrayView bytes);
 
     /// Reads and parses a file; a file that can't be read gives an incomplete result.
-    ReadResult readFile(const QString &path);
+    /// `bytesRead`, when given, receives the file's bytes as read (left null on failure).
+    ReadResult readFile(const QString &path, QByteArray *bytesRead = nullptr);
 
     /// Gathered character data as a value is stored: white space and line breaks cut from
     /// both ends.

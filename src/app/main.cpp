@@ -2,6 +2,7 @@
 #include "app/InstanceChannel.h"
 #include "app/MainWindow.h"
 #include "app/RecoveryController.h"
+#include "document/AllocatorTuning.h"
 #include "views/Localisation.h"
 #include "views/MendView.h"
 
@@ -13,6 +14,7 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    AllocatorTuning::apply();
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(u"Tarnwick"_s);
     QCoreApplication::setApplicationName(u"Tarnwick"_s);

@@ -1,4 +1,5 @@
 #include "cli/CliTool.h"
+#include "document/AllocatorTuning.h"
 
 #include <QCoreApplication>
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char *argv[])
 {
+    AllocatorTuning::apply();
     QCoreApplication app(argc, argv);
     // The same names as the desktop program, so both find the user's one dictionary.
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));

@@ -4,6 +4,7 @@
 #include "checks/CheckEngine.h"
 #include "dictionary/BuiltinDictionary.h"
 #include "dictionary/ReplacementPass.h"
+#include "document/DocumentCut.h"
 #include "document/ExpatParser.h"
 #include "document/ParseState.h"
 #include "document/RecoveryJournal.h"
@@ -58,6 +59,15 @@ void bareParse(benchmark::State &state)
         ExpatParser parser(handler);
         benchmark::DoNotOptimize(parser.parse(bytes));
     }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+
+/// Finding where to cut a file for a parse in two parts, which precedes the second part.
+void documentCut(benchmark::State &state)
+{
+    const QByteArray bytes = exportOf(state.range(0), state.range(1) != 0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DocumentCut::find(bytes));
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 
@@ -181,6 +191,7 @@ BENCHMARK(journalRestore)->Arg(10000)->Arg(200000)->Unit(benchmark::kMillisecond
 BENCHMARK(checkAll)->Arg(1000)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(replacementPass)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(bareParse)->ArgsProduct(shapes)->Unit(benchmark::kMillisecond);
+BENCHMARK(documentCut)->ArgsProduct(shapes)->Unit(benchmark::kMillisecond);
 BENCHMARK(read)->ArgsProduct(shapes)->Unit(benchmark::kMillisecond);
 BENCHMARK(readBack)->ArgsProduct(shapes)->Unit(benchmark::kMillisecond);
 BENCHMARK(spliceEveryTarget)->ArgsProduct(shapes)->Unit(benchmark::kMillisecond);

@@ -8,12 +8,14 @@
 #include "document/ParseState.h"
 #include "document/ReferenceSplicer.h"
 #include "document/SplicePatterns.h"
+#include "document/SpliceVerifier.h"
 #include "document/UnitLocator.h"
 #include "document/UnitMatcher.h"
 #include "document/XliffReader.h"
 #include "document/XliffWriter.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -24,6 +26,49 @@ ReadResult readBytes(QByteArrayView bytes)
 {
     ParseState state;
     return XliffReader(state).read(bytes);
+}
+
+bool sameUnit(const UnitRecord &a, const UnitRecord &b)
+{
+    return a.port == b.port && a.from == b.from && a.name == b.name && a.srcs == b.srcs &&
+           a.tget == b.tget && a.note == b.note && a.part == b.part && a.state == b.state &&
+           a.translatable == b.translatable && a.file == b.file;
+}
+
+/// The same bytes read in two parts at once, wherever they can be cut, must read as they
+/// do in one piece: the same units, files and errors.
+QString partsDisagree(QByteArrayView bytes, const ReadResult &whole)
+{
+    ParseState state;
+    const ReadResult parts = XliffReader(state, 0).read(bytes);
+    if (parts.complete != whole.complete || parts.errorString != whole.errorString ||
+        parts.line != whole.line || parts.column != whole.column)
+        return u"read in two parts, the document ends otherwise: %1"_s.arg(parts.errorString);
+    if (parts.files.size() != whole.files.size() ||
+        !std::ranges::equal(parts.files, whole.files, [](const FileHeader &a, const FileHeader &b) {
+            return a.original == b.original && a.sourceLanguage == b.sourceLanguage &&
+                   a.targetLanguage == b.targetLanguage;
+        }))
+        return u"read in two parts, the files differ"_s;
+    if (!std::ranges::equal(parts.units, whole.units, sameUnit))
+        return u"read in two parts, the units differ"_s;
+    return {};
+}
+
+/// The save's read-back of the same rows, in two parts and in one, finds the same rows
+/// not landed.
+QString readBackDisagrees(const QByteArray &bytes, const std::vector<UnitRecord> &rows)
+{
+    const SpliceResult one = SpliceVerifier::verify(bytes, rows, {}, DocumentFile::maxSize,
+                                                    std::numeric_limits<qsizetype>::max());
+    const SpliceResult two = SpliceVerifier::verify(bytes, rows, {}, DocumentFile::maxSize, 0);
+    const auto samePort = [](const UnwrittenUnit &a, const UnwrittenUnit &b) {
+        return a.port == b.port;
+    };
+    if (one.errorString != two.errorString ||
+        !std::ranges::equal(one.unwritten, two.unwritten, samePort))
+        return u"read back in two parts, the save's check differs"_s;
+    return {};
 }
 
 /// One byte of the input, picked by position so that every mutation moves some edits.
@@ -228,6 +273,8 @@ QString FuzzChecks::matcher(QByteArrayView bytes, qsizetype *stretches, qsizetyp
 QString FuzzChecks::reader(QByteArrayView bytes)
 {
     const ReadResult read = readBytes(bytes);
+    if (const QString problem = partsDisagree(bytes, read); !problem.isEmpty())
+        return problem;
     if (!read.complete) {
         if (read.errorString.isEmpty() || read.line < 1 || read.column < 1)
             return u"a failed read names no reason or place"_s;
@@ -254,6 +301,8 @@ QString FuzzChecks::writer(QByteArrayView bytes)
         return result.errorString.isEmpty() ? u"no file and no reason"_s : QString();
     if (!QByteArrayView(*result.bytes).isValidUtf8())
         return u"the written file is not valid UTF-8"_s;
+    if (const QString problem = readBackDisagrees(*result.bytes, rows); !problem.isEmpty())
+        return problem;
     const ReadResult after = readBytes(*result.bytes);
     if (!after.complete)
         return u"the written text does not read: %1"_s.arg(after.errorString);

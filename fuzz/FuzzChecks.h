@@ -9,12 +9,14 @@
 namespace FuzzChecks {
 
 /// Reading any bytes ends with units or with a located error, never a crash; what reads
-/// as complete also decodes as the UTF-8 the writer needs.
+/// as complete also decodes as the UTF-8 the writer needs; read in two parts at once, the
+/// bytes give the same units, files or error as in one piece.
 QString reader(QByteArrayView bytes);
 
 /// Splicing edits derived from the input into the input: when the input reads, the output
 /// is absent with a reason, or reads back with every edited target (or reports the unit as
-/// unwritten) and every other unit as it was; a second save of the same rows changes nothing.
+/// unwritten) and every other unit as it was, the read-back in two parts finding what it
+/// finds in one; a second save of the same rows changes nothing.
 QString writer(QByteArrayView bytes);
 
 /// The hand-written matcher of the splice patterns gives what the regular expressions give,

@@ -53,7 +53,7 @@ ExpatParser::~ExpatParser()
         XML_ParserFree(m_parser);
 }
 
-bool ExpatParser::parse(QByteArrayView bytes)
+bool ExpatParser::screen(QByteArrayView bytes)
 {
     if (!m_parser) {
         m_error = tr("out of memory");
@@ -73,11 +73,20 @@ bool ExpatParser::parse(QByteArrayView bytes)
         m_errorColumn = zero - lineStart + 1;
         return false;
     }
+    return true;
+}
+
+bool ExpatParser::feed(QByteArrayView bytes, bool last)
+{
+    if (!m_parser) {
+        m_error = tr("out of memory");
+        return false;
+    }
     qsizetype offset = 0;
     do {
         const qsizetype length = std::min(sliceSize, bytes.size() - offset);
-        const bool last = offset + length == bytes.size();
-        if (XML_Parse(m_parser, bytes.data() + offset, int(length), last) != XML_STATUS_OK) {
+        const bool final = last && offset + length == bytes.size();
+        if (XML_Parse(m_parser, bytes.data() + offset, int(length), final) != XML_STATUS_OK) {
             recordError();
             return false;
         }

@@ -31,7 +31,15 @@ public:
     ExpatParser &operator=(const ExpatParser &) = delete;
 
     /// Parses the document to its end; false at the first fatal error.
-    bool parse(QByteArrayView bytes);
+    bool parse(QByteArrayView bytes) { return screen(bytes) && feed(bytes, true); }
+
+    /// Refuses bytes that expat would read as something other than UTF-8: a UTF-16
+    /// byte-order mark, a NUL. `parse` does this first; a document parsed in pieces
+    /// screens each piece.
+    bool screen(QByteArrayView bytes);
+
+    /// Parses the next piece of the document; `last` ends it. False at the first fatal error.
+    bool feed(QByteArrayView bytes, bool last);
 
     /// Byte offset and length of the markup that raised the current callback.
     qint64 currentByteIndex() const;

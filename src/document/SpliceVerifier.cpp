@@ -1,38 +1,81 @@
 #include "document/SpliceVerifier.h"
 
 #include "document/ExpatParser.h"
+#include "document/ParallelParse.h"
 #include "document/StateAttribute.h"
 #include "document/XliffReader.h"
 
 #include <QAnyStringView>
 #include <QCoreApplication>
 
+#include <algorithm>
+
 #include <cstring>
 #include <future>
 #include <string>
+#include <variant>
 
 namespace {
 
-/// Reads back what a save depends on, each unit's id, target and the target's state,
-/// gathering text exactly as the reader does, and checks each against the row of that unit
-/// as it goes, without keeping what it read or building the sources and notes the check
-/// does not need.
-class TargetCheck final : public ExpatParser::Handler
+/// How a row's target read back.
+enum class Landed : quint8
 {
-public:
-    explicit TargetCheck(std::span<const UnitRecord> rows)
+    No,
+    Yes,
+    /// The target landed without the state the row holds: right only in a file that
+    /// keeps no states, where the row's state is the window's own mark.
+    UnlessStatesUsed
+};
+
+/// The rows with a target, by unit number.
+struct RowsByUnit
+{
+    explicit RowsByUnit(std::span<const UnitRecord> rows)
     {
         // Rows come from reading the file, so their numbers stay below the number of
         // rows; one far beyond cannot be a unit of it and simply reads as not landed.
         const quint64 limit = quint64(rows.size()) + 1024;
         for (const UnitRecord &row : rows) {
             if (row.tget && row.port < limit) {
-                if (row.port >= m_rows.size())
-                    m_rows.resize(size_t(row.port) + 1, nullptr);
-                m_rows[size_t(row.port)] = &row;
+                if (row.port >= byUnit.size())
+                    byUnit.resize(size_t(row.port) + 1, nullptr);
+                byUnit[size_t(row.port)] = &row;
             }
         }
-        m_landed.assign(m_rows.size(), Landed::No);
+    }
+
+    std::vector<const UnitRecord *> byUnit;
+};
+
+/// Reads back what a save depends on, each unit's id, target and the target's state,
+/// gathering text exactly as the reader does, and checks each against the row of that unit
+/// as it goes, without keeping what it read or building the sources and notes the check
+/// does not need. A check of the second part of a file cut in two starts at the unit the
+/// cut comes before, inside the document's units.
+class TargetCheck final : public ParallelParse::SecondPart
+{
+public:
+    explicit TargetCheck(const RowsByUnit &rows)
+        : m_rows(rows.byUnit), m_landed(rows.byUnit.size(), Landed::No)
+    {
+    }
+
+    void startAt(const DocumentCut &cut) override
+    {
+        m_unit = size_t(cut.unitsBefore);
+        m_inside = true;
+    }
+
+    /// Whether some target of the part carries a state.
+    bool statesUsed() const { return m_statesUsed; }
+
+    /// Takes over what the check of the second part found, from the cut on.
+    void join(const TargetCheck &second, size_t cut)
+    {
+        std::copy(second.m_landed.begin() + qsizetype(std::min(cut, m_landed.size())),
+                  second.m_landed.end(),
+                  m_landed.begin() + qsizetype(std::min(cut, m_landed.size())));
+        m_statesUsed = m_statesUsed || second.m_statesUsed;
     }
 
     /// Whether the row's target, and its state where the file keeps states, read back from
@@ -43,6 +86,14 @@ public:
             return false;
         const Landed landed = m_landed[size_t(row.port)];
         return landed == Landed::Yes || (landed == Landed::UnlessStatesUsed && !m_statesUsed);
+    }
+
+    /// Whether the check stands between units, as a check that has read `units` units and
+    /// starts on the next one stands: nothing gathered, nothing of the next unit seen.
+    bool restsBetweenUnits(size_t units) const
+    {
+        return m_inside && m_unit == units && !m_hasName && !m_hasTarget && !m_hasState &&
+               m_buffer.empty();
     }
 
     void startElement(const char *name, const char **attributes) override
@@ -87,15 +138,6 @@ public:
     }
 
 private:
-    enum class Landed : quint8
-    {
-        No,
-        Yes,
-        /// The target landed without the state the row holds: right only in a file that
-        /// keeps no states, where the row's state is the window's own mark.
-        UnlessStatesUsed
-    };
-
     /// How the target read back agrees with the row's state. A target whose text the
     /// writer changed is marked "translated" where its state was kept as read, so that
     /// value stands for any state the row holds.
@@ -145,7 +187,7 @@ private:
         ++m_unit;
     }
 
-    std::vector<const UnitRecord *> m_rows; ///< rows with a target, by unit number
+    const std::vector<const UnitRecord *> &m_rows;
     std::vector<Landed> m_landed;
     std::string m_name; ///< the current unit's id, as UTF-8
     bool m_hasName = false;
@@ -162,7 +204,8 @@ private:
 } // namespace
 
 SpliceResult SpliceVerifier::verify(QByteArray bytes, std::span<const UnitRecord> rows,
-                                    const Alongside &alongside, qint64 sizeLimit)
+                                    const Alongside &alongside, qint64 sizeLimit,
+                                    qsizetype parallelFrom)
 {
     // What could not be opened again is never written, nor begun to be.
     if (bytes.size() > sizeLimit) {
@@ -178,7 +221,7 @@ SpliceResult SpliceVerifier::verify(QByteArray bytes, std::span<const UnitRecord
     std::future<void> side;
     if (alongside)
         side = std::async(std::launch::async | std::launch::deferred, alongside, std::cref(bytes));
-    SpliceResult result = readBack(bytes, rows);
+    SpliceResult result = readBack(bytes, rows, parallelFrom);
     if (side.valid())
         side.get();
     if (result.errorString.isEmpty())
@@ -186,20 +229,48 @@ SpliceResult SpliceVerifier::verify(QByteArray bytes, std::span<const UnitRecord
     return result;
 }
 
-SpliceResult SpliceVerifier::readBack(const QByteArray &bytes, std::span<const UnitRecord> rows)
+namespace {
+
+/// The check of the whole file: in two parts at once where it can be cut, else in one
+/// parse, which alone reports an error.
+std::variant<TargetCheck, SpliceResult> checkTargets(const QByteArray &bytes,
+                                                     const RowsByUnit &rows, qsizetype parallelFrom)
 {
-    SpliceResult result;
+    {
+        TargetCheck first(rows);
+        TargetCheck second(rows);
+        const std::optional<DocumentCut> cut =
+            ParallelParse::run(bytes, parallelFrom, first, second);
+        if (cut && first.restsBetweenUnits(size_t(cut->unitsBefore))) {
+            first.join(second, size_t(cut->unitsBefore));
+            return first;
+        }
+    }
     TargetCheck check(rows);
     ExpatParser parser(check);
-    if (!parser.parse(bytes)) {
-        result.errorString = QCoreApplication::translate(
-                                 "SpliceVerifier", "the new text would not be well-formed XML "
-                                                   "(line %1, column %2: %3)")
-                                 .arg(parser.errorLine())
-                                 .arg(parser.errorColumn())
-                                 .arg(parser.errorString());
-        return result;
-    }
+    if (parser.parse(bytes))
+        return check;
+    SpliceResult result;
+    result.errorString =
+        QCoreApplication::translate("SpliceVerifier", "the new text would not be well-formed XML "
+                                                      "(line %1, column %2: %3)")
+            .arg(parser.errorLine())
+            .arg(parser.errorColumn())
+            .arg(parser.errorString());
+    return result;
+}
+
+} // namespace
+
+SpliceResult SpliceVerifier::readBack(const QByteArray &bytes, std::span<const UnitRecord> rows,
+                                      qsizetype parallelFrom)
+{
+    const RowsByUnit byUnit(rows);
+    auto checked = checkTargets(bytes, byUnit, parallelFrom);
+    if (auto *failed = std::get_if<SpliceResult>(&checked))
+        return std::move(*failed);
+    const TargetCheck &check = std::get<TargetCheck>(checked);
+    SpliceResult result;
     for (const UnitRecord &row : rows) {
         if (row.tget && !check.landed(row))
             result.unwritten.push_back({row.from, row.name, row.port});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/DocumentFile.h"
+#include "document/ParallelParse.h"
 #include "document/SpliceResult.h"
 #include "document/UnitRecord.h"
 
@@ -18,11 +19,15 @@ public:
     /// out under a temporary name); it has finished when `verify` returns.
     using Alongside = std::function<void(const QByteArray &bytes)>;
 
+    /// A file of `parallelFrom` bytes or more is read back in two parts at once (see
+    /// `ParallelParse`); the result is the same either way.
     static SpliceResult verify(QByteArray bytes, std::span<const UnitRecord> rows,
                                const Alongside &alongside = {},
-                               qint64 sizeLimit = DocumentFile::maxSize);
+                               qint64 sizeLimit = DocumentFile::maxSize,
+                               qsizetype parallelFrom = ParallelParse::defaultFromSize());
 
 private:
     /// The check itself: an error, or the rows that did not read back.
-    static SpliceResult readBack(const QByteArray &bytes, std::span<const UnitRecord> rows);
+    static SpliceResult readBack(const QByteArray &bytes, std::span<const UnitRecord> rows,
+                                 qsizetype parallelFrom);
 };

@@ -23,10 +23,18 @@ std::optional<QString> attributeText(const char **attributes, const char *name)
 }
 
 /// The parser callbacks: build one record per `trans-unit`.
-class UnitCollector final : public ExpatParser::Handler
+class UnitCollector final : public ParallelParse::SecondPart
 {
 public:
     explicit UnitCollector(ParseState &state) : m_state(state) {}
+
+    /// As the second part of a document cut in two, it starts where the whole parse would
+    /// stand at the cut: inside the document's units, having counted those before it.
+    void startAt(const DocumentCut &cut) override
+    {
+        m_state.insideUnit = true;
+        m_state.unitCounter = cut.unitsBefore;
+    }
 
     void startElement(const char *name, const char **attributes) override
     {
@@ -83,6 +91,16 @@ public:
     /// The files met so far, handed over with the units.
     std::vector<FileHeader> takeFiles() { return std::move(m_files); }
 
+    /// Whether the state stands between units, as a collector that has read `units` units
+    /// and starts on the next one holds it: nothing gathered, no value of the next unit.
+    bool restsBetweenUnits(quint64 units) const
+    {
+        const UnitRecord &unit = m_state.currentUnit;
+        return m_state.insideUnit && m_state.unitCounter == units && m_state.textBuffer.empty() &&
+               !unit.name && !unit.srcs && !unit.tget && !unit.note && !unit.part && !unit.state &&
+               unit.translatable && unit.port == 0;
+    }
+
 private:
     QString takeBuffer()
     {
@@ -122,8 +140,30 @@ private:
 
 } // namespace
 
+namespace {
+
+/// Gives the second part's records and state the document's `<file>` numbers: its first
+/// file, when the cut lies inside a `<file>`, is the first part's last.
+void renumberFiles(ParseState &second, qint32 shift)
+{
+    const auto renumber = [shift](UnitRecord &unit) {
+        if (unit.file >= 0)
+            unit.file += shift;
+    };
+    for (UnitRecord &unit : second.parsedUnits)
+        renumber(unit);
+    renumber(second.currentUnit);
+}
+
+} // namespace
+
 ReadResult XliffReader::read(QByteArrayView bytes)
 {
+    const bool insideUnit = m_state.insideUnit;
+    ReadResult result;
+    if (readInParts(bytes, result))
+        return result;
+    m_state.insideUnit = insideUnit;
     m_state.unitCounter = 0;
     m_state.currentUnit = UnitRecord{};
     m_state.parsedUnits.clear();
@@ -135,7 +175,6 @@ ReadResult XliffReader::read(QByteArrayView bytes)
 
     UnitCollector collector(m_state);
     ExpatParser parser(collector);
-    ReadResult result;
     if (!parser.parse(bytes)) {
         result.errorString = parser.errorString();
         result.line = parser.errorLine();
@@ -147,6 +186,42 @@ ReadResult XliffReader::read(QByteArrayView bytes)
     result.files = collector.takeFiles();
     m_state.parsedUnits.clear();
     return result;
+}
+
+bool XliffReader::readInParts(QByteArrayView bytes, ReadResult &result)
+{
+    if (bytes.size() < m_parallelFrom)
+        return false;
+    m_state.unitCounter = 0;
+    m_state.currentUnit = UnitRecord{};
+    m_state.parsedUnits.clear();
+    m_state.parsedUnits.reserve(std::min<size_t>(size_t(bytes.size() / 128), 1 << 20));
+    m_state.textBuffer.clear();
+    ParseState second;
+    second.parsedUnits.reserve(size_t(bytes.size() / 2 / 128));
+    UnitCollector firstCollector(m_state);
+    UnitCollector secondCollector(second);
+    const std::optional<DocumentCut> cut =
+        ParallelParse::run(bytes, m_parallelFrom, firstCollector, secondCollector);
+    if (!cut || !firstCollector.restsBetweenUnits(cut->unitsBefore))
+        return false;
+
+    result.files = firstCollector.takeFiles();
+    std::vector<FileHeader> laterFiles = secondCollector.takeFiles();
+    const bool continuesFile = cut->fileTag >= 0;
+    renumberFiles(second, qint32(result.files.size()) - (continuesFile ? 1 : 0));
+    result.files.insert(result.files.end(),
+                        std::make_move_iterator(laterFiles.begin() + (continuesFile ? 1 : 0)),
+                        std::make_move_iterator(laterFiles.end()));
+    result.units = std::move(m_state.parsedUnits);
+    result.units.insert(result.units.end(), std::make_move_iterator(second.parsedUnits.begin()),
+                        std::make_move_iterator(second.parsedUnits.end()));
+    result.complete = true;
+    m_state.parsedUnits.clear();
+    m_state.unitCounter = second.unitCounter;
+    m_state.currentUnit = std::move(second.currentUnit);
+    m_state.textBuffer = std::move(second.textBuffer);
+    return true;
 }
 
 ReadResult XliffReader::readFile(const QString &path, QByteArray *bytesRead)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/ParallelParse.h"
 #include "document/ParseState.h"
 #include "document/ReadResult.h"
 
@@ -14,7 +15,13 @@
 class XliffReader
 {
 public:
-    explicit XliffReader(ParseState &state) : m_state(state) {}
+    /// Documents of `parallelFrom` bytes or more are parsed in two parts at once (see
+    /// `ParallelParse`); the result is the same either way.
+    explicit XliffReader(ParseState &state,
+                         qsizetype parallelFrom = ParallelParse::defaultFromSize())
+        : m_state(state), m_parallelFrom(parallelFrom)
+    {
+    }
 
     /// Parses a whole document. The buffer is emptied first, so text left by a parse that
     /// stopped on an error never leads the next load's first value.
@@ -33,5 +40,9 @@ public:
     static std::optional<QStringView> noteClass(QStringView note);
 
 private:
+    /// Parses in two parts when the document can be cut; false leaves it to one parse.
+    bool readInParts(QByteArrayView bytes, ReadResult &result);
+
     ParseState &m_state;
+    qsizetype m_parallelFrom;
 };

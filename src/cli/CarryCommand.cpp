@@ -27,7 +27,7 @@ int CarryCommand::run(const QStringList &arguments)
         return CliTool::Usage;
     if (parsed->positional.size() != 2)
         return m_tool.usage(tr("carry takes EARLIER and PATH"));
-    auto document = m_tool.load(parsed->positional[1]);
+    CliTool::Document *document = m_tool.load(parsed->positional[1]);
     if (!document)
         return CliTool::Error;
 
@@ -55,5 +55,5 @@ int CarryCommand::run(const QStringList &arguments)
                      << '\n';
     }
     const QString target = parsed->output.isEmpty() ? document->path : parsed->output;
-    return m_tool.save(std::move(*document), target);
+    return m_tool.save(*document, target);
 }

@@ -55,7 +55,7 @@ int CheckCommand::run(const QStringList &arguments, const Loader &load)
     const std::optional<Options> options = parse(arguments);
     if (!options)
         return CliTool::Usage;
-    const std::optional<ReadResult> document = load(options->path);
+    const ReadResult *document = load(options->path);
     if (!document)
         return CliTool::Error;
     const CheckEngine engine(document->files, options->only);

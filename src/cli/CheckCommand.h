@@ -17,7 +17,7 @@ public:
     static constexpr int ErrorsFound = 4;
 
     /// Reads the document at a path, having reported why when it gives nothing.
-    using Loader = std::function<std::optional<ReadResult>(const QString &path)>;
+    using Loader = std::function<const ReadResult *(const QString &path)>;
 
     CheckCommand(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
 

@@ -164,8 +164,8 @@ int CliTool::command(const QStringList &arguments)
         return dictionary(rest);
     if (command == u"check") {
         return CheckCommand(m_out, m_err).run(rest, [this](const QString &path) {
-            std::optional<Document> document = load(path);
-            return document ? std::optional(std::move(document->content)) : std::nullopt;
+            const Document *document = load(path);
+            return document ? &document->content : nullptr;
         });
     }
     if (command == u"carry")
@@ -177,7 +177,7 @@ int CliTool::units(const QStringList &arguments)
 {
     if (arguments.size() != 1)
         return usage(tr("units takes one PATH"));
-    const auto document = load(arguments.first());
+    const Document *document = load(arguments.first());
     if (!document)
         return Error;
     // A large export's second half is formatted on another thread while the first is
@@ -255,14 +255,14 @@ int CliTool::apply(const QStringList &arguments)
         std::optional<EditList> edits = EditList::readFile(path, &error);
         return std::pair(std::move(edits), error);
     });
-    auto document = load(positional[0]);
+    Document *document = load(positional[0]);
     if (!document)
         return Error;
     auto [edits, error] = readingEdits.get();
     if (!edits || !edits->applyTo(document->content.units, &error))
         return fail(u"%1: %2"_s.arg(positional[1], error));
     const QString target = output.isEmpty() ? document->path : output;
-    return save(std::move(*document), target);
+    return save(*document, target);
 }
 
 int CliTool::fill(const QStringList &arguments)
@@ -285,14 +285,14 @@ int CliTool::fill(const QStringList &arguments)
             return fail(u"%1: %2"_s.arg(store.filePath(), load.error));
         entries = std::move(load.entries);
     }
-    auto document = load(parsed->positional.first());
+    Document *document = load(parsed->positional.first());
     if (!document)
         return Error;
     ReplacementResult filled = ReplacementPass::run(document->content.units, entries);
     const QString &output = parsed->output;
     document->content.units = std::move(filled.rows);
     const QString target = output.isEmpty() ? document->path : output;
-    return save(std::move(*document), target);
+    return save(*document, target);
 }
 
 int CliTool::dictionary(const QStringList &arguments)
@@ -315,7 +315,7 @@ int CliTool::stats(const QStringList &arguments)
 {
     if (arguments.size() != 1)
         return usage(tr("stats takes one PATH"));
-    const auto document = load(arguments.first());
+    const Document *document = load(arguments.first());
     if (!document)
         return Error;
     std::vector<std::pair<QString, Counts>> perFile;
@@ -383,19 +383,19 @@ int CliTool::fail(const QString &message)
     return Error;
 }
 
-std::optional<CliTool::Document> CliTool::load(const QString &path)
+CliTool::Document *CliTool::load(const QString &path)
 {
     QString file = path;
     if (!XliffFinder::isXliffPath(path)) {
         const QStringList found = XliffFinder::find(path);
         if (found.isEmpty()) {
             fail(u"%1: %2"_s.arg(path, tr("No appropriate files found")));
-            return std::nullopt;
+            return nullptr;
         }
         if (found.size() > 1) {
             fail(tr("%1 holds several XLIFF files; name one of them:\n  %2")
                      .arg(path, found.join(u"\n  "_s)));
-            return std::nullopt;
+            return nullptr;
         }
         file = found.first();
     }
@@ -403,21 +403,21 @@ std::optional<CliTool::Document> CliTool::load(const QString &path)
     m_state.document.documentPath = file;
     if (!bytes.error.isEmpty()) {
         fail(u"%1: %2"_s.arg(file, bytes.error));
-        return std::nullopt;
+        return nullptr;
     }
-    Document document{file, std::move(bytes.bytes), {}};
+    Document &document = m_document.emplace(file, std::move(bytes.bytes), ReadResult{});
     document.content = XliffReader(m_state.parse).read(document.bytes);
     const ReadResult &read = document.content;
     if (read.complete)
-        return document;
+        return &document;
     if (read.line > 0)
         fail(u"%1:%2:%3: %4"_s.arg(file).arg(read.line).arg(read.column).arg(read.errorString));
     else
         fail(u"%1: %2"_s.arg(file, read.errorString));
-    return std::nullopt;
+    return nullptr;
 }
 
-int CliTool::save(Document document, const QString &target)
+int CliTool::save(Document &document, const QString &target)
 {
     // The rows were read from these very bytes a moment ago: they are spliced as read.
     const QString &source = document.path;

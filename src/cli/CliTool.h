@@ -57,11 +57,12 @@ private:
     int verify(const QStringList &arguments);
     int usage(const QString &problem);
 
-    /// Resolves a file or folder to its one XLIFF file and reads it; reports failures.
-    std::optional<Document> load(const QString &path);
-    /// Splices the document's rows into the bytes it was read from, writes them to `target`
-    /// and reports what did not land.
-    int save(Document document, const QString &target);
+    /// Resolves a file or folder to its one XLIFF file and reads it; reports failures. The
+    /// document stays with the tool until the process ends (see `main()`).
+    Document *load(const QString &path);
+    /// Splices the document's rows into the bytes it was read from (which it takes), writes
+    /// them to `target` and reports what did not land.
+    int save(Document &document, const QString &target);
     /// Lists the targets a save could not place (exit 3), or says all went well.
     int reportUnplaced(const SpliceResult &result, const QString &target);
     int fail(const QString &message);
@@ -71,5 +72,6 @@ private:
     QTextStream &m_out;
     QTextStream &m_err;
     ProcessState m_state;
-    bool m_outputFailed = false; ///< a write failed and was reported
+    std::optional<Document> m_document; ///< the document read last
+    bool m_outputFailed = false;        ///< a write failed and was reported
 };

@@ -183,7 +183,8 @@ bool EditList::applyTo(std::vector<UnitRecord> &rows, QString *error) const
     };
     // Every edit is checked before any is applied, so a refused list changes no row.
     std::vector<size_t> targets;
-    QHash<size_t, int> editedOn;
+    targets.reserve(m_edits.size());
+    std::vector<int> editedOn(rows.size(), 0); ///< the line that edits each row, or 0
     for (const Edit &edit : m_edits) {
         std::optional<size_t> index;
         if (edit.port && *edit.port < rows.size())
@@ -203,14 +204,14 @@ bool EditList::applyTo(std::vector<UnitRecord> &rows, QString *error) const
                          .arg(edit.line);
             return false;
         }
-        if (const int earlier = editedOn.value(*index); earlier > 0) {
+        if (const int earlier = editedOn[*index]; earlier > 0) {
             *error = QCoreApplication::translate("EditList",
                                                  "line %1: the unit was already edited on line %2")
                          .arg(edit.line)
                          .arg(earlier);
             return false;
         }
-        editedOn.insert(*index, edit.line);
+        editedOn[*index] = edit.line;
         targets.push_back(*index);
     }
     for (size_t i = 0; i < m_edits.size(); ++i)

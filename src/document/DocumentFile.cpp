@@ -1,5 +1,7 @@
 #include "document/DocumentFile.h"
 
+#include "document/HugePages.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -109,8 +111,17 @@ DocumentFile::Bytes DocumentFile::read(const QString &path)
         return {{}, QCoreApplication::translate("DocumentFile", "it is not a regular file")};
     if (file.size() > maxSize)
         return {{}, QCoreApplication::translate("DocumentFile", "the file is larger than 256 MB")};
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // Read into a buffer of the size the file has, then whatever it has grown by since.
+    const qint64 expected = file.size();
+    QByteArray bytes(expected, Qt::Uninitialized);
+    HugePages::advise(bytes.data(), bytes.size());
+    const qint64 read = file.read(bytes.data(), expected);
+    if (read >= 0) {
+        bytes.truncate(read);
+        if (read == expected)
+            bytes += file.readAll();
+    }
+    if (read < 0 || file.error() != QFileDevice::NoError)
         return {{}, file.errorString()};
     // The file may have grown since its size was looked at.
     if (bytes.size() > maxSize)

@@ -1,5 +1,6 @@
 #include "document/UnitSplice.h"
 
+#include "document/HugePages.h"
 #include "document/MarkupText.h"
 #include "document/SplicePatterns.h"
 
@@ -270,6 +271,7 @@ QByteArray UnitSplice::applied(QByteArrayView bytes, const std::vector<TextEdit>
     for (const TextEdit &edit : edits)
         grows += encoder.requiredSpace(edit.replacement.size()) - edit.length;
     QByteArray out(bytes.size() + std::max<qsizetype>(grows, 0), Qt::Uninitialized);
+    HugePages::advise(out.data(), out.size());
     char *write = out.data();
     qsizetype at = 0;
     for (const TextEdit &edit : edits) {

@@ -2,6 +2,7 @@
 
 #include "document/DocumentFile.h"
 #include "document/ExpatParser.h"
+#include "document/HugePages.h"
 
 #include <cstring>
 
@@ -142,6 +143,16 @@ private:
 
 namespace {
 
+/// Room for the units an export of this size usually holds (a unit takes 150 to 500 bytes),
+/// so the list is seldom moved while it grows; memory never touched costs none. Past a
+/// million units it grows as it needs.
+void reserveUnits(ParseState &state, size_t bytes)
+{
+    std::vector<UnitRecord> &units = state.parsedUnits;
+    units.reserve(std::min<size_t>(bytes / 128, 1 << 20));
+    HugePages::advise(units.data(), qsizetype(units.capacity() * sizeof(UnitRecord)));
+}
+
 /// Gives the second part's records and state the document's `<file>` numbers: its first
 /// file, when the cut lies inside a `<file>`, is the first part's last.
 void renumberFiles(ParseState &second, qint32 shift)
@@ -167,10 +178,7 @@ ReadResult XliffReader::read(QByteArrayView bytes)
     m_state.unitCounter = 0;
     m_state.currentUnit = UnitRecord{};
     m_state.parsedUnits.clear();
-    // Room for the units an export of this size usually holds (a unit takes 150 to 500
-    // bytes), so the list is seldom moved while it grows; memory never touched costs none.
-    // Past a million units it grows as it needs.
-    m_state.parsedUnits.reserve(std::min<size_t>(size_t(bytes.size() / 128), 1 << 20));
+    reserveUnits(m_state, size_t(bytes.size()));
     m_state.textBuffer.clear();
 
     UnitCollector collector(m_state);
@@ -195,10 +203,10 @@ bool XliffReader::readInParts(QByteArrayView bytes, ReadResult &result)
     m_state.unitCounter = 0;
     m_state.currentUnit = UnitRecord{};
     m_state.parsedUnits.clear();
-    m_state.parsedUnits.reserve(std::min<size_t>(size_t(bytes.size() / 128), 1 << 20));
+    reserveUnits(m_state, size_t(bytes.size()));
     m_state.textBuffer.clear();
     ParseState second;
-    second.parsedUnits.reserve(size_t(bytes.size() / 2 / 128));
+    reserveUnits(second, size_t(bytes.size()) / 2);
     UnitCollector firstCollector(m_state);
     UnitCollector secondCollector(second);
     const std::optional<DocumentCut> cut =

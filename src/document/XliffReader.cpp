@@ -4,6 +4,8 @@
 #include "document/ExpatParser.h"
 #include "document/HugePages.h"
 
+#include <QAnyStringView>
+
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -76,9 +78,9 @@ public:
     void endElement(const char *name) override
     {
         if (named(name, "source")) {
-            m_state.currentUnit.srcs = takeBuffer();
+            m_state.currentUnit.srcs = takeBuffer(m_state.currentUnit.name);
         } else if (named(name, "target")) {
-            m_state.currentUnit.tget = takeBuffer();
+            m_state.currentUnit.tget = takeBuffer(m_state.currentUnit.srcs);
         } else if (named(name, "note")) {
             QString note = takeBuffer();
             if (auto part = XliffReader::noteClass(note))
@@ -103,12 +105,24 @@ public:
     }
 
 private:
-    QString takeBuffer()
+    QString takeBuffer(const std::optional<QString> &same = std::nullopt)
     {
-        QString text = XliffReader::storedValue(
-            QByteArrayView(m_state.textBuffer.data(), qsizetype(m_state.textBuffer.size())));
+        const QByteArrayView gathered(m_state.textBuffer.data(),
+                                      qsizetype(m_state.textBuffer.size()));
+        QString text =
+            same && storesAs(gathered, *same) ? *same : XliffReader::storedValue(gathered);
         m_state.textBuffer.clear(); // keeps the allocation for the next value
         return text;
+    }
+
+    /// Whether the gathered text is stored as `value`. A strings table's ids are their
+    /// source texts, and many targets are their sources: such a value shares the text it
+    /// equals instead of holding a copy of its own.
+    static bool storesAs(QByteArrayView gathered, const QString &value)
+    {
+        if (value.isEmpty() || value.front().isSpace() || value.back().isSpace())
+            return false;
+        return QAnyStringView::equal(QUtf8StringView(gathered.trimmed()), value);
     }
 
     /// A class name or state shares the text of the last one when they are equal: an

@@ -8,6 +8,10 @@ namespace {
 /// The largest number of digits whose every value a double holds exactly.
 constexpr qsizetype maxDigits = 15;
 
+/// An edit has three or four members; a line with many more is left to the full parser,
+/// which looks keys up faster than this reader's walk over them.
+constexpr size_t maxMembers = 16;
+
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -183,7 +187,8 @@ std::optional<FlatJsonObject> FlatJsonObject::parse(QByteArrayView line)
             if (!cursor.take(':'))
                 return std::nullopt;
             cursor.skipBlanks();
-            if (!cursor.readValue(value) || object.value(key))
+            if (!cursor.readValue(value) || object.value(key) ||
+                object.m_members.size() == maxMembers)
                 return std::nullopt;
             object.m_members.emplace_back(std::move(key), std::move(value));
             cursor.skipBlanks();

@@ -31,23 +31,17 @@ qsizetype unitTagFrom(QByteArrayView bytes, qsizetype from)
 /// quoted attribute values, which may hold `>`; -1 if it does not end.
 qsizetype tagEnd(QByteArrayView bytes, qsizetype at)
 {
-    for (qsizetype from = at + 1;;) {
-        const qsizetype close = bytes.indexOf('>', from);
-        if (close < 0)
-            return -1;
-        // The first quote before the `>`, if any, opens a value the `>` may stand in.
-        const QByteArrayView before = bytes.sliced(from, close - from);
-        const qsizetype double_ = before.indexOf('"');
-        const qsizetype single = before.indexOf('\'');
-        if (double_ < 0 && single < 0)
-            return close + 1;
-        const qsizetype quote =
-            from + (single < 0 || (double_ >= 0 && double_ < single) ? double_ : single);
-        const qsizetype unquote = bytes.indexOf(bytes[quote], quote + 1);
-        if (unquote < 0)
-            return -1;
-        from = unquote + 1;
+    for (qsizetype i = at + 1; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '>')
+            return i + 1;
+        if (c == '"' || c == '\'') {
+            i = bytes.indexOf(c, i + 1);
+            if (i < 0)
+                return -1;
+        }
     }
+    return -1;
 }
 
 QByteArrayView nameAt(QByteArrayView bytes, qsizetype begin)

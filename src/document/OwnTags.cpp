@@ -4,12 +4,29 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
 
 namespace {
+
+/// Files from this size on are scanned in two halves at once.
+constexpr qsizetype inTwoFrom = 1024 * 1024;
 
 bool isAsciiSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+/// The first "<trans-unit" start tag at or after `from`; -1 if none.
+qsizetype unitTagFrom(QByteArrayView bytes, qsizetype from)
+{
+    static constexpr QByteArrayView tag = "<trans-unit";
+    for (qsizetype at = bytes.indexOf(tag, from); at >= 0; at = bytes.indexOf(tag, at + 1)) {
+        const qsizetype after = at + tag.size();
+        if (after < bytes.size() &&
+            (isAsciiSpace(bytes[after]) || bytes[after] == '>' || bytes[after] == '/'))
+            return at;
+    }
+    return -1;
 }
 
 /// Whether the bytes are the id as the file writes attribute values (`&`, `"`, `<`, `>`
@@ -94,17 +111,26 @@ OwnTags::Found OwnTags::find(QByteArrayView bytes, std::span<const UnitRecord> r
     found.rows.assign(rows.size(), unreachable);
     found.tagEnds.assign(rows.size(), unreachable);
     found.units = unitStarts(bytes, rows);
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const UnitRecord &row = rows[i];
-        if (!row.name || row.port >= found.units.size())
-            continue;
-        const qsizetype start = found.units[size_t(row.port)];
-        const qsizetype length = startTagLength(bytes.sliced(start), *row.name);
-        if (length >= 0) {
-            found.rows[i] = start;
-            found.tagEnds[i] = start + length;
+    // Each row's tag is checked on its own: a large file's rows are checked in two halves
+    // at once.
+    const auto tie = [&](size_t begin, size_t end) {
+        for (size_t i = begin; i < end; ++i) {
+            const UnitRecord &row = rows[i];
+            if (!row.name || row.port >= found.units.size())
+                continue;
+            const qsizetype start = found.units[size_t(row.port)];
+            const qsizetype length = startTagLength(bytes.sliced(start), *row.name);
+            if (length >= 0) {
+                found.rows[i] = start;
+                found.tagEnds[i] = start + length;
+            }
         }
-    }
+    };
+    const size_t half = bytes.size() >= inTwoFrom ? rows.size() / 2 : rows.size();
+    auto secondHalf =
+        std::async(std::launch::async | std::launch::deferred, tie, half, rows.size());
+    tie(0, half);
+    secondHalf.get();
     return found;
 }
 
@@ -134,30 +160,48 @@ OwnTags::PlainScan OwnTags::plainScan(QByteArrayView bytes)
     // With no comment, CDATA section, DOCTYPE or processing instruction, "<trans-unit" and
     // "</trans-unit" are only ever tags; each unit must end before the next one starts.
     // One pass over the markup's "<" tells both where units start and whether that holds.
-    PlainScan scan;
+    // A large file is scanned in two halves at once, the second from a unit's start tag:
+    // a unit left open across it would be one unit inside another.
     const qsizetype afterDeclaration = bytes.startsWith("<?xml") ? bytes.indexOf("?>") : 0;
     if (afterDeclaration < 0)
         return {};
-    bool unitOpen = false;
-    for (qsizetype at = bytes.indexOf('<'); at >= 0; at = bytes.indexOf('<', at + 1)) {
+    const qsizetype middle = bytes.size() >= inTwoFrom ? unitTagFrom(bytes, bytes.size() / 2) : -1;
+    const qsizetype split = middle < 0 ? bytes.size() : middle;
+    auto second = std::async(std::launch::async | std::launch::deferred, scanStretch, bytes, split,
+                             bytes.size(), afterDeclaration);
+    PlainScan scan = scanStretch(bytes, 0, split, afterDeclaration);
+    const PlainScan rest = second.get();
+    if (!scan.plain || !rest.plain || (scan.unitOpen && split < bytes.size()))
+        return {};
+    scan.starts.insert(scan.starts.end(), rest.starts.begin(), rest.starts.end());
+    scan.flat = !rest.unitOpen && !(scan.unitOpen && split == bytes.size());
+    return scan;
+}
+
+OwnTags::PlainScan OwnTags::scanStretch(QByteArrayView bytes, qsizetype from, qsizetype to,
+                                        qsizetype afterDeclaration)
+{
+    PlainScan scan;
+    for (qsizetype at = bytes.indexOf('<', from); at >= 0 && at < to;
+         at = bytes.indexOf('<', at + 1)) {
         const QByteArrayView rest = bytes.sliced(at + 1);
         if (rest.startsWith('!') || (rest.startsWith('?') && at >= afterDeclaration))
             return {};
         // Most tags are told apart by their second letter, without comparing names.
         const char first = rest.isEmpty() ? '\0' : rest.front();
         if (first == '/' && rest.size() > 1 && rest[1] == 't' && rest.startsWith("/trans-unit")) {
-            unitOpen = false;
+            scan.unitOpen = false;
         } else if (first == 't' && rest.size() > 10 && rest[1] == 'r' &&
                    rest.startsWith("trans-unit")) {
             const char next = rest[10];
             if (!isAsciiSpace(next) && next != '>' && next != '/')
                 continue;
-            if (unitOpen)
+            if (scan.unitOpen)
                 return {};
             scan.starts.push_back(at);
-            unitOpen = true;
+            scan.unitOpen = true;
         }
     }
-    scan.flat = !unitOpen;
+    scan.plain = true;
     return scan;
 }

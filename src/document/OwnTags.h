@@ -40,8 +40,14 @@ private:
     struct PlainScan
     {
         std::vector<qsizetype> starts; ///< every "<trans-unit" tag, in order
-        bool flat = false; ///< those are provably the units' own start tags, no unit in another
+        bool flat = false;     ///< those are provably the units' own start tags, no unit in another
+        bool plain = false;    ///< the stretch scanned holds no comment, section or the like
+        bool unitOpen = false; ///< a unit is open at the end of the stretch scanned
     };
     /// Finds the start tags without a parser, where the text's plain form allows.
     static PlainScan plainScan(QByteArrayView bytes);
+    /// Scans the markup starting in [from, to); `plain` is false at the first comment,
+    /// section, document type or processing instruction, or a unit inside a unit.
+    static PlainScan scanStretch(QByteArrayView bytes, qsizetype from, qsizetype to,
+                                 qsizetype afterDeclaration);
 };

@@ -48,9 +48,17 @@ Field field(const QJsonObject &object, QStringView key)
     return {Field::Kind::Other, {}, 0};
 }
 
+/// The members an edit is read from; the quick reader reads past any other.
+constexpr QLatin1StringView editKeys[] = {QLatin1StringView("port"), QLatin1StringView("tget"),
+                                          QLatin1StringView("name"), QLatin1StringView("from")};
+
 Field field(const FlatJsonObject &object, QStringView key)
 {
-    const FlatJsonObject::Value *value = object.value(key);
+    const auto *const known =
+        std::ranges::find_if(editKeys, [key](QLatin1StringView name) { return name == key; });
+    if (known == std::end(editKeys))
+        return {};
+    const FlatJsonObject::Value *value = object.value(known - std::begin(editKeys));
     if (!value)
         return {};
     if (value->text)
@@ -107,7 +115,7 @@ std::optional<EditList::Edit> parseEdit(const Object &object, QString *error)
 /// JSON parser, which also words what is wrong with it.
 std::optional<EditList::Edit> parseLine(QByteArrayView line, QString *reason)
 {
-    if (const std::optional<FlatJsonObject> flat = FlatJsonObject::parse(line))
+    if (const std::optional<FlatJsonObject> flat = FlatJsonObject::parse(line, editKeys))
         return parseEdit(*flat, reason);
     QJsonParseError parseError;
     const QJsonDocument document =
@@ -128,6 +136,7 @@ std::optional<EditList> EditList::parse(QByteArrayView jsonLines, QString *error
     if (jsonLines.startsWith("\xEF\xBB\xBF"))
         jsonLines = jsonLines.sliced(3);
     EditList list;
+    list.m_edits.reserve(size_t(jsonLines.count('\n')) + 1);
     int lineNumber = 0;
     for (qsizetype start = 0; start <= jsonLines.size();) {
         qsizetype end = jsonLines.indexOf('\n', start);

@@ -8,10 +8,6 @@ namespace {
 /// The largest number of digits whose every value a double holds exactly.
 constexpr qsizetype maxDigits = 15;
 
-/// An edit has three or four members; a line with many more is left to the full parser,
-/// which looks keys up faster than this reader's walk over them.
-constexpr size_t maxMembers = 16;
-
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -53,6 +49,31 @@ public:
             return readString(*value.text);
         }
         return readNumber(value.number);
+    }
+
+    /// A key: which of `keys` it is, or -1 for another. A key of plain ASCII is compared
+    /// where it stands; any other is decoded first.
+    bool readKey(std::span<const QLatin1StringView> keys, qsizetype &index)
+    {
+        const qsizetype start = m_at + 1;
+        qsizetype end = start;
+        while (end < m_line.size() && m_line[end] > 0x1F && m_line[end] < 0x7F &&
+               m_line[end] != '"' && m_line[end] != '\\')
+            ++end;
+        const bool isPlain = m_at < m_line.size() && m_line[m_at] == '"' && end < m_line.size() &&
+                             m_line[end] == '"';
+        QString decoded;
+        if (isPlain)
+            m_at = end + 1;
+        else if (!readString(decoded))
+            return false;
+        const QLatin1StringView plain(m_line.sliced(start, end - start));
+        index = -1;
+        for (qsizetype i = 0; i < qsizetype(keys.size()); ++i) {
+            if (isPlain ? plain == keys[size_t(i)] : decoded == keys[size_t(i)])
+                index = i;
+        }
+        return true;
     }
 
     /// A string with no escaped surrogate, holding valid UTF-8 of characters a JSON parser
@@ -166,12 +187,14 @@ private:
 
 } // namespace
 
-std::optional<FlatJsonObject> FlatJsonObject::parse(QByteArrayView line)
+std::optional<FlatJsonObject> FlatJsonObject::parse(QByteArrayView line,
+                                                    std::span<const QLatin1StringView> keys)
 {
     if (line.contains("\xEF\xBB\xBF"))
         return std::nullopt;
     Cursor cursor(line);
     FlatJsonObject object;
+    object.m_values.resize(qsizetype(keys.size()));
     cursor.skipBlanks();
     if (!cursor.take('{'))
         return std::nullopt;
@@ -179,18 +202,18 @@ std::optional<FlatJsonObject> FlatJsonObject::parse(QByteArrayView line)
     if (!cursor.take('}')) {
         do {
             cursor.skipBlanks();
-            QString key;
+            qsizetype index = -1;
             Value value;
-            if (!cursor.readString(key))
+            if (!cursor.readKey(keys, index))
                 return std::nullopt;
             cursor.skipBlanks();
             if (!cursor.take(':'))
                 return std::nullopt;
             cursor.skipBlanks();
-            if (!cursor.readValue(value) || object.value(key) ||
-                object.m_members.size() == maxMembers)
+            if (!cursor.readValue(value) || (index >= 0 && object.m_values[index]))
                 return std::nullopt;
-            object.m_members.emplace_back(std::move(key), std::move(value));
+            if (index >= 0)
+                object.m_values[index] = std::move(value);
             cursor.skipBlanks();
         } while (cursor.take(','));
         if (!cursor.take('}'))
@@ -200,13 +223,4 @@ std::optional<FlatJsonObject> FlatJsonObject::parse(QByteArrayView line)
     if (!cursor.atEnd())
         return std::nullopt;
     return object;
-}
-
-const FlatJsonObject::Value *FlatJsonObject::value(QStringView key) const
-{
-    for (const auto &[name, value] : m_members) {
-        if (name == key)
-            return &value;
-    }
-    return nullptr;
 }

@@ -3,15 +3,17 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <QVarLengthArray>
+
 #include <optional>
-#include <utility>
-#include <vector>
+#include <span>
 
 /// A quick reader for the common shape of a JSON Lines line: one object whose values are
 /// strings or small whole numbers, such as `{"port": 12, "tget": "Öffnen"}`. It reads only
 /// what it can read exactly as a full JSON parser does; anything else (nested values, true,
-/// false, null, fractions, escaped surrogates, repeated keys, a byte-order mark, any error)
-/// it leaves to the full parser, which also words the error.
+/// false, null, fractions, escaped surrogates, a repeated key asked for, a byte-order mark,
+/// any error) it leaves to the full parser, which also words the error. It keeps the
+/// values of the keys asked for and reads past the others.
 class FlatJsonObject
 {
 public:
@@ -22,13 +24,15 @@ public:
         double number = 0;
     };
 
-    static std::optional<FlatJsonObject> parse(QByteArrayView line);
+    static std::optional<FlatJsonObject> parse(QByteArrayView line,
+                                               std::span<const QLatin1StringView> keys);
 
-    /// The member of that key; none when the object has no such key.
-    const Value *value(QStringView key) const;
-
-    const std::vector<std::pair<QString, Value>> &members() const { return m_members; }
+    /// The value of `keys[index]`; none when the object has no such member.
+    const Value *value(qsizetype index) const
+    {
+        return m_values[index] ? &*m_values[index] : nullptr;
+    }
 
 private:
-    std::vector<std::pair<QString, Value>> m_members;
+    QVarLengthArray<std::optional<Value>, 4> m_values;
 };

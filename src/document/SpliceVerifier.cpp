@@ -201,36 +201,6 @@ private:
     bool m_inside = false;
 };
 
-} // namespace
-
-SpliceResult SpliceVerifier::verify(QByteArray bytes, std::span<const UnitRecord> rows,
-                                    const Alongside &alongside, qint64 sizeLimit,
-                                    qsizetype parallelFrom)
-{
-    // What could not be opened again is never written, nor begun to be.
-    if (bytes.size() > sizeLimit) {
-        SpliceResult result;
-        result.errorString =
-            QCoreApplication::translate(
-                "SpliceVerifier", "the saved file would be larger than %1 MB, and a file that "
-                                  "large is refused when opened")
-                .arg(sizeLimit / (1024 * 1024));
-        return result;
-    }
-    // With no thread to be had, the work is done here once the read-back is over.
-    std::future<void> side;
-    if (alongside)
-        side = std::async(std::launch::async | std::launch::deferred, alongside, std::cref(bytes));
-    SpliceResult result = readBack(bytes, rows, parallelFrom);
-    if (side.valid())
-        side.get();
-    if (result.errorString.isEmpty())
-        result.bytes = std::move(bytes);
-    return result;
-}
-
-namespace {
-
 /// The check of the whole file: in two parts at once where it can be cut, else in one
 /// parse, which alone reports an error.
 std::variant<TargetCheck, SpliceResult> checkTargets(const QByteArray &bytes,
@@ -261,6 +231,32 @@ std::variant<TargetCheck, SpliceResult> checkTargets(const QByteArray &bytes,
 }
 
 } // namespace
+
+SpliceResult SpliceVerifier::verify(QByteArray bytes, std::span<const UnitRecord> rows,
+                                    const Alongside &alongside, qint64 sizeLimit,
+                                    qsizetype parallelFrom)
+{
+    // What could not be opened again is never written, nor begun to be.
+    if (bytes.size() > sizeLimit) {
+        SpliceResult result;
+        result.errorString =
+            QCoreApplication::translate(
+                "SpliceVerifier", "the saved file would be larger than %1 MB, and a file that "
+                                  "large is refused when opened")
+                .arg(sizeLimit / (1024 * 1024));
+        return result;
+    }
+    // With no thread to be had, the work is done here once the read-back is over.
+    std::future<void> side;
+    if (alongside)
+        side = std::async(std::launch::async | std::launch::deferred, alongside, std::cref(bytes));
+    SpliceResult result = readBack(bytes, rows, parallelFrom);
+    if (side.valid())
+        side.get();
+    if (result.errorString.isEmpty())
+        result.bytes = std::move(bytes);
+    return result;
+}
 
 SpliceResult SpliceVerifier::readBack(const QByteArray &bytes, std::span<const UnitRecord> rows,
                                       qsizetype parallelFrom)

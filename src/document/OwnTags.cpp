@@ -1,5 +1,7 @@
 #include "document/OwnTags.h"
 
+#include "document/DocumentCut.h"
+#include "document/ParallelParse.h"
 #include "document/UnitLocator.h"
 
 #include <algorithm>
@@ -8,25 +10,9 @@
 
 namespace {
 
-/// Files from this size on are scanned in two halves at once.
-constexpr qsizetype inTwoFrom = 1024 * 1024;
-
 bool isAsciiSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-/// The first "<trans-unit" start tag at or after `from`; -1 if none.
-qsizetype unitTagFrom(QByteArrayView bytes, qsizetype from)
-{
-    static constexpr QByteArrayView tag = "<trans-unit";
-    for (qsizetype at = bytes.indexOf(tag, from); at >= 0; at = bytes.indexOf(tag, at + 1)) {
-        const qsizetype after = at + tag.size();
-        if (after < bytes.size() &&
-            (isAsciiSpace(bytes[after]) || bytes[after] == '>' || bytes[after] == '/'))
-            return at;
-    }
-    return -1;
 }
 
 /// Whether the bytes are the id as the file writes attribute values (`&`, `"`, `<`, `>`
@@ -126,7 +112,8 @@ OwnTags::Found OwnTags::find(QByteArrayView bytes, std::span<const UnitRecord> r
             }
         }
     };
-    const size_t half = bytes.size() >= inTwoFrom ? rows.size() / 2 : rows.size();
+    const size_t half =
+        bytes.size() >= ParallelParse::defaultFromSize() ? rows.size() / 2 : rows.size();
     auto secondHalf =
         std::async(std::launch::async | std::launch::deferred, tie, half, rows.size());
     tie(0, half);
@@ -165,7 +152,8 @@ OwnTags::PlainScan OwnTags::plainScan(QByteArrayView bytes)
     const qsizetype afterDeclaration = bytes.startsWith("<?xml") ? bytes.indexOf("?>") : 0;
     if (afterDeclaration < 0)
         return {};
-    const qsizetype middle = bytes.size() >= inTwoFrom ? unitTagFrom(bytes, bytes.size() / 2) : -1;
+    const qsizetype middle =
+        bytes.size() >= ParallelParse::defaultFromSize() ? DocumentCut::place(bytes) : -1;
     const qsizetype split = middle < 0 ? bytes.size() : middle;
     auto second = std::async(std::launch::async | std::launch::deferred, scanStretch, bytes, split,
                              bytes.size(), afterDeclaration);

@@ -4,33 +4,41 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+/// The reference a character is written as, or an empty view for one written as it is.
+QStringView reference(char16_t c, bool quotes)
+{
+    switch (c) {
+    case u'&':
+        return u"&amp;";
+    case u'<':
+        return u"&lt;";
+    case u'>':
+        return u"&gt;";
+    case u'"':
+        return quotes ? u"&quot;" : QStringView();
+    case u'\r':
+        // Parsers turn a carriage return in the text into a line feed; as a reference it
+        // reads back as typed. Line feeds and tabs are written as they are.
+        return u"&#13;";
+    default:
+        return {};
+    }
+}
+
 QString escaped(QStringView text, bool quotes)
 {
     QString out;
     out.reserve(text.size() + text.size() / 8);
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'&':
-            out += u"&amp;"_s;
-            break;
-        case u'<':
-            out += u"&lt;"_s;
-            break;
-        case u'>':
-            out += u"&gt;"_s;
-            break;
-        case u'"':
-            out += quotes ? u"&quot;"_s : u"\""_s;
-            break;
-        case u'\r':
-            // Parsers turn a carriage return in the text into a line feed; as a reference
-            // it reads back as typed. Line feeds and tabs are written as they are.
-            out += u"&#13;"_s;
-            break;
-        default:
-            out += c;
-        }
+    // Runs of characters written as they are are copied whole.
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QStringView written = reference(text[i].unicode(), quotes);
+        if (written.isEmpty())
+            continue;
+        out.append(text.sliced(run, i - run)).append(written);
+        run = i + 1;
     }
+    out.append(text.sliced(run));
     return out;
 }
 

@@ -109,6 +109,8 @@ void TestXliffWriter::escapesValues_data()
     QTest::newRow("markup") << u"a & b < c > d"_s << u"a &amp; b &lt; c &gt; d"_s;
     QTest::newRow("quotes stay") << u"say \"hi\" 'there'"_s << u"say \"hi\" 'there'"_s;
     QTest::newRow("replacement syntax is text") << u"$1 \\1 \\ %@ %1$@"_s << u"$1 \\1 \\ %@ %1$@"_s;
+    QTest::newRow("markup at both ends") << u"&x<"_s << u"&amp;x&lt;"_s;
+    QTest::newRow("carriage return") << u"a\r\nb"_s << u"a&#13;\nb"_s;
 }
 
 void TestXliffWriter::escapesValues()
@@ -136,8 +138,8 @@ void TestXliffWriter::leavesEqualTextUntouched_data()
     const QString note = u"\n        <note>n &amp; m</note>\n"_s;
     QTest::newRow("no rows") << source << QString() << true;
     QTest::newRow("new note, no target") << source + u"<note>old</note>\n"_s << u"new"_s << false;
-    QTest::newRow("spaces around") << source + u"<target>  Öffnen  </target>"_s + note
-                                   << QString() << false;
+    QTest::newRow("spaces around")
+        << source + u"<target>  Öffnen  </target>"_s + note << QString() << false;
     QTest::newRow("entity for the same text")
         << source + u"<target>A &amp; B &#x42;</target>"_s + note << QString() << false;
     QTest::newRow("quote entity") << source + u"<target>&quot;x&quot;</target>"_s + note

@@ -153,10 +153,6 @@ private:
     std::vector<FileHeader> m_files;
 };
 
-} // namespace
-
-namespace {
-
 /// Room for the units an export of this size usually holds (a unit takes 150 to 500 bytes),
 /// so the list is seldom moved while it grows; memory never touched costs none. Past a
 /// million units it grows as it needs.

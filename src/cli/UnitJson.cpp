@@ -2,6 +2,7 @@
 
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -13,63 +14,57 @@ bool needsEscape(char16_t c)
     return c < 0x20 || c == u'"' || c == u'\\' || c == 0xFEFF;
 }
 
-void appendEscape(QByteArray &out, char16_t c)
+/// Writes the escape of `c` at `to`; the end of what it wrote.
+char *writeEscape(char *to, char16_t c)
 {
     static constexpr char hex[] = "0123456789abcdef";
+    const auto put = [&to](std::string_view text) {
+        to = std::copy(text.begin(), text.end(), to);
+        return to;
+    };
     switch (c) {
     case u'"':
-        out += "\\\"";
-        return;
+        return put("\\\"");
     case u'\\':
-        out += "\\\\";
-        return;
+        return put("\\\\");
     case u'\n':
-        out += "\\n";
-        return;
+        return put("\\n");
     case u'\t':
-        out += "\\t";
-        return;
+        return put("\\t");
     case u'\r':
-        out += "\\r";
-        return;
+        return put("\\r");
     case 0xFEFF:
-        out += "\\ufeff";
-        return;
+        return put("\\ufeff");
     default:
-        out += "\\u00";
-        out += hex[c >> 4];
-        out += hex[c & 0xF];
+        put("\\u00");
+        *to++ = hex[c >> 4];
+        *to++ = hex[c & 0xF];
+        return to;
     }
 }
 
-/// Encodes the text as UTF-8 straight onto the end of `out`.
-void appendUtf8(QByteArray &out, QStringView text)
-{
-    if (text.isEmpty())
-        return;
-    QStringEncoder encoder(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
-    const qsizetype start = out.size();
-    out.resize(start + encoder.requiredSpace(text.size()));
-    char *const end = encoder.appendToBuffer(out.data() + start, text);
-    out.truncate(end - out.constData());
-}
-
 /// Appends `text` as a JSON string, quotes included: runs of plain characters are encoded
-/// as they are, the characters between them escaped.
+/// as they are, the characters between them escaped, all written in place into room made
+/// once for the longest it can be (an escape takes six bytes, a character at most three).
 void appendString(QByteArray &out, QStringView text)
 {
-    out += '"';
+    const qsizetype start = out.size();
+    out.resize(start + 2 + 6 * text.size());
+    char *to = out.data() + start;
+    *to++ = '"';
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
     qsizetype plainFrom = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (!needsEscape(c))
             continue;
-        appendUtf8(out, text.sliced(plainFrom, i - plainFrom));
-        appendEscape(out, c);
+        to = encoder.appendToBuffer(to, text.sliced(plainFrom, i - plainFrom));
+        to = writeEscape(to, c);
         plainFrom = i + 1;
     }
-    appendUtf8(out, text.sliced(plainFrom));
-    out += '"';
+    to = encoder.appendToBuffer(to, text.sliced(plainFrom));
+    *to++ = '"';
+    out.truncate(to - out.constData());
 }
 
 } // namespace

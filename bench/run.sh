@@ -16,22 +16,23 @@ trap 'rm -rf "$work"' EXIT
 # The command-line tool keeps its dictionary in the data folder; give it a scratch one.
 export XDG_DATA_HOME="$work/data"
 
-# Runs a command RUNS times; prints "median_seconds peak_kib".
-measure() {
-    local runs=$1; shift
-    local times=() peak=0
-    for _ in $(seq "$runs"); do
-        local start end kib
-        start=$(date +%s%N)
-        /usr/bin/time -f '%M' -o "$work/rss" "$@" >/dev/null 2>&1 || true
-        end=$(date +%s%N)
-        times+=("$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", (b - a) / 1e9 }')")
-        kib=$(tail -n 1 "$work/rss")
-        [ "$kib" -gt "$peak" ] && peak=$kib
-    done
-    local median
-    median=$(printf '%s\n' "${times[@]}" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
-    echo "$median $peak"
+# Runs a command once under NAME, adding its wall time and peak memory to NAME's record.
+once() {
+    local name=$1; shift
+    local start end
+    start=$(date +%s%N)
+    /usr/bin/time -f '%M' -o "$work/rss" "$@" >/dev/null 2>&1 || true
+    end=$(date +%s%N)
+    awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", (b - a) / 1e9 }' >>"$work/$name.times"
+    tail -n 1 "$work/rss" >>"$work/$name.peaks"
+}
+
+# Prints "median_seconds peak_kib" of NAME's runs, and forgets them.
+summary() {
+    local name=$1
+    echo "$(sort -g "$work/$name.times" | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')" \
+        "$(sort -g "$work/$name.peaks" | tail -n 1)"
+    rm -f "$work/$name.times" "$work/$name.peaks"
 }
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b <= 0) b = 0.001; printf "%.1f×", a / b }'; }
@@ -54,11 +55,22 @@ for n in "${sizes[@]}"; do
         runs=5
         [ "$n" -ge 200000 ] && runs=3
         bytes=$(stat -c %s "$file")
-        read -r xt xm < <(measure "$runs" xmlwf "$file")
-        read -r ut um < <(measure "$runs" "$cli" units "$file")
-        read -r at am < <(measure "$runs" "$cli" apply "$file" "$edits" -o "$work/out.xliff")
-        read -r ft fm < <(measure "$runs" "$cli" fill "$file" -o "$work/out.xliff")
-        read -r ct cm < <(measure "$runs" "$cli" check "$file")
+        # Dirty pages of the files just written are flushed first, and the commands take
+        # turns within each round, so a slow spell of the machine falls on all of them alike
+        # rather than on one command's runs.
+        sync
+        for _ in $(seq "$runs"); do
+            once xmlwf xmlwf "$file"
+            once units "$cli" units "$file"
+            once apply "$cli" apply "$file" "$edits" -o "$work/out.xliff"
+            once fill "$cli" fill "$file" -o "$work/out.xliff"
+            once check "$cli" check "$file"
+        done
+        read -r xt xm < <(summary xmlwf)
+        read -r ut um < <(summary units)
+        read -r at am < <(summary apply)
+        read -r ft fm < <(summary fill)
+        read -r ct cm < <(summary check)
         printf '| %s | %s | %s | %ss | %ss (%s) | %ss (%s) | %ss (%s) | %ss (%s) | %s (%s the file) |\n' \
             "$name" "$n" "$(mib $((bytes / 1024)))" "$xt" "$ut" "$(ratio "$ut" "$xt")" "$at" \
             "$(ratio "$at" "$xt")" "$ft" "$(ratio "$ft" "$xt")" "$ct" "$(ratio "$ct" "$xt")" "$(mib "$am")" \

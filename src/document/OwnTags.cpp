@@ -112,8 +112,11 @@ OwnTags::Found OwnTags::find(QByteArrayView bytes, std::span<const UnitRecord> r
             }
         }
     };
-    const size_t half =
-        bytes.size() >= ParallelParse::defaultFromSize() ? rows.size() / 2 : rows.size();
+    if (bytes.size() < ParallelParse::defaultFromSize()) {
+        tie(0, rows.size());
+        return found;
+    }
+    const size_t half = rows.size() / 2;
     auto secondHalf =
         std::async(std::launch::async | std::launch::deferred, tie, half, rows.size());
     tie(0, half);
@@ -152,17 +155,21 @@ OwnTags::PlainScan OwnTags::plainScan(QByteArrayView bytes)
     const qsizetype afterDeclaration = bytes.startsWith("<?xml") ? bytes.indexOf("?>") : 0;
     if (afterDeclaration < 0)
         return {};
-    const qsizetype middle =
+    const qsizetype split =
         bytes.size() >= ParallelParse::defaultFromSize() ? DocumentCut::place(bytes) : -1;
-    const qsizetype split = middle < 0 ? bytes.size() : middle;
+    if (split < 0) {
+        PlainScan scan = scanStretch(bytes, 0, bytes.size(), afterDeclaration);
+        scan.flat = scan.plain && !scan.unitOpen;
+        return scan.plain ? scan : PlainScan{};
+    }
     auto second = std::async(std::launch::async | std::launch::deferred, scanStretch, bytes, split,
                              bytes.size(), afterDeclaration);
     PlainScan scan = scanStretch(bytes, 0, split, afterDeclaration);
     const PlainScan rest = second.get();
-    if (!scan.plain || !rest.plain || (scan.unitOpen && split < bytes.size()))
+    if (!scan.plain || !rest.plain || scan.unitOpen)
         return {};
     scan.starts.insert(scan.starts.end(), rest.starts.begin(), rest.starts.end());
-    scan.flat = !rest.unitOpen && !(scan.unitOpen && split == bytes.size());
+    scan.flat = !rest.unitOpen;
     return scan;
 }
 

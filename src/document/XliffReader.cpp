@@ -153,12 +153,17 @@ private:
     std::vector<FileHeader> m_files;
 };
 
-/// Room for the units an export of this size usually holds (a unit takes 150 to 500 bytes),
-/// so the list is seldom moved while it grows; memory never touched costs none. Past a
-/// million units it grows as it needs.
-void reserveUnits(ParseState &state, size_t bytes)
+/// Empties the state for a parse of `bytes` bytes and makes room for the units an export
+/// of this size usually holds (a unit takes 150 to 500 bytes), so the list is seldom moved
+/// while it grows; memory never touched costs none. Past a million units it grows as it
+/// needs. `insideUnit` is left as it is: it carries over from parse to parse.
+void startParse(ParseState &state, size_t bytes)
 {
+    state.unitCounter = 0;
+    state.currentUnit = UnitRecord{};
+    state.textBuffer.clear();
     std::vector<UnitRecord> &units = state.parsedUnits;
+    units.clear();
     units.reserve(std::min<size_t>(bytes / 128, 1 << 20));
     HugePages::advise(units.data(), qsizetype(units.capacity() * sizeof(UnitRecord)));
 }
@@ -185,11 +190,7 @@ ReadResult XliffReader::read(QByteArrayView bytes)
     if (readInParts(bytes, result))
         return result;
     m_state.insideUnit = insideUnit;
-    m_state.unitCounter = 0;
-    m_state.currentUnit = UnitRecord{};
-    m_state.parsedUnits.clear();
-    reserveUnits(m_state, size_t(bytes.size()));
-    m_state.textBuffer.clear();
+    startParse(m_state, size_t(bytes.size()));
 
     UnitCollector collector(m_state);
     ExpatParser parser(collector);
@@ -210,13 +211,9 @@ bool XliffReader::readInParts(QByteArrayView bytes, ReadResult &result)
 {
     if (bytes.size() < m_parallelFrom)
         return false;
-    m_state.unitCounter = 0;
-    m_state.currentUnit = UnitRecord{};
-    m_state.parsedUnits.clear();
-    reserveUnits(m_state, size_t(bytes.size()));
-    m_state.textBuffer.clear();
+    startParse(m_state, size_t(bytes.size()));
     ParseState second;
-    reserveUnits(second, size_t(bytes.size()) / 2);
+    startParse(second, size_t(bytes.size()) / 2);
     UnitCollector firstCollector(m_state);
     UnitCollector secondCollector(second);
     const std::optional<DocumentCut> cut =

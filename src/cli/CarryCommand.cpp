@@ -44,13 +44,13 @@ int CarryCommand::run(const QStringList &arguments)
     CarryOver::apply(document->content.units, carried.changes);
 
     const CarryOver::Counts &counts = carried.counts;
-    m_tool.m_err << tr("%1 exact, %2 to review, %3 not found")
+    m_tool.err() << tr("%1 exact, %2 to review, %3 not found")
                         .arg(counts.exact)
                         .arg(counts.review)
                         .arg(counts.notFound)
                  << '\n';
     if (counts.severalTargets > 0) {
-        m_tool.m_err << tr("%n suggestion(s) chosen as the most frequent of differing targets",
+        m_tool.err() << tr("%n suggestion(s) chosen as the most frequent of differing targets",
                            nullptr, int(counts.severalTargets))
                      << '\n';
     }

@@ -1,16 +1,15 @@
 #include "cli/CliTool.h"
 
+#include "cli/ApplyCommand.h"
 #include "cli/CarryCommand.h"
 #include "cli/CheckCommand.h"
-#include "cli/EditList.h"
-#include "cli/UnitJson.h"
-#include "dictionary/BuiltinDictionary.h"
-#include "dictionary/DictionaryFormat.h"
-#include "dictionary/DictionaryStore.h"
-#include "dictionary/ReplacementPass.h"
+#include "cli/DictionaryCommand.h"
+#include "cli/FillCommand.h"
+#include "cli/StatsCommand.h"
+#include "cli/UnitsCommand.h"
+#include "cli/VerifyCommand.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentSave.h"
-#include "document/TargetDiff.h"
 #include "document/XliffFinder.h"
 #include "document/XliffReader.h"
 #include "document/XliffWriter.h"
@@ -18,19 +17,9 @@
 #include <QCoreApplication>
 #include <QFileDevice>
 
-#include <future>
-#include <span>
-
-#include <map>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("CliTool", text, disambiguation, n);
-}
 
 const char *const helpText = R"(Usage: tarnwick-cli COMMAND ...
 
@@ -95,25 +84,6 @@ Exit status: 0 success, 1 error (also when standard output cannot be written),
 4 check found errors (or warnings, with --warnings-as-errors).
 )";
 
-struct Counts
-{
-    qint64 units = 0;
-    qint64 translated = 0;
-    qint64 empty = 0;
-    qint64 missing = 0;
-
-    void add(const UnitRecord &unit)
-    {
-        ++units;
-        if (!unit.tget)
-            ++missing;
-        else if (unit.tget->isEmpty())
-            ++empty;
-        else
-            ++translated;
-    }
-};
-
 } // namespace
 
 int CliTool::run(const QStringList &arguments)
@@ -151,17 +121,17 @@ int CliTool::command(const QStringList &arguments)
         return Success;
     }
     if (command == u"units")
-        return units(rest);
+        return UnitsCommand(*this).run(rest);
     if (command == u"apply")
-        return apply(rest);
+        return ApplyCommand(*this).run(rest);
     if (command == u"stats")
-        return stats(rest);
+        return StatsCommand(*this).run(rest);
     if (command == u"verify")
-        return verify(rest);
+        return VerifyCommand(*this).run(rest);
     if (command == u"fill")
-        return fill(rest);
+        return FillCommand(*this).run(rest);
     if (command == u"dictionary")
-        return dictionary(rest);
+        return DictionaryCommand(*this).run(rest);
     if (command == u"check") {
         return CheckCommand(m_out, m_err).run(rest, [this](const QString &path) {
             const Document *document = load(path);
@@ -171,37 +141,6 @@ int CliTool::command(const QStringList &arguments)
     if (command == u"carry")
         return CarryCommand(*this).run(rest);
     return usage(tr("unknown command \"%1\"").arg(command));
-}
-
-int CliTool::units(const QStringList &arguments)
-{
-    if (arguments.size() != 1)
-        return usage(tr("units takes one PATH"));
-    const Document *document = load(arguments.first());
-    if (!document)
-        return Error;
-    // A large export's second half is formatted on another thread while the first is
-    // printed, a chunk at a time: it prints more than the file it came from.
-    const std::span<const UnitRecord> units = document->content.units;
-    const size_t half = units.size() >= 8192 ? units.size() / 2 : units.size();
-    auto secondHalf = std::async(std::launch::async | std::launch::deferred, [units, half] {
-        QByteArray lines;
-        for (const UnitRecord &unit : units.subspan(half))
-            UnitJson::appendLine(lines, unit);
-        return lines;
-    });
-    constexpr qsizetype chunk = 1 << 20;
-    QByteArray lines;
-    lines.reserve(chunk + 64 * 1024);
-    for (const UnitRecord &unit : units.first(half)) {
-        UnitJson::appendLine(lines, unit);
-        if (lines.size() >= chunk) {
-            if (!writeOut(lines))
-                return Error;
-            lines.resize(0);
-        }
-    }
-    return writeOut(lines) && writeOut(secondHalf.get()) ? Success : Error;
 }
 
 bool CliTool::writeOut(QByteArrayView utf8)
@@ -237,138 +176,6 @@ std::optional<CliTool::Options> CliTool::options(const QStringList &arguments, b
         (output ? options.output : options.dictionary) = arguments[i];
     }
     return options;
-}
-
-int CliTool::apply(const QStringList &arguments)
-{
-    const auto parsed = options(arguments, false);
-    if (!parsed)
-        return Usage;
-    const QStringList &positional = parsed->positional;
-    const QString &output = parsed->output;
-    if (positional.size() != 2)
-        return usage(tr("apply takes PATH and EDITS"));
-    // The edits are read on a thread of their own while the document is: neither needs
-    // the other until the edits are applied.
-    auto readingEdits = std::async(std::launch::async, [path = positional[1]] {
-        QString error;
-        std::optional<EditList> edits = EditList::readFile(path, &error);
-        return std::pair(std::move(edits), error);
-    });
-    Document *document = load(positional[0]);
-    if (!document)
-        return Error;
-    auto [edits, error] = readingEdits.get();
-    if (!edits || !edits->applyTo(document->content.units, &error))
-        return fail(u"%1: %2"_s.arg(positional[1], error));
-    const QString target = output.isEmpty() ? document->path : output;
-    return save(*document, target);
-}
-
-int CliTool::fill(const QStringList &arguments)
-{
-    const auto parsed = options(arguments, true);
-    if (!parsed)
-        return Usage;
-    if (parsed->positional.size() != 1)
-        return usage(tr("fill takes one PATH"));
-    ReplacementDictionary entries;
-    if (!parsed->dictionary.isEmpty()) {
-        DictionaryParse read = DictionaryFormat::readJsonLinesFile(parsed->dictionary);
-        if (!read.ok())
-            return fail(read.error);
-        entries = std::move(read.entries);
-    } else {
-        const DictionaryStore store;
-        DictionaryLoad load = store.readInUse();
-        if (load.status == DictionaryLoad::Status::Unreadable)
-            return fail(u"%1: %2"_s.arg(store.filePath(), load.error));
-        entries = std::move(load.entries);
-    }
-    Document *document = load(parsed->positional.first());
-    if (!document)
-        return Error;
-    ReplacementResult filled = ReplacementPass::run(document->content.units, entries);
-    const QString &output = parsed->output;
-    document->content.units = std::move(filled.rows);
-    const QString target = output.isEmpty() ? document->path : output;
-    return save(*document, target);
-}
-
-int CliTool::dictionary(const QStringList &arguments)
-{
-    if (arguments.size() > 1 || (arguments.size() == 1 && arguments.first() != u"--builtin"))
-        return usage(tr("dictionary takes only --builtin"));
-    if (!arguments.isEmpty()) {
-        m_out << QString::fromUtf8(DictionaryFormat::toJsonLines(BuiltinDictionary::entries()));
-        return Success;
-    }
-    const DictionaryStore store;
-    const DictionaryLoad load = store.readInUse();
-    if (load.status == DictionaryLoad::Status::Unreadable)
-        return fail(u"%1: %2"_s.arg(store.filePath(), load.error));
-    m_out << QString::fromUtf8(DictionaryFormat::toJsonLines(load.entries));
-    return Success;
-}
-
-int CliTool::stats(const QStringList &arguments)
-{
-    if (arguments.size() != 1)
-        return usage(tr("stats takes one PATH"));
-    const Document *document = load(arguments.first());
-    if (!document)
-        return Error;
-    std::vector<std::pair<QString, Counts>> perFile;
-    Counts total;
-    for (const UnitRecord &unit : document->content.units) {
-        const QString from = unit.from.value_or(QString());
-        if (perFile.empty() || perFile.back().first != from)
-            perFile.emplace_back(from, Counts{});
-        perFile.back().second.add(unit);
-        total.add(unit);
-    }
-    const auto line = [this](const QString &label, const Counts &c) {
-        m_out << c.units << '\t' << c.translated << '\t' << c.empty << '\t' << c.missing << '\t'
-              << label << '\n';
-    };
-    m_out << "units\ttarget\tempty\tnone\tfile\n";
-    for (const auto &[from, counts] : perFile)
-        line(from, counts);
-    line(tr("(total)"), total);
-    return Success;
-}
-
-int CliTool::verify(const QStringList &arguments)
-{
-    if (arguments.size() != 2)
-        return usage(tr("verify takes EDITED and ORIGINAL"));
-    const DocumentFile::Bytes edited = DocumentFile::read(arguments[0]);
-    if (!edited.error.isEmpty())
-        return fail(u"%1: %2"_s.arg(arguments[0], edited.error));
-    const DocumentFile::Bytes original = DocumentFile::read(arguments[1]);
-    if (!original.error.isEmpty())
-        return fail(u"%1: %2"_s.arg(arguments[1], original.error));
-    const TargetDiff::Result diff = TargetDiff::compare(edited.bytes, original.bytes);
-    if (!diff.problem.isEmpty())
-        return fail(
-            tr("cannot compare %1 with %2: %3").arg(arguments[0], arguments[1], diff.problem));
-    if (!diff.onlyTargets) {
-        return fail(tr("%1:%2:%3: differs from %4 outside the target elements")
-                        .arg(arguments[0])
-                        .arg(diff.line)
-                        .arg(diff.column)
-                        .arg(arguments[1]));
-    }
-    // JSON Lines, as `units` prints: ids may hold tabs and line breaks.
-    QByteArray lines;
-    for (const TargetDiff::ChangedUnit &unit : diff.changed) {
-        UnitRecord changed;
-        changed.from = unit.from;
-        changed.name = unit.name;
-        changed.port = unit.port;
-        UnitJson::appendLine(lines, changed);
-    }
-    return writeOut(lines) ? Success : Error;
 }
 
 int CliTool::usage(const QString &problem)

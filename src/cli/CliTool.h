@@ -4,6 +4,7 @@
 #include "document/ReadResult.h"
 #include "document/SpliceResult.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
 
@@ -12,6 +13,8 @@
 /// `tarnwick-cli`: the core on the command line, for scripts and CI.
 class CliTool
 {
+    Q_DECLARE_TR_FUNCTIONS(CliTool)
+
 public:
     enum Exit
     {
@@ -26,9 +29,8 @@ public:
     /// Runs one command; `arguments` excludes the program name.
     int run(const QStringList &arguments);
 
-private:
-    friend class CarryCommand;
-
+    // What the commands share: each command lives in a class of its own (`UnitsCommand`,
+    // `ApplyCommand`, …) and reads, saves and reports through these.
     struct Document
     {
         QString path;
@@ -43,31 +45,27 @@ private:
         QString dictionary; ///< --dictionary
     };
 
+    QTextStream &out() { return m_out; }
+    QTextStream &err() { return m_err; }
     /// Splits -o FILE (and --dictionary FILE) from the positional arguments.
     std::optional<Options> options(const QStringList &arguments, bool takesDictionary);
-
-    int command(const QStringList &arguments);
-    /// Flushes standard output; a command whose output was lost fails.
-    int finish(int exit);
-    int units(const QStringList &arguments);
-    int fill(const QStringList &arguments);
-    int dictionary(const QStringList &arguments);
-    int apply(const QStringList &arguments);
-    int stats(const QStringList &arguments);
-    int verify(const QStringList &arguments);
-    int usage(const QString &problem);
-
     /// Resolves a file or folder to its one XLIFF file and reads it; reports failures. The
     /// document stays with the tool until the process ends (see `main()`).
     Document *load(const QString &path);
     /// Splices the document's rows into the bytes it was read from (which it takes), writes
     /// them to `target` and reports what did not land.
     int save(Document &document, const QString &target);
-    /// Lists the targets a save could not place (exit 3), or says all went well.
-    int reportUnplaced(const SpliceResult &result, const QString &target);
+    int usage(const QString &problem);
     int fail(const QString &message);
     /// Writes UTF-8 output as it is, past the text stream's encoding; false when it fails.
     bool writeOut(QByteArrayView utf8);
+
+private:
+    int command(const QStringList &arguments);
+    /// Flushes standard output; a command whose output was lost fails.
+    int finish(int exit);
+    /// Lists the targets a save could not place (exit 3), or says all went well.
+    int reportUnplaced(const SpliceResult &result, const QString &target);
 
     QTextStream &m_out;
     QTextStream &m_err;

@@ -1,0 +1,55 @@
+#include "cli/StatsCommand.h"
+
+#include "cli/CliTool.h"
+
+#include "document/UnitRecord.h"
+
+namespace {
+
+struct Counts
+{
+    qint64 units = 0;
+    qint64 translated = 0;
+    qint64 empty = 0;
+    qint64 missing = 0;
+
+    void add(const UnitRecord &unit)
+    {
+        ++units;
+        if (!unit.tget)
+            ++missing;
+        else if (unit.tget->isEmpty())
+            ++empty;
+        else
+            ++translated;
+    }
+};
+
+} // namespace
+
+int StatsCommand::run(const QStringList &arguments)
+{
+    if (arguments.size() != 1)
+        return m_tool.usage(CliTool::tr("stats takes one PATH"));
+    const CliTool::Document *document = m_tool.load(arguments.first());
+    if (!document)
+        return CliTool::Error;
+    std::vector<std::pair<QString, Counts>> perFile;
+    Counts total;
+    for (const UnitRecord &unit : document->content.units) {
+        const QString from = unit.from.value_or(QString());
+        if (perFile.empty() || perFile.back().first != from)
+            perFile.emplace_back(from, Counts{});
+        perFile.back().second.add(unit);
+        total.add(unit);
+    }
+    const auto line = [this](const QString &label, const Counts &c) {
+        m_tool.out() << c.units << '\t' << c.translated << '\t' << c.empty << '\t' << c.missing
+                     << '\t' << label << '\n';
+    };
+    m_tool.out() << "units\ttarget\tempty\tnone\tfile\n";
+    for (const auto &[from, counts] : perFile)
+        line(from, counts);
+    line(CliTool::tr("(total)"), total);
+    return CliTool::Success;
+}

@@ -1,10 +1,9 @@
 #include "app/AppDelegate.h"
 
 #include "app/ConfirmSheet.h"
+#include "app/DocumentAlerts.h"
 #include "app/PickerSheet.h"
-#include "app/TargetsCommand.h"
 #include "app/UnitTableModel.h"
-#include "dictionary/ReplacementPass.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentSave.h"
 #include "document/XliffFinder.h"
@@ -23,23 +22,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The warning after a partial save names this many units; the rest are in its details.
-constexpr std::size_t unwrittenListed = 12;
-
-QString describe(const UnwrittenUnit &unit)
-{
-    const QString name = unit.name.value_or(QString());
-    const QString file = unit.from.value_or(QString());
-    if (file.isEmpty())
-        return name;
-    return AppDelegate::tr("%1 (in %2)").arg(name, file);
-}
-
-} // namespace
-
-AppDelegate::AppDelegate(QObject *parent) : QObject(parent) {}
+AppDelegate::AppDelegate(QObject *parent) : QObject(parent), m_edits(m_undo, m_saveRunner) {}
 
 AppDelegate::~AppDelegate()
 {
@@ -69,8 +52,9 @@ void AppDelegate::setDictionary(DictionaryController *dictionary)
     m_dictionary = dictionary;
     if (!dictionary)
         return;
-    connect(dictionary, &DictionaryController::problem, this,
-            [this](const QString &text) { showAlert(tr("Replacement Dictionary"), text); });
+    connect(dictionary, &DictionaryController::problem, this, [this](const QString &text) {
+        DocumentAlerts::show(m_window, tr("Replacement Dictionary"), text);
+    });
 }
 
 void AppDelegate::markEdited()
@@ -124,7 +108,7 @@ bool AppDelegate::read(const QString &path)
             m_more->selectRow(first);
         showSheet(m_more);
     } else {
-        showAlert(tr("Not Found"), tr("No appropriate files found"));
+        DocumentAlerts::show(m_window, tr("Not Found"), tr("No appropriate files found"));
     }
     setEdited(false);
     return true;
@@ -141,7 +125,7 @@ void AppDelegate::walk(const QString &path)
     // A file that can't be read or parsed leaves the table empty, and the user is told
     // why rather than left with an empty table and no reason.
     if (!result.complete)
-        showOpenFailed(path, result);
+        DocumentAlerts::openFailed(m_window, path, result);
     m_undo.clear();
     if (!m_bank)
         return;
@@ -149,18 +133,6 @@ void AppDelegate::walk(const QString &path)
         result = ReadResult{};
     m_bank->setRows(std::move(result.units), std::move(result.files));
     emit documentRead(path, bytes);
-}
-
-void AppDelegate::showOpenFailed(const QString &path, const ReadResult &result)
-{
-    const QString file = QDir::toNativeSeparators(path);
-    const QString where = result.line > 0 ? tr("%1: line %2, column %3: %4")
-                                                .arg(file)
-                                                .arg(result.line)
-                                                .arg(result.column)
-                                                .arg(result.errorString)
-                                          : tr("%1: %2").arg(file, result.errorString);
-    showAlert(tr("Could Not Open"), where);
 }
 
 void AppDelegate::pass()
@@ -187,41 +159,6 @@ void AppDelegate::showSheet(QWidget *sheet)
         dialog->open();
 }
 
-void AppDelegate::showAlert(const QString &title, const QString &text, const QString &details)
-{
-    auto *alert = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), title,
-                                  QMessageBox::Ok, m_window);
-    alert->setInformativeText(text);
-    if (!details.isEmpty())
-        alert->setDetailedText(details);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->open();
-}
-
-void AppDelegate::showSaveFailed(const QString &reason)
-{
-    showAlert(tr("Failed"), tr("Could not save."), reason);
-}
-
-void AppDelegate::showUnwritten(const std::vector<UnwrittenUnit> &units)
-{
-    QStringList listed;
-    QStringList all;
-    for (const UnwrittenUnit &unit : units) {
-        all.append(describe(unit));
-        if (listed.size() < static_cast<qsizetype>(unwrittenListed))
-            listed.append(describe(unit));
-    }
-    QString text = tr("The file was saved, but the targets of these units could not be "
-                      "written into it:") +
-                   u"\n\n"_s + listed.join(u'\n');
-    if (units.size() > unwrittenListed)
-        text +=
-            u'\n' + tr("and %n more", nullptr, static_cast<int>(units.size() - unwrittenListed));
-    showAlert(tr("Some Targets Not Saved"), text, all.join(u'\n'));
-}
-
 bool AppDelegate::packed(const SpliceResult &packed, bool hadRows)
 {
     if (packed.bytes && !packed.bytes->isEmpty())
@@ -229,7 +166,7 @@ bool AppDelegate::packed(const SpliceResult &packed, bool hadRows)
     // With rows in the table there is work that would be lost: say so instead of
     // returning as if the document had been saved.
     if (hadRows)
-        showSaveFailed(packed.errorString);
+        DocumentAlerts::saveFailed(m_window, packed.errorString);
     return false;
 }
 
@@ -246,13 +183,13 @@ void AppDelegate::reportWritten(const QString &path, const SpliceResult &packed,
                                 const QString &error, int packedAt)
 {
     if (!written) {
-        showSaveFailed(error);
+        DocumentAlerts::saveFailed(m_window, error);
         return;
     }
     emit documentWritten(path, *packed.bytes, packed.unwritten.empty());
     // What could be written is on disk, but the edits still missing keep the mark.
     if (!packed.unwritten.empty()) {
-        showUnwritten(packed.unwritten);
+        DocumentAlerts::unwritten(m_window, packed.unwritten);
         return;
     }
     // Only a save over the open document makes its current state the saved one; a copy
@@ -362,76 +299,24 @@ void AppDelegate::pset()
     // Rows are not edited while a save works on them.
     if (m_saveRunner.isRunning())
         return;
-    if (m_bank && m_dictionary) {
-        const ReplacementResult result =
-            ReplacementPass::run(m_bank->rows(), m_dictionary->dictionary());
-        std::vector<TargetChange> changes;
-        changes.reserve(result.changedRows.size());
-        for (const std::size_t row : result.changedRows) {
-            const UnitRecord &filled = result.rows[row];
-            changes.push_back(
-                UnitTableModel::typed(m_bank->rows()[row], row, filled.tget.value_or(QString())));
-        }
-        changeTargets(std::move(changes), tr("Replace With Replacement Dictionary"));
-    }
+    if (m_dictionary)
+        m_edits.replace(m_dictionary->dictionary(), tr("Replace With Replacement Dictionary"));
     setEdited(true);
-}
-
-void AppDelegate::changeEach(
-    const std::vector<std::size_t> &rows, const QString &undoText,
-    const std::function<std::optional<TargetChange>(const UnitRecord &, std::size_t)> &change)
-{
-    if (!m_bank)
-        return;
-    std::vector<TargetChange> changes;
-    for (const std::size_t row : rows) {
-        const UnitRecord *unit = m_bank->record(int(row));
-        if (!unit)
-            continue;
-        if (std::optional<TargetChange> next = change(*unit, row))
-            changes.push_back(std::move(*next));
-    }
-    changeTargets(std::move(changes), undoText);
 }
 
 void AppDelegate::copySources(const std::vector<std::size_t> &rows)
 {
-    changeEach(rows, tr("Copy Source to Target"),
-               [](const UnitRecord &unit, std::size_t row) -> std::optional<TargetChange> {
-                   if (!unit.srcs)
-                       return std::nullopt;
-                   return UnitTableModel::typed(unit, row, *unit.srcs);
-               });
+    m_edits.copySources(rows, tr("Copy Source to Target"));
 }
 
 void AppDelegate::clearTargets(const std::vector<std::size_t> &rows)
 {
-    changeEach(rows, tr("Clear Target"),
-               [](const UnitRecord &unit, std::size_t row) -> std::optional<TargetChange> {
-                   // A unit without a target keeps having none: clearing adds no empty
-                   // element. Where the file keeps states, an emptied target is one still
-                   // to translate.
-                   if (!unit.tget || unit.tget->isEmpty())
-                       return std::nullopt;
-                   return TargetChange{row, QString(),
-                                       unit.state ? std::optional(u"new"_s) : std::nullopt};
-               });
+    m_edits.clearTargets(rows, tr("Clear Target"));
 }
 
 void AppDelegate::changeTargets(std::vector<TargetChange> changes, const QString &undoText)
 {
-    // Rows are not edited while a save works on them (the save's copy would not hold it).
-    if (!m_bank || m_saveRunner.isRunning())
-        return;
-    // A step that would change nothing is not worth undoing.
-    const std::vector<UnitRecord> &rows = m_bank->rows();
-    std::erase_if(changes, [&rows](const TargetChange &change) {
-        return change.row >= rows.size() ||
-               (rows[change.row].tget == change.tget && rows[change.row].state == change.state);
-    });
-    if (changes.empty())
-        return;
-    m_undo.push(new TargetsCommand(*m_bank, std::move(changes), undoText));
+    m_edits.change(std::move(changes), undoText);
 }
 
 void AppDelegate::showHelp()

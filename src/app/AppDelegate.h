@@ -4,6 +4,7 @@
 #include "app/PickerSheet.h"
 #include "app/RecentDocuments.h"
 #include "app/SaveRunner.h"
+#include "app/TargetEdits.h"
 #include "app/UnitTableModel.h"
 #include "app/preferences/DictionaryController.h"
 #include "document/ProcessState.h"
@@ -54,7 +55,11 @@ public:
 
     // Outlets, set by the window that builds the interface.
     UnitTableModel *bank() const { return m_bank; }
-    void setBank(UnitTableModel *bank) { m_bank = bank; }
+    void setBank(UnitTableModel *bank)
+    {
+        m_bank = bank;
+        m_edits.setBank(bank);
+    }
     QAbstractItemModel *ctrl() const { return m_ctrl; }
     void setCtrl(QAbstractItemModel *ctrl) { m_ctrl = ctrl; }
     QTableView *grid() const { return m_grid; }
@@ -133,18 +138,10 @@ private:
     void markEdited();
     void setEdited(bool edited);
     void showSheet(QWidget *sheet);
-    void showAlert(const QString &title, const QString &text, const QString &details = {});
-    void showSaveFailed(const QString &reason);
-    void showOpenFailed(const QString &path, const ReadResult &result);
-    void showUnwritten(const std::vector<UnwrittenUnit> &units);
     /// Whether a packed document can be written; else shows why (when there is work to lose).
     bool packed(const SpliceResult &packed, bool hadRows);
     /// Writes a packed document and reports the outcome; true when it is fully saved.
     bool writeDocument(const QString &path, const SpliceResult &packed);
-    /// One undo step of the changes `change` makes to each of `rows` (none: the row stays).
-    void changeEach(
-        const std::vector<std::size_t> &rows, const QString &undoText,
-        const std::function<std::optional<TargetChange>(const UnitRecord &, std::size_t)> &change);
     /// Asks where to write a copy of the packed document, then writes it.
     void chooseCopy(const QString &path, const std::shared_ptr<const SpliceResult> &text);
     /// Reports a save's outcome as writeDocument does; `packedAt` is the undo history's
@@ -158,6 +155,7 @@ private:
     RecentDocuments m_recent;
     QUndoStack m_undo;
     SaveRunner m_saveRunner;
+    TargetEdits m_edits;
 
     QPointer<UnitTableModel> m_bank;
     QPointer<QAbstractItemModel> m_ctrl;

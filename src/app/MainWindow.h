@@ -8,7 +8,6 @@ class FilterBar;
 class ProblemIndex;
 class ProblemStatus;
 class ProgressStatus;
-class QMenu;
 class RecoveryController;
 class QSplitter;
 class QStringListModel;
@@ -59,14 +58,6 @@ private:
     void buildSheets();
     void buildRecovery();
     void buildMenus();
-    void buildFileMenu();
-    void buildEditMenu();
-    void buildViewMenu();
-    void buildGoMenu();
-    void buildHelpMenu();
-    void rebuildRecentMenu();
-    void chooseToOpen(bool folder);
-    void showAbout();
     /// Says why a typed target was not taken.
     void showRefusal(const QString &reason);
     /// Commits a target still being typed, before a save or quit looks at the document.
@@ -82,5 +73,4 @@ private:
     ProblemIndex *m_problems = nullptr;
     ProblemStatus *m_problemStatus = nullptr;
     QStringListModel *m_found = nullptr;
-    QMenu *m_recentMenu = nullptr;
 };

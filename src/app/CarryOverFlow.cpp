@@ -39,7 +39,7 @@ bool CarryOverFlow::carryFrom(const QString &path, bool overwrite)
     if (!bank || bank->rowCount() == 0 || !document)
         return false;
     const EarlierTranslation::Loaded earlier =
-        EarlierTranslation::load(path, CarryOver::targetLanguage(bank->files()));
+        EarlierTranslation::load(path, FileHeader::targetLanguageOf(bank->files()));
     if (!earlier.error.isEmpty()) {
         show(true, tr("Nothing was filled."), earlier.error);
         return false;

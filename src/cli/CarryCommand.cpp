@@ -33,7 +33,7 @@ int CarryCommand::run(const QStringList &arguments)
 
     const ReadResult &content = document->content;
     const EarlierTranslation::Loaded earlier =
-        EarlierTranslation::load(parsed->positional[0], CarryOver::targetLanguage(content.files));
+        EarlierTranslation::load(parsed->positional[0], FileHeader::targetLanguageOf(content.files));
     if (!earlier.error.isEmpty())
         return m_tool.fail(earlier.error);
     const CarryOver::Result carried =

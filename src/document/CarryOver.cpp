@@ -121,8 +121,8 @@ CarryOver::Result CarryOver::carry(std::span<const UnitRecord> rows,
                                    Options options)
 {
     Result result;
-    const auto language = targetLanguage(files);
-    const auto earlierLanguage = targetLanguage(earlier.files);
+    const auto language = FileHeader::targetLanguageOf(files);
+    const auto earlierLanguage = FileHeader::targetLanguageOf(earlier.files);
     if (language && earlierLanguage && !sameLanguage(*language, *earlierLanguage)) {
         result.error = QCoreApplication::translate(
                            "CarryOver", "The earlier translation is into \"%1\", this file into "
@@ -177,15 +177,6 @@ void CarryOver::apply(std::span<UnitRecord> rows, const std::vector<TargetChange
         rows[change.row].tget = change.tget;
         rows[change.row].state = change.state;
     }
-}
-
-std::optional<QString> CarryOver::targetLanguage(const std::vector<FileHeader> &files)
-{
-    for (const FileHeader &file : files) {
-        if (file.targetLanguage && !file.targetLanguage->isEmpty())
-            return file.targetLanguage;
-    }
-    return std::nullopt;
 }
 
 bool CarryOver::sameLanguage(const QString &a, const QString &b)

@@ -50,9 +50,6 @@ public:
     /// Sets the changed rows' targets and states, for a caller that holds the rows itself.
     static void apply(std::span<UnitRecord> rows, const std::vector<TargetChange> &changes);
 
-    /// The target language a document is translated into: the first one a file names.
-    static std::optional<QString> targetLanguage(const std::vector<FileHeader> &files);
-
     /// Whether two language codes name the same language ("pt-BR", "pt_br").
     static bool sameLanguage(const QString &a, const QString &b);
 };

@@ -54,7 +54,7 @@ EarlierTranslation::Loaded EarlierTranslation::load(const QString &path,
     std::optional<Loaded> match;
     for (const QString &file : found) {
         Loaded loaded = readFile(file);
-        const auto fileLanguage = CarryOver::targetLanguage(loaded.content.files);
+        const auto fileLanguage = FileHeader::targetLanguageOf(loaded.content.files);
         if (!loaded.error.isEmpty() || !fileLanguage ||
             !CarryOver::sameLanguage(*fileLanguage, *language))
             continue;

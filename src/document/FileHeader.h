@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 /// What a `<file>` element says about the units inside it.
 struct FileHeader
@@ -10,4 +11,14 @@ struct FileHeader
     std::optional<QString> original;       ///< `original`: the project file the units come from
     std::optional<QString> sourceLanguage; ///< `source-language`, e.g. "en"
     std::optional<QString> targetLanguage; ///< `target-language`, e.g. "ja"
+
+    /// A document's target language: the first that one of its files names.
+    static std::optional<QString> targetLanguageOf(const std::vector<FileHeader> &files)
+    {
+        for (const FileHeader &file : files) {
+            if (file.targetLanguage && !file.targetLanguage->isEmpty())
+                return file.targetLanguage;
+        }
+        return std::nullopt;
+    }
 };

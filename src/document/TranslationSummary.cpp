@@ -1,12 +1,12 @@
 #include "document/TranslationSummary.h"
 
-#include "document/CarryOver.h"
+#include "document/FileHeader.h"
 #include "document/TranslationStatus.h"
 
 TranslationSummary TranslationSummary::of(const ReadResult &content)
 {
     TranslationSummary summary;
-    summary.targetLanguage = CarryOver::targetLanguage(content.files);
+    summary.targetLanguage = FileHeader::targetLanguageOf(content.files);
     summary.total = qsizetype(content.units.size());
     for (const UnitRecord &unit : content.units) {
         if (TranslationStatus::of(unit) == TranslationStatus::Status::Translated)

@@ -2,7 +2,7 @@
 
 #include "dictionary/DictionaryFormat.h"
 
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/FastSplicer.h"
 #include "document/IcuRegex.h"
 #include "document/ParseState.h"

@@ -4,7 +4,7 @@
 #include "app/DocumentAlerts.h"
 #include "app/PickerSheet.h"
 #include "app/UnitTableModel.h"
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/DocumentSave.h"
 #include "document/XliffFinder.h"
 #include "document/XliffReader.h"

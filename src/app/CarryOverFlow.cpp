@@ -3,7 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/CarryOverDialog.h"
 #include "document/CarryOver.h"
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/EarlierTranslation.h"
 #include "document/StateAttribute.h"
 

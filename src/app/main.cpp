@@ -2,7 +2,7 @@
 #include "app/InstanceChannel.h"
 #include "app/MainWindow.h"
 #include "app/RecoveryController.h"
-#include "document/AllocatorTuning.h"
+#include "files/AllocatorTuning.h"
 #include "views/Localisation.h"
 #include "views/MendView.h"
 

@@ -8,7 +8,7 @@
 #include "cli/StatsCommand.h"
 #include "cli/UnitsCommand.h"
 #include "cli/VerifyCommand.h"
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/DocumentSave.h"
 #include "document/XliffFinder.h"
 #include "document/XliffReader.h"

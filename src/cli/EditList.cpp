@@ -1,8 +1,8 @@
 #include "cli/EditList.h"
 
 #include "cli/FlatJsonObject.h"
-#include "dictionary/JsonText.h"
-#include "document/DocumentFile.h"
+#include "files/JsonText.h"
+#include "files/DocumentFile.h"
 #include "document/MarkupText.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "cli/CliTool.h"
 #include "cli/UnitJson.h"
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/TargetDiff.h"
 
 using namespace Qt::StringLiterals;

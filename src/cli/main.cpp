@@ -1,5 +1,5 @@
 #include "cli/CliTool.h"
-#include "document/AllocatorTuning.h"
+#include "files/AllocatorTuning.h"
 
 #include <QCoreApplication>
 

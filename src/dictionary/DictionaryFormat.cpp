@@ -1,7 +1,7 @@
 #include "dictionary/DictionaryFormat.h"
 
-#include "dictionary/JsonText.h"
-#include "document/DocumentFile.h"
+#include "files/JsonText.h"
+#include "files/DocumentFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

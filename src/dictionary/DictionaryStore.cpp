@@ -2,7 +2,7 @@
 
 #include "dictionary/BuiltinDictionary.h"
 #include "dictionary/DictionaryFormat.h"
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "document/DocumentSave.h"
 
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/XliffWriter.h"
 
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #include "document/DocumentWatcher.h"
 
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/RecoveryJournal.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "document/ExportBackup.h"
 
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 
 #include <QDateTime>
 #include <QDir>

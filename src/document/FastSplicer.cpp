@@ -1,6 +1,6 @@
 #include "document/FastSplicer.h"
 
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/IcuRegex.h"
 #include "document/OwnTags.h"
 #include "document/ReferenceSplicer.h"

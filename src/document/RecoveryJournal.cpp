@@ -1,6 +1,6 @@
 #include "document/RecoveryJournal.h"
 
-#include "dictionary/JsonText.h"
+#include "files/JsonText.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "document/SpliceResult.h"
 
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 
 std::optional<QString> SpliceResult::text() const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/ParallelParse.h"
 #include "document/SpliceResult.h"
 #include "document/UnitRecord.h"

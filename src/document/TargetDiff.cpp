@@ -1,6 +1,6 @@
 #include "document/TargetDiff.h"
 
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/UnitLocator.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "document/UnitSplice.h"
 
-#include "document/HugePages.h"
+#include "files/HugePages.h"
 #include "document/MarkupText.h"
 #include "document/SplicePatterns.h"
 

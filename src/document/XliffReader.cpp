@@ -1,8 +1,8 @@
 #include "document/XliffReader.h"
 
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/ExpatParser.h"
-#include "document/HugePages.h"
+#include "files/HugePages.h"
 
 #include <QAnyStringView>
 

@@ -1,6 +1,6 @@
 #include "document/XliffWriter.h"
 
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/FastSplicer.h"
 #include "document/PositionalSplicer.h"
 #include "document/SpliceVerifier.h"

@@ -1,7 +1,7 @@
 #include "DocumentTests.h"
 #include "ExportText.h"
 #include "document/CarryOver.h"
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/StateAttribute.h"
 #include "document/TargetDiff.h"
 #include "document/TranslationStatus.h"

@@ -1,5 +1,5 @@
 #include "DocumentTests.h"
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/TargetDiff.h"
 #include "document/XliffWriter.h"
 

@@ -1,6 +1,6 @@
 #include "DocumentTests.h"
 #include "ExportGenerator.h"
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/FastSplicer.h"
 #include "document/ReferenceSplicer.h"
 

@@ -1,7 +1,7 @@
 #include "DocumentTests.h"
 #include "ExportGenerator.h"
 #include "document/DocumentCut.h"
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/ParallelParse.h"
 #include "document/SpliceVerifier.h"
 

@@ -4,7 +4,7 @@
 #include "DocumentTests.h"
 #include "ExportGenerator.h"
 #include "FuzzChecks.h"
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/UnitMatcher.h"
 
 #include <QDir>

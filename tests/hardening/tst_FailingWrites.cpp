@@ -4,7 +4,7 @@
 #include "TestFiles.h"
 #include "Unprivileged.h"
 
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/XliffWriter.h"
 
 #include <QDirIterator>

@@ -3,7 +3,7 @@
 #include "HostileDocuments.h"
 #include "TestFiles.h"
 
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/ParseState.h"
 #include "document/XliffReader.h"
 #include "document/XliffWriter.h"

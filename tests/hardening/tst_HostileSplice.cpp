@@ -2,7 +2,7 @@
 // ends, with text that reads back or with a reason, never a hang or a crash.
 #include "HostileDocuments.h"
 
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 #include "document/XliffWriter.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 
-#include "document/HugePages.h"
+#include "files/HugePages.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "document/HugePages.h"
+#include "files/HugePages.h"
 
 #ifdef __linux__
 #include <sys/mman.h>

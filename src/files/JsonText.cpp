@@ -1,4 +1,4 @@
-#include "dictionary/JsonText.h"
+#include "files/JsonText.h"
 
 QByteArray JsonText::escapeByteOrderMarks(QByteArray json)
 {

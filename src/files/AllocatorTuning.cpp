@@ -1,4 +1,4 @@
-#include "document/AllocatorTuning.h"
+#include "files/AllocatorTuning.h"
 
 #ifdef __GLIBC__
 #include <malloc.h>

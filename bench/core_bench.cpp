@@ -4,13 +4,13 @@
 #include "checks/CheckEngine.h"
 #include "dictionary/BuiltinDictionary.h"
 #include "dictionary/ReplacementPass.h"
-#include "document/DocumentCut.h"
-#include "document/ExpatParser.h"
-#include "document/ParseState.h"
+#include "xliff/DocumentCut.h"
+#include "xliff/ExpatParser.h"
+#include "xliff/ParseState.h"
 #include "document/RecoveryJournal.h"
 #include "document/RecoveryMatch.h"
 #include "document/SpliceVerifier.h"
-#include "document/XliffReader.h"
+#include "xliff/XliffReader.h"
 #include "document/XliffWriter.h"
 
 #include <QDateTime>

@@ -3,8 +3,8 @@
 #include "ExportGenerator.h"
 #include "app/UnitFilterProxy.h"
 #include "app/UnitTableModel.h"
-#include "document/ParseState.h"
-#include "document/XliffReader.h"
+#include "xliff/ParseState.h"
+#include "xliff/XliffReader.h"
 
 #include <QCoreApplication>
 

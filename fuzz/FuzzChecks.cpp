@@ -5,13 +5,13 @@
 #include "files/DocumentFile.h"
 #include "document/FastSplicer.h"
 #include "document/IcuRegex.h"
-#include "document/ParseState.h"
+#include "xliff/ParseState.h"
 #include "document/ReferenceSplicer.h"
 #include "document/SplicePatterns.h"
 #include "document/SpliceVerifier.h"
-#include "document/UnitLocator.h"
+#include "xliff/UnitLocator.h"
 #include "document/UnitMatcher.h"
-#include "document/XliffReader.h"
+#include "xliff/XliffReader.h"
 #include "document/XliffWriter.h"
 
 #include <algorithm>

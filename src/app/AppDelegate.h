@@ -7,7 +7,7 @@
 #include "app/TargetEdits.h"
 #include "app/UnitTableModel.h"
 #include "app/preferences/DictionaryController.h"
-#include "document/ProcessState.h"
+#include "xliff/ProcessState.h"
 #include "document/ReadResult.h"
 #include "document/SpliceResult.h"
 

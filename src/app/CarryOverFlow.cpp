@@ -5,7 +5,7 @@
 #include "document/CarryOver.h"
 #include "files/DocumentFile.h"
 #include "document/EarlierTranslation.h"
-#include "document/StateAttribute.h"
+#include "xliff/StateAttribute.h"
 
 #include <QAction>
 #include <QMessageBox>

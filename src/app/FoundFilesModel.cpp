@@ -1,8 +1,8 @@
 #include "app/FoundFilesModel.h"
 
-#include "document/ParseState.h"
+#include "xliff/ParseState.h"
 #include "document/TranslationSummary.h"
-#include "document/XliffReader.h"
+#include "xliff/XliffReader.h"
 
 #include <QFileInfo>
 

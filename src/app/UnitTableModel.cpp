@@ -2,7 +2,7 @@
 
 #include "app/ProblemIndex.h"
 #include "app/TargetsCommand.h"
-#include "document/MarkupText.h"
+#include "xliff/MarkupText.h"
 
 #include <QBrush>
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 #include "cli/CliTool.h"
 #include "document/CarryOver.h"
 #include "document/EarlierTranslation.h"
-#include "document/StateAttribute.h"
+#include "xliff/StateAttribute.h"
 
 #include <QCoreApplication>
 

@@ -10,8 +10,8 @@
 #include "cli/VerifyCommand.h"
 #include "files/DocumentFile.h"
 #include "document/DocumentSave.h"
-#include "document/XliffFinder.h"
-#include "document/XliffReader.h"
+#include "xliff/XliffFinder.h"
+#include "xliff/XliffReader.h"
 #include "document/XliffWriter.h"
 
 #include <QCoreApplication>

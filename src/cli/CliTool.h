@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/ProcessState.h"
+#include "xliff/ProcessState.h"
 #include "document/ReadResult.h"
 #include "document/SpliceResult.h"
 

@@ -3,7 +3,7 @@
 #include "cli/FlatJsonObject.h"
 #include "files/JsonText.h"
 #include "files/DocumentFile.h"
-#include "document/MarkupText.h"
+#include "xliff/MarkupText.h"
 
 #include <QCoreApplication>
 #include <QHash>

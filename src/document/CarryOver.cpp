@@ -1,6 +1,6 @@
 #include "document/CarryOver.h"
 
-#include "document/StateAttribute.h"
+#include "xliff/StateAttribute.h"
 #include "document/TranslationStatus.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #include "document/EarlierTranslation.h"
 
 #include "document/CarryOver.h"
-#include "document/ParseState.h"
-#include "document/XliffFinder.h"
-#include "document/XliffReader.h"
+#include "xliff/ParseState.h"
+#include "xliff/XliffFinder.h"
+#include "xliff/XliffReader.h"
 
 #include <QCoreApplication>
 

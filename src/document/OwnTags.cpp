@@ -1,8 +1,8 @@
 #include "document/OwnTags.h"
 
-#include "document/DocumentCut.h"
-#include "document/ParallelParse.h"
-#include "document/UnitLocator.h"
+#include "xliff/DocumentCut.h"
+#include "xliff/ParallelParse.h"
+#include "xliff/UnitLocator.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "document/PositionalSplicer.h"
 
-#include "document/MarkupText.h"
-#include "document/StateAttribute.h"
+#include "xliff/MarkupText.h"
+#include "xliff/StateAttribute.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #include "document/SplicePatterns.h"
 
-#include "document/MarkupText.h"
+#include "xliff/MarkupText.h"
 
 using namespace Qt::StringLiterals;
 

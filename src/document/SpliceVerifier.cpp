@@ -1,9 +1,9 @@
 #include "document/SpliceVerifier.h"
 
-#include "document/ExpatParser.h"
-#include "document/ParallelParse.h"
-#include "document/StateAttribute.h"
-#include "document/XliffReader.h"
+#include "xliff/ExpatParser.h"
+#include "xliff/ParallelParse.h"
+#include "xliff/StateAttribute.h"
+#include "xliff/XliffReader.h"
 
 #include <QAnyStringView>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "files/DocumentFile.h"
-#include "document/ParallelParse.h"
+#include "xliff/ParallelParse.h"
 #include "document/SpliceResult.h"
 #include "document/UnitRecord.h"
 

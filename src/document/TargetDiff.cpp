@@ -1,7 +1,7 @@
 #include "document/TargetDiff.h"
 
 #include "files/DocumentFile.h"
-#include "document/UnitLocator.h"
+#include "xliff/UnitLocator.h"
 
 #include <QCoreApplication>
 

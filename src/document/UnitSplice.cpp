@@ -1,7 +1,7 @@
 #include "document/UnitSplice.h"
 
 #include "files/HugePages.h"
-#include "document/MarkupText.h"
+#include "xliff/MarkupText.h"
 #include "document/SplicePatterns.h"
 
 #include <QStringEncoder>

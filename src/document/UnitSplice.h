@@ -2,7 +2,7 @@
 
 #include "document/IcuRegex.h"
 #include "document/UnitRecord.h"
-#include "document/UnitValues.h"
+#include "xliff/UnitValues.h"
 
 #include <QString>
 

@@ -4,8 +4,8 @@
 #include "document/FastSplicer.h"
 #include "document/PositionalSplicer.h"
 #include "document/SpliceVerifier.h"
-#include "document/StateAttribute.h"
-#include "document/UnitLocator.h"
+#include "xliff/StateAttribute.h"
+#include "xliff/UnitLocator.h"
 
 #include <QCoreApplication>
 #include <QHash>

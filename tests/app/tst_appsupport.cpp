@@ -1,7 +1,7 @@
 #include "AppHarness.h"
 
 #include "app/RecentDocuments.h"
-#include "document/XliffFinder.h"
+#include "xliff/XliffFinder.h"
 
 #include <QTemporaryDir>
 

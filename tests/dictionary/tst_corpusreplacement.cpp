@@ -1,7 +1,7 @@
 #include "dictionary/BuiltinDictionary.h"
 #include "dictionary/ReplacementPass.h"
-#include "document/ParseState.h"
-#include "document/XliffReader.h"
+#include "xliff/ParseState.h"
+#include "xliff/XliffReader.h"
 
 #include <QDir>
 #include <QTest>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/ParseState.h"
-#include "document/XliffReader.h"
+#include "xliff/ParseState.h"
+#include "xliff/XliffReader.h"
 
 #include <QDebug>
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "ExportText.h"
 #include "document/CarryOver.h"
 #include "files/DocumentFile.h"
-#include "document/StateAttribute.h"
+#include "xliff/StateAttribute.h"
 #include "document/TargetDiff.h"
 #include "document/TranslationStatus.h"
 #include "document/XliffWriter.h"

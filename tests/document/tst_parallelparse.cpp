@@ -1,8 +1,8 @@
 #include "DocumentTests.h"
 #include "ExportGenerator.h"
-#include "document/DocumentCut.h"
+#include "xliff/DocumentCut.h"
 #include "files/DocumentFile.h"
-#include "document/ParallelParse.h"
+#include "xliff/ParallelParse.h"
 #include "document/SpliceVerifier.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "DocumentTests.h"
 #include "files/DocumentFile.h"
-#include "document/StateAttribute.h"
+#include "xliff/StateAttribute.h"
 #include "document/TargetDiff.h"
-#include "document/UnitLocator.h"
+#include "xliff/UnitLocator.h"
 #include "document/XliffWriter.h"
 
 #include <QDir>

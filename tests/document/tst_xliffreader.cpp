@@ -1,7 +1,7 @@
 #include "document/NoteParts.h"
-#include "document/ParseState.h"
+#include "xliff/ParseState.h"
 #include "document/TranslationStatus.h"
-#include "document/XliffReader.h"
+#include "xliff/XliffReader.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "HostileDocuments.h"
 
-#include "document/ParseState.h"
-#include "document/XliffReader.h"
+#include "xliff/ParseState.h"
+#include "xliff/XliffReader.h"
 
 #include <QTest>
 

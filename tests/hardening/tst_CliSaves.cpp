@@ -6,7 +6,7 @@
 #include "cli/CliRun.h"
 
 #include "document/SpliceVerifier.h"
-#include "document/XliffReader.h"
+#include "xliff/XliffReader.h"
 
 #include <QLocalServer>
 #include <QScopeGuard>

@@ -3,7 +3,7 @@
 #include "TestFiles.h"
 #include "Unprivileged.h"
 
-#include "document/XliffFinder.h"
+#include "xliff/XliffFinder.h"
 
 #include <QDir>
 #include <QTemporaryDir>

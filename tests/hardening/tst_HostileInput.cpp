@@ -4,8 +4,8 @@
 #include "TestFiles.h"
 
 #include "files/DocumentFile.h"
-#include "document/ParseState.h"
-#include "document/XliffReader.h"
+#include "xliff/ParseState.h"
+#include "xliff/XliffReader.h"
 #include "document/XliffWriter.h"
 
 #include <QDir>

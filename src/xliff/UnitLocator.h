@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/UnitLayout.h"
+#include "xliff/UnitLayout.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "document/XliffFinder.h"
+#include "xliff/XliffFinder.h"
 
 #include <QDir>
 #include <QDirIterator>

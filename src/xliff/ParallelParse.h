@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/DocumentCut.h"
-#include "document/ExpatParser.h"
+#include "xliff/DocumentCut.h"
+#include "xliff/ExpatParser.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "document/UnitValues.h"
+#include "xliff/UnitValues.h"
 
-#include "document/ParseState.h"
-#include "document/XliffReader.h"
+#include "xliff/ParseState.h"
+#include "xliff/XliffReader.h"
 
 const UnitRecord *UnitValues::unitOf(const UnitRecord &row)
 {

@@ -1,7 +1,7 @@
-#include "document/XliffReader.h"
+#include "xliff/XliffReader.h"
 
 #include "files/DocumentFile.h"
-#include "document/ExpatParser.h"
+#include "xliff/ExpatParser.h"
 #include "files/HugePages.h"
 
 #include <QAnyStringView>

@@ -1,4 +1,4 @@
-#include "document/MarkupText.h"
+#include "xliff/MarkupText.h"
 
 using namespace Qt::StringLiterals;
 

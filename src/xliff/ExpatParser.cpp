@@ -1,4 +1,4 @@
-#include "document/ExpatParser.h"
+#include "xliff/ExpatParser.h"
 
 #include <QCoreApplication>
 

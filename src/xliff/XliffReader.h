@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/ParallelParse.h"
-#include "document/ParseState.h"
+#include "xliff/ParallelParse.h"
+#include "xliff/ParseState.h"
 #include "document/ReadResult.h"
 
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
-#include "document/UnitLocator.h"
+#include "xliff/UnitLocator.h"
 
-#include "document/ExpatParser.h"
+#include "xliff/ExpatParser.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "document/ParallelParse.h"
+#include "xliff/ParallelParse.h"
 
 #include <cstring>
 #include <future>

@@ -1,4 +1,4 @@
-#include "document/DocumentCut.h"
+#include "xliff/DocumentCut.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "document/StateAttribute.h"
+#include "xliff/StateAttribute.h"
 
-#include "document/MarkupText.h"
+#include "xliff/MarkupText.h"
 
 using namespace Qt::StringLiterals;
 

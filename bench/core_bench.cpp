@@ -9,9 +9,9 @@
 #include "xliff/ParseState.h"
 #include "document/RecoveryJournal.h"
 #include "document/RecoveryMatch.h"
-#include "document/SpliceVerifier.h"
+#include "splice/SpliceVerifier.h"
 #include "xliff/XliffReader.h"
-#include "document/XliffWriter.h"
+#include "splice/XliffWriter.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -3,16 +3,16 @@
 #include "dictionary/DictionaryFormat.h"
 
 #include "files/DocumentFile.h"
-#include "document/FastSplicer.h"
-#include "document/IcuRegex.h"
+#include "splice/FastSplicer.h"
+#include "splice/IcuRegex.h"
 #include "xliff/ParseState.h"
-#include "document/ReferenceSplicer.h"
-#include "document/SplicePatterns.h"
-#include "document/SpliceVerifier.h"
+#include "splice/ReferenceSplicer.h"
+#include "splice/SplicePatterns.h"
+#include "splice/SpliceVerifier.h"
 #include "xliff/UnitLocator.h"
-#include "document/UnitMatcher.h"
+#include "splice/UnitMatcher.h"
 #include "xliff/XliffReader.h"
-#include "document/XliffWriter.h"
+#include "splice/XliffWriter.h"
 
 #include <algorithm>
 #include <limits>

@@ -5,10 +5,10 @@
 #include "app/PickerSheet.h"
 #include "app/UnitTableModel.h"
 #include "files/DocumentFile.h"
-#include "document/DocumentSave.h"
+#include "splice/DocumentSave.h"
 #include "xliff/XliffFinder.h"
 #include "xliff/XliffReader.h"
-#include "document/XliffWriter.h"
+#include "splice/XliffWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

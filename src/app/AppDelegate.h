@@ -9,7 +9,7 @@
 #include "app/preferences/DictionaryController.h"
 #include "xliff/ProcessState.h"
 #include "document/ReadResult.h"
-#include "document/SpliceResult.h"
+#include "splice/SpliceResult.h"
 
 #include <QAbstractItemModel>
 #include <QObject>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/ReadResult.h"
-#include "document/SpliceResult.h"
+#include "splice/SpliceResult.h"
 
 #include <QCoreApplication>
 #include <QString>

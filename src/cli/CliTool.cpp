@@ -9,10 +9,10 @@
 #include "cli/UnitsCommand.h"
 #include "cli/VerifyCommand.h"
 #include "files/DocumentFile.h"
-#include "document/DocumentSave.h"
+#include "splice/DocumentSave.h"
 #include "xliff/XliffFinder.h"
 #include "xliff/XliffReader.h"
-#include "document/XliffWriter.h"
+#include "splice/XliffWriter.h"
 
 #include <QCoreApplication>
 #include <QFileDevice>

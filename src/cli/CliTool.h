@@ -2,7 +2,7 @@
 
 #include "xliff/ProcessState.h"
 #include "document/ReadResult.h"
-#include "document/SpliceResult.h"
+#include "splice/SpliceResult.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -3,7 +3,7 @@
 #include "cli/CliTool.h"
 #include "cli/UnitJson.h"
 #include "files/DocumentFile.h"
-#include "document/TargetDiff.h"
+#include "splice/TargetDiff.h"
 
 using namespace Qt::StringLiterals;
 

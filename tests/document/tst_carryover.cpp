@@ -3,9 +3,9 @@
 #include "document/CarryOver.h"
 #include "files/DocumentFile.h"
 #include "xliff/StateAttribute.h"
-#include "document/TargetDiff.h"
+#include "splice/TargetDiff.h"
 #include "document/TranslationStatus.h"
-#include "document/XliffWriter.h"
+#include "splice/XliffWriter.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "DocumentTests.h"
 #include "files/DocumentFile.h"
-#include "document/TargetDiff.h"
-#include "document/XliffWriter.h"
+#include "splice/TargetDiff.h"
+#include "splice/XliffWriter.h"
 
 #include <QDir>
 #include <QTest>

@@ -3,7 +3,7 @@
 // what it held before: the original byte for byte and no temporary file.
 #include "DocumentTests.h"
 #include "ExportGenerator.h"
-#include "document/DocumentSave.h"
+#include "splice/DocumentSave.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "DocumentTests.h"
 #include "ExportGenerator.h"
 #include "files/DocumentFile.h"
-#include "document/FastSplicer.h"
-#include "document/ReferenceSplicer.h"
+#include "splice/FastSplicer.h"
+#include "splice/ReferenceSplicer.h"
 
 #include <QDir>
 #include <QRandomGenerator>

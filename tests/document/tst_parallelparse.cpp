@@ -3,7 +3,7 @@
 #include "xliff/DocumentCut.h"
 #include "files/DocumentFile.h"
 #include "xliff/ParallelParse.h"
-#include "document/SpliceVerifier.h"
+#include "splice/SpliceVerifier.h"
 
 #include <QTest>
 

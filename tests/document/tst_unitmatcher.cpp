@@ -5,7 +5,7 @@
 #include "ExportGenerator.h"
 #include "FuzzChecks.h"
 #include "files/DocumentFile.h"
-#include "document/UnitMatcher.h"
+#include "splice/UnitMatcher.h"
 
 #include <QDir>
 #include <QTest>

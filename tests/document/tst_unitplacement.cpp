@@ -1,9 +1,9 @@
 #include "DocumentTests.h"
 #include "files/DocumentFile.h"
 #include "xliff/StateAttribute.h"
-#include "document/TargetDiff.h"
+#include "splice/TargetDiff.h"
 #include "xliff/UnitLocator.h"
-#include "document/XliffWriter.h"
+#include "splice/XliffWriter.h"
 
 #include <QDir>
 #include <QJsonDocument>

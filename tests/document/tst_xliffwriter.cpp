@@ -1,6 +1,6 @@
 #include "DocumentTests.h"
-#include "document/SplicePatterns.h"
-#include "document/XliffWriter.h"
+#include "splice/SplicePatterns.h"
+#include "splice/XliffWriter.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 #include "TestFiles.h"
 #include "cli/CliRun.h"
 
-#include "document/SpliceVerifier.h"
+#include "splice/SpliceVerifier.h"
 #include "xliff/XliffReader.h"
 
 #include <QLocalServer>

@@ -5,7 +5,7 @@
 #include "Unprivileged.h"
 
 #include "files/DocumentFile.h"
-#include "document/XliffWriter.h"
+#include "splice/XliffWriter.h"
 
 #include <QDirIterator>
 #include <QScopeGuard>

@@ -6,7 +6,7 @@
 #include "files/DocumentFile.h"
 #include "xliff/ParseState.h"
 #include "xliff/XliffReader.h"
-#include "document/XliffWriter.h"
+#include "splice/XliffWriter.h"
 
 #include <QDir>
 #include <QTcpServer>

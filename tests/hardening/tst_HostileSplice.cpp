@@ -3,7 +3,7 @@
 #include "HostileDocuments.h"
 
 #include "files/DocumentFile.h"
-#include "document/XliffWriter.h"
+#include "splice/XliffWriter.h"
 
 #include <QTest>
 

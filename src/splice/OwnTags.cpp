@@ -1,4 +1,4 @@
-#include "document/OwnTags.h"
+#include "splice/OwnTags.h"
 
 #include "xliff/DocumentCut.h"
 #include "xliff/ParallelParse.h"

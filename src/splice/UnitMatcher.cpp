@@ -1,4 +1,4 @@
-#include "document/UnitMatcher.h"
+#include "splice/UnitMatcher.h"
 
 namespace {
 

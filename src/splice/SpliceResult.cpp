@@ -1,4 +1,4 @@
-#include "document/SpliceResult.h"
+#include "splice/SpliceResult.h"
 
 #include "files/DocumentFile.h"
 

@@ -1,7 +1,7 @@
-#include "document/DocumentSave.h"
+#include "splice/DocumentSave.h"
 
 #include "files/DocumentFile.h"
-#include "document/XliffWriter.h"
+#include "splice/XliffWriter.h"
 
 #include <QSaveFile>
 

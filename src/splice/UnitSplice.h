@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/IcuRegex.h"
+#include "splice/IcuRegex.h"
 #include "document/UnitRecord.h"
 #include "xliff/UnitValues.h"
 

@@ -2,7 +2,7 @@
 
 #include "files/DocumentFile.h"
 #include "xliff/ParallelParse.h"
-#include "document/SpliceResult.h"
+#include "splice/SpliceResult.h"
 #include "document/UnitRecord.h"
 
 #include <functional>

@@ -1,4 +1,4 @@
-#include "document/SpliceVerifier.h"
+#include "splice/SpliceVerifier.h"
 
 #include "xliff/ExpatParser.h"
 #include "xliff/ParallelParse.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/SpliceResult.h"
-#include "document/SpliceVerifier.h"
+#include "splice/SpliceResult.h"
+#include "splice/SpliceVerifier.h"
 #include "document/UnitRecord.h"
 
 #include <span>

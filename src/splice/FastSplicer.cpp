@@ -1,13 +1,13 @@
-#include "document/FastSplicer.h"
+#include "splice/FastSplicer.h"
 
 #include "files/DocumentFile.h"
-#include "document/IcuRegex.h"
-#include "document/OwnTags.h"
-#include "document/ReferenceSplicer.h"
-#include "document/SplicePatterns.h"
-#include "document/SpliceVerifier.h"
-#include "document/UnitMatcher.h"
-#include "document/UnitSplice.h"
+#include "splice/IcuRegex.h"
+#include "splice/OwnTags.h"
+#include "splice/ReferenceSplicer.h"
+#include "splice/SplicePatterns.h"
+#include "splice/SpliceVerifier.h"
+#include "splice/UnitMatcher.h"
+#include "splice/UnitSplice.h"
 
 #include <QCoreApplication>
 #include <QStringDecoder>

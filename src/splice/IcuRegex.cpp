@@ -1,6 +1,6 @@
-#include "document/IcuRegex.h"
+#include "splice/IcuRegex.h"
 
-#include "document/SplicePatterns.h"
+#include "splice/SplicePatterns.h"
 
 #include <unicode/regex.h>
 #include <unicode/unistr.h>

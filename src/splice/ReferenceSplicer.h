@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/SpliceResult.h"
+#include "splice/SpliceResult.h"
 #include "document/UnitRecord.h"
 
 #include <span>

@@ -1,4 +1,4 @@
-#include "document/TargetDiff.h"
+#include "splice/TargetDiff.h"
 
 #include "files/DocumentFile.h"
 #include "xliff/UnitLocator.h"

@@ -1,9 +1,9 @@
-#include "document/XliffWriter.h"
+#include "splice/XliffWriter.h"
 
 #include "files/DocumentFile.h"
-#include "document/FastSplicer.h"
-#include "document/PositionalSplicer.h"
-#include "document/SpliceVerifier.h"
+#include "splice/FastSplicer.h"
+#include "splice/PositionalSplicer.h"
+#include "splice/SpliceVerifier.h"
 #include "xliff/StateAttribute.h"
 #include "xliff/UnitLocator.h"
 

@@ -1,11 +1,11 @@
-#include "document/ReferenceSplicer.h"
+#include "splice/ReferenceSplicer.h"
 
 #include "files/DocumentFile.h"
-#include "document/IcuRegex.h"
-#include "document/OwnTags.h"
-#include "document/SplicePatterns.h"
-#include "document/SpliceVerifier.h"
-#include "document/UnitSplice.h"
+#include "splice/IcuRegex.h"
+#include "splice/OwnTags.h"
+#include "splice/SplicePatterns.h"
+#include "splice/SpliceVerifier.h"
+#include "splice/UnitSplice.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,8 +1,8 @@
-#include "document/UnitSplice.h"
+#include "splice/UnitSplice.h"
 
 #include "files/HugePages.h"
 #include "xliff/MarkupText.h"
-#include "document/SplicePatterns.h"
+#include "splice/SplicePatterns.h"
 
 #include <QStringEncoder>
 

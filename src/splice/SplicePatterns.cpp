@@ -1,4 +1,4 @@
-#include "document/SplicePatterns.h"
+#include "splice/SplicePatterns.h"
 
 #include "xliff/MarkupText.h"
 

@@ -1,4 +1,4 @@
-#include "document/PositionalSplicer.h"
+#include "splice/PositionalSplicer.h"
 
 #include "xliff/MarkupText.h"
 #include "xliff/StateAttribute.h"

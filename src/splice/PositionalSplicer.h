@@ -2,7 +2,7 @@
 
 #include "xliff/UnitLayout.h"
 #include "document/UnitRecord.h"
-#include "document/UnitSplice.h"
+#include "splice/UnitSplice.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/RecoverySheet.h"
-#include "document/DocumentWatcher.h"
-#include "document/ExportBackup.h"
-#include "document/RecoveryJournal.h"
-#include "document/RecoveryMatch.h"
+#include "recovery/DocumentWatcher.h"
+#include "recovery/ExportBackup.h"
+#include "recovery/RecoveryJournal.h"
+#include "recovery/RecoveryMatch.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,9 +1,9 @@
 #include "hardening/TestFiles.h"
 
-#include "document/DocumentWatcher.h"
-#include "document/ExportBackup.h"
-#include "document/RecoveryJournal.h"
-#include "document/RecoveryMatch.h"
+#include "recovery/DocumentWatcher.h"
+#include "recovery/ExportBackup.h"
+#include "recovery/RecoveryJournal.h"
+#include "recovery/RecoveryMatch.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/JournalEntry.h"
+#include "recovery/JournalEntry.h"
 #include "document/UnitRecord.h"
 
 #include <span>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/JournalContents.h"
-#include "document/JournalEntry.h"
+#include "recovery/JournalContents.h"
+#include "recovery/JournalEntry.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "document/RecoveryMatch.h"
+#include "recovery/RecoveryMatch.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "document/RecoveryJournal.h"
+#include "recovery/RecoveryJournal.h"
 
 #include "files/JsonText.h"
 

@@ -1,4 +1,4 @@
-#include "document/ExportBackup.h"
+#include "recovery/ExportBackup.h"
 
 #include "files/DocumentFile.h"
 

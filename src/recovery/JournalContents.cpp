@@ -1,4 +1,4 @@
-#include "document/JournalContents.h"
+#include "recovery/JournalContents.h"
 
 #include <algorithm>
 

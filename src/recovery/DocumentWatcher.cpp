@@ -1,7 +1,7 @@
-#include "document/DocumentWatcher.h"
+#include "recovery/DocumentWatcher.h"
 
 #include "files/DocumentFile.h"
-#include "document/RecoveryJournal.h"
+#include "recovery/RecoveryJournal.h"
 
 #include <QFileInfo>
 

@@ -2,9 +2,9 @@
 
 #include "app/AppDelegate.h"
 #include "app/CarryOverDialog.h"
-#include "document/CarryOver.h"
+#include "carryover/CarryOver.h"
 #include "files/DocumentFile.h"
-#include "document/EarlierTranslation.h"
+#include "carryover/EarlierTranslation.h"
 #include "xliff/StateAttribute.h"
 
 #include <QAction>

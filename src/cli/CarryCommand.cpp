@@ -1,8 +1,8 @@
 #include "cli/CarryCommand.h"
 
 #include "cli/CliTool.h"
-#include "document/CarryOver.h"
-#include "document/EarlierTranslation.h"
+#include "carryover/CarryOver.h"
+#include "carryover/EarlierTranslation.h"
 #include "xliff/StateAttribute.h"
 
 #include <QCoreApplication>

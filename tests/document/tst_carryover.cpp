@@ -1,6 +1,6 @@
 #include "DocumentTests.h"
 #include "ExportText.h"
-#include "document/CarryOver.h"
+#include "carryover/CarryOver.h"
 #include "files/DocumentFile.h"
 #include "xliff/StateAttribute.h"
 #include "splice/TargetDiff.h"

@@ -1,6 +1,6 @@
-#include "document/EarlierTranslation.h"
+#include "carryover/EarlierTranslation.h"
 
-#include "document/CarryOver.h"
+#include "carryover/CarryOver.h"
 #include "xliff/ParseState.h"
 #include "xliff/XliffFinder.h"
 #include "xliff/XliffReader.h"

@@ -1,4 +1,4 @@
-#include "document/CarryOver.h"
+#include "carryover/CarryOver.h"
 
 #include "xliff/StateAttribute.h"
 #include "document/TranslationStatus.h"

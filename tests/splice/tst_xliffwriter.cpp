@@ -1,4 +1,4 @@
-#include "DocumentTests.h"
+#include "document/DocumentTests.h"
 #include "splice/SplicePatterns.h"
 #include "splice/XliffWriter.h"
 

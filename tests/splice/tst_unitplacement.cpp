@@ -1,4 +1,4 @@
-#include "DocumentTests.h"
+#include "document/DocumentTests.h"
 #include "files/DocumentFile.h"
 #include "xliff/StateAttribute.h"
 #include "splice/TargetDiff.h"

@@ -1,4 +1,4 @@
-#include "DocumentTests.h"
+#include "document/DocumentTests.h"
 #include "files/DocumentFile.h"
 #include "splice/TargetDiff.h"
 #include "splice/XliffWriter.h"

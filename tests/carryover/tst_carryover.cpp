@@ -1,5 +1,5 @@
-#include "DocumentTests.h"
-#include "ExportText.h"
+#include "document/DocumentTests.h"
+#include "document/ExportText.h"
 #include "carryover/CarryOver.h"
 #include "files/DocumentFile.h"
 #include "xliff/StateAttribute.h"

@@ -1,4 +1,4 @@
-#include "DocumentTests.h"
+#include "document/DocumentTests.h"
 #include "ExportGenerator.h"
 #include "files/DocumentFile.h"
 #include "splice/FastSplicer.h"

@@ -1,4 +1,4 @@
-#include "DocumentTests.h"
+#include "document/DocumentTests.h"
 #include "ExportGenerator.h"
 #include "xliff/DocumentCut.h"
 #include "files/DocumentFile.h"

@@ -1,7 +1,7 @@
 // A save from splice to disk: the new file is written while it is read back, and the
 // original is replaced only when the read-back passed. Whatever fails, the folder holds
 // what it held before: the original byte for byte and no temporary file.
-#include "DocumentTests.h"
+#include "document/DocumentTests.h"
 #include "ExportGenerator.h"
 #include "splice/DocumentSave.h"
 

@@ -1,7 +1,7 @@
 // The hand-written matcher against the regular expressions it stands in for, group by group:
 // on units written to probe each part of the patterns, on every unit of the real exports and
 // on generated exports of both benchmark shapes.
-#include "DocumentTests.h"
+#include "document/DocumentTests.h"
 #include "ExportGenerator.h"
 #include "FuzzChecks.h"
 #include "files/DocumentFile.h"

@@ -1,8 +1,8 @@
 // The window's filter on a large export: what one keystroke in the find field costs, and
 // what choosing a status costs, with the table's proxy over every unit of the document.
 #include "ExportGenerator.h"
-#include "app/UnitFilterProxy.h"
-#include "app/UnitTableModel.h"
+#include "app/workbench/UnitFilterProxy.h"
+#include "app/workbench/UnitTableModel.h"
 #include "xliff/ParseState.h"
 #include "xliff/XliffReader.h"
 

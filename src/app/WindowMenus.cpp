@@ -1,11 +1,11 @@
 #include "app/WindowMenus.h"
 
-#include "app/AppDelegate.h"
-#include "app/CarryOverFlow.h"
-#include "app/FilterBar.h"
-#include "app/UnitNavigator.h"
-#include "app/UnitTableView.h"
-#include "app/Workbench.h"
+#include "app/flows/AppDelegate.h"
+#include "app/flows/CarryOverFlow.h"
+#include "app/workbench/FilterBar.h"
+#include "app/workbench/UnitNavigator.h"
+#include "app/workbench/UnitTableView.h"
+#include "app/workbench/Workbench.h"
 
 #include <QClipboard>
 #include <QDir>

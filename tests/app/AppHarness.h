@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppDelegate.h"
+#include "app/flows/AppDelegate.h"
 #include "app/MainWindow.h"
-#include "app/UnitTableModel.h"
+#include "app/workbench/UnitTableModel.h"
 
 #include <QCoreApplication>
 #include <QDir>

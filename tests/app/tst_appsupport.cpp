@@ -1,6 +1,6 @@
 #include "AppHarness.h"
 
-#include "app/RecentDocuments.h"
+#include "app/flows/RecentDocuments.h"
 #include "xliff/XliffFinder.h"
 
 #include <QTemporaryDir>

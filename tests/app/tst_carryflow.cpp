@@ -1,11 +1,11 @@
 #include "AppHarness.h"
 #include "document/ExportText.h"
 
-#include "app/CarryOverDialog.h"
-#include "app/CarryOverFlow.h"
-#include "app/FilterBar.h"
-#include "app/PickerSheet.h"
-#include "app/UnitFilterProxy.h"
+#include "app/flows/CarryOverDialog.h"
+#include "app/flows/CarryOverFlow.h"
+#include "app/workbench/FilterBar.h"
+#include "app/flows/PickerSheet.h"
+#include "app/workbench/UnitFilterProxy.h"
 #include "document/TranslationStatus.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "AppHarness.h"
 
-#include "app/InstanceChannel.h"
+#include "app/flows/InstanceChannel.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

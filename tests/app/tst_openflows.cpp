@@ -1,8 +1,8 @@
 #include "AppHarness.h"
 
-#include "app/ConfirmSheet.h"
-#include "app/PickerSheet.h"
-#include "app/UnitTableView.h"
+#include "app/flows/ConfirmSheet.h"
+#include "app/flows/PickerSheet.h"
+#include "app/workbench/UnitTableView.h"
 
 #include <QFileOpenEvent>
 #include <QLineEdit>

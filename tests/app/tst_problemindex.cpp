@@ -2,12 +2,12 @@
 // the table, the detail pane, the filter and the status bar show what it found.
 #include "AppHarness.h"
 
-#include "app/DetailPane.h"
-#include "app/FilterBar.h"
-#include "app/ProblemIndex.h"
-#include "app/ProblemStatus.h"
-#include "app/UnitFilterProxy.h"
-#include "app/UnitTableView.h"
+#include "app/workbench/DetailPane.h"
+#include "app/workbench/FilterBar.h"
+#include "app/workbench/ProblemIndex.h"
+#include "app/workbench/ProblemStatus.h"
+#include "app/workbench/UnitFilterProxy.h"
+#include "app/workbench/UnitTableView.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "AppHarness.h"
 
-#include "app/ConfirmSheet.h"
-#include "app/RecoveryController.h"
-#include "app/RecoverySheet.h"
+#include "app/flows/ConfirmSheet.h"
+#include "app/recovery/RecoveryController.h"
+#include "app/recovery/RecoverySheet.h"
 
 #include <QApplication>
 #include <QFileDialog>

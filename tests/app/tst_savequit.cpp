@@ -1,6 +1,6 @@
 #include "AppHarness.h"
 
-#include "app/ConfirmSheet.h"
+#include "app/flows/ConfirmSheet.h"
 
 #include <QFileDialog>
 #include <QPushButton>

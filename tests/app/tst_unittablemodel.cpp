@@ -1,4 +1,4 @@
-#include "app/UnitTableModel.h"
+#include "app/workbench/UnitTableModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

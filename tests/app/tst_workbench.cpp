@@ -1,12 +1,12 @@
 #include "AppHarness.h"
 
-#include "app/DetailPane.h"
-#include "app/FilterBar.h"
-#include "app/ProgressStatus.h"
-#include "app/TargetEditor.h"
-#include "app/UnitFilterProxy.h"
-#include "app/UnitNavigator.h"
-#include "app/UnitTableView.h"
+#include "app/workbench/DetailPane.h"
+#include "app/workbench/FilterBar.h"
+#include "app/workbench/ProgressStatus.h"
+#include "app/workbench/TargetEditor.h"
+#include "app/workbench/UnitFilterProxy.h"
+#include "app/workbench/UnitNavigator.h"
+#include "app/workbench/UnitTableView.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>

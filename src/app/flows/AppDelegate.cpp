@@ -1,0 +1,361 @@
+#include "app/flows/AppDelegate.h"
+
+#include "app/flows/ConfirmSheet.h"
+#include "app/flows/DocumentAlerts.h"
+#include "app/flows/PickerSheet.h"
+#include "app/workbench/UnitTableModel.h"
+#include "files/DocumentFile.h"
+#include "splice/DocumentSave.h"
+#include "xliff/XliffFinder.h"
+#include "xliff/XliffReader.h"
+#include "splice/XliffWriter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileOpenEvent>
+#include <QMessageBox>
+#include <QStringListModel>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+AppDelegate::AppDelegate(QObject *parent) : QObject(parent), m_edits(m_undo, m_saveRunner) {}
+
+AppDelegate::~AppDelegate()
+{
+    // The history announces its end as it goes, after the outlets it would reach are gone.
+    m_undo.disconnect(this);
+}
+
+void AppDelegate::launch()
+{
+    if (m_bank) {
+        connect(m_bank, &UnitTableModel::unitsChanged, this, &AppDelegate::markEdited);
+        m_bank->setUndoStack(&m_undo);
+    }
+    // Undoing or redoing back to what was last saved leaves nothing unsaved.
+    connect(&m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (clean)
+            setEdited(false);
+    });
+    // The user's own dictionary comes back before fill decides whether it is empty.
+    if (m_dictionary)
+        m_dictionary->restore();
+    fill();
+}
+
+void AppDelegate::setDictionary(DictionaryController *dictionary)
+{
+    m_dictionary = dictionary;
+    if (!dictionary)
+        return;
+    connect(dictionary, &DictionaryController::problem, this, [this](const QString &text) {
+        DocumentAlerts::show(m_window, tr("Replacement Dictionary"), text);
+    });
+}
+
+void AppDelegate::markEdited()
+{
+    setEdited(true);
+}
+
+void AppDelegate::setEdited(bool edited)
+{
+    if (m_window)
+        m_window->setWindowModified(edited);
+}
+
+bool AppDelegate::openFile(const QString &path)
+{
+    if (m_bank && m_bank->rowCount() > 0) {
+        m_state.document.activeSheet = m_confOver;
+        m_state.document.pendingPath = path;
+        showSheet(m_confOver);
+        return false;
+    }
+    return read(path);
+}
+
+void AppDelegate::ride()
+{
+    miss();
+    const std::optional<QString> path = std::exchange(m_state.document.pendingPath, {});
+    if (path)
+        read(*path);
+}
+
+bool AppDelegate::read(const QString &path)
+{
+    if (XliffFinder::isXliffPath(path)) {
+        walk(path);
+        setEdited(false);
+        return true;
+    }
+
+    const QStringList found = XliffFinder::find(path);
+    if (found.size() == 1) {
+        walk(found.first());
+    } else if (found.size() > 1 && m_xtra) {
+        const int first = m_xtra->rowCount();
+        m_xtra->insertRows(first, static_cast<int>(found.size()));
+        for (qsizetype i = 0; i < found.size(); ++i)
+            m_xtra->setData(m_xtra->index(first + static_cast<int>(i)), found.at(i));
+        m_state.document.activeSheet = m_more;
+        if (m_more)
+            m_more->selectRow(first);
+        showSheet(m_more);
+    } else {
+        DocumentAlerts::show(m_window, tr("Not Found"), tr("No appropriate files found"));
+    }
+    setEdited(false);
+    return true;
+}
+
+void AppDelegate::walk(const QString &path)
+{
+    m_state.document.documentPath = path;
+    m_recent.add(path);
+    updateTitle();
+    XliffReader reader(m_state.parse);
+    QByteArray bytes;
+    ReadResult result = reader.readFile(path, &bytes);
+    // A file that can't be read or parsed leaves the table empty, and the user is told
+    // why rather than left with an empty table and no reason.
+    if (!result.complete)
+        DocumentAlerts::openFailed(m_window, path, result);
+    m_undo.clear();
+    if (!m_bank)
+        return;
+    if (!result.complete)
+        result = ReadResult{};
+    m_bank->setRows(std::move(result.units), std::move(result.files));
+    emit documentRead(path, bytes);
+}
+
+void AppDelegate::pass()
+{
+    if (!m_more || !m_xtra)
+        return;
+    const int row = m_more->selectedRow();
+    if (row < 0 || row >= m_xtra->rowCount())
+        return;
+    walk(m_xtra->index(row).data().toString());
+    miss();
+}
+
+void AppDelegate::miss()
+{
+    if (auto *sheet = qobject_cast<QWidget *>(m_state.document.activeSheet.data()))
+        sheet->hide();
+    m_state.document.activeSheet = nullptr;
+}
+
+void AppDelegate::showSheet(QWidget *sheet)
+{
+    if (auto *dialog = qobject_cast<QDialog *>(sheet))
+        dialog->open();
+}
+
+bool AppDelegate::packed(const SpliceResult &packed, bool hadRows)
+{
+    if (packed.bytes && !packed.bytes->isEmpty())
+        return true;
+    // With rows in the table there is work that would be lost: say so instead of
+    // returning as if the document had been saved.
+    if (hadRows)
+        DocumentAlerts::saveFailed(m_window, packed.errorString);
+    return false;
+}
+
+bool AppDelegate::writeDocument(const QString &path, const SpliceResult &packed)
+{
+    emit aboutToWrite(path);
+    QString error;
+    const bool written = DocumentFile::write(path, *packed.bytes, &error);
+    reportWritten(path, packed, written, error, m_undo.index());
+    return written && packed.unwritten.empty();
+}
+
+void AppDelegate::reportWritten(const QString &path, const SpliceResult &packed, bool written,
+                                const QString &error, int packedAt)
+{
+    if (!written) {
+        DocumentAlerts::saveFailed(m_window, error);
+        return;
+    }
+    emit documentWritten(path, *packed.bytes, packed.unwritten.empty());
+    // What could be written is on disk, but the edits still missing keep the mark.
+    if (!packed.unwritten.empty()) {
+        DocumentAlerts::unwritten(m_window, packed.unwritten);
+        return;
+    }
+    // Only a save over the open document makes its current state the saved one; a copy
+    // saved elsewhere leaves the document's own file behind. A step undone or redone while
+    // the save ran is not in the file.
+    if (m_undo.index() != packedAt) {
+        markEdited();
+        emit saved(path);
+        return;
+    }
+    if (m_state.document.documentPath == path)
+        m_undo.setClean();
+    setEdited(false);
+    emit saved(path);
+}
+
+void AppDelegate::save()
+{
+    const std::optional<QString> &path = m_state.document.documentPath;
+    if (!path)
+        return;
+    // The save works on a copy of the rows; the table takes no edits until it is done.
+    const bool hadRows = m_bank && m_bank->rowCount() > 0;
+    auto rows = std::make_shared<const std::vector<UnitRecord>>(m_bank ? m_bank->rows()
+                                                                       : std::vector<UnitRecord>{});
+    auto outcome = std::make_shared<DocumentSave::Outcome>();
+    const int packedAt = m_undo.index();
+    // The export as it was is kept before the first save over it.
+    emit aboutToWrite(*path);
+    m_saveRunner.run(
+        m_window, *path,
+        [outcome, rows, path = *path] { *outcome = DocumentSave::run(path, *rows, path); },
+        [this, outcome, hadRows, packedAt, path = *path] {
+            if (packed(outcome->packed, hadRows))
+                reportWritten(path, outcome->packed, outcome->written, outcome->writeError,
+                              packedAt);
+        });
+}
+
+void AppDelegate::dupe()
+{
+    const std::optional<QString> &path = m_state.document.documentPath;
+    if (!path)
+        return;
+    const bool hadRows = m_bank && m_bank->rowCount() > 0;
+    auto rows = std::make_shared<const std::vector<UnitRecord>>(m_bank ? m_bank->rows()
+                                                                       : std::vector<UnitRecord>{});
+    auto text = std::make_shared<SpliceResult>();
+    m_saveRunner.run(
+        m_window, *path, [text, rows, path = *path] { *text = XliffWriter::pack(path, *rows); },
+        [this, text, hadRows, path = *path] {
+            if (packed(*text, hadRows))
+                chooseCopy(path, text);
+        });
+}
+
+void AppDelegate::chooseCopy(const QString &path, const std::shared_ptr<const SpliceResult> &text)
+{
+    const QFileInfo current(path);
+    auto *dialog = new QFileDialog(m_window, tr("Save As"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilter(tr("XLIFF files (*.xliff)"));
+    dialog->setDefaultSuffix(u"xliff"_s);
+    dialog->setDirectory(current.absolutePath());
+    dialog->selectFile(current.fileName());
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The text is the one packed before the dialog opened; the dialog blocks the window,
+    // so no edit can come in between.
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this, text](const QString &chosen) { writeDocument(chosen, *text); });
+    dialog->open();
+}
+
+AppDelegate::TerminateReply AppDelegate::shouldTerminate()
+{
+    if (!m_window || !m_window->isWindowModified())
+        return TerminateReply::Now;
+    m_state.document.activeSheet = m_confTerm;
+    showSheet(m_confTerm);
+    return TerminateReply::Cancel;
+}
+
+void AppDelegate::confTermDone()
+{
+    miss();
+    setEdited(false);
+    if (m_window)
+        m_window->close();
+}
+
+void AppDelegate::fill()
+{
+    if (m_dictionary)
+        m_dictionary->fill();
+}
+
+void AppDelegate::plus(int tag)
+{
+    if (m_dictionary)
+        m_dictionary->plus(tag);
+}
+
+void AppDelegate::pset()
+{
+    // Rows are not edited while a save works on them.
+    if (m_saveRunner.isRunning())
+        return;
+    if (m_dictionary)
+        m_edits.replace(m_dictionary->dictionary(), tr("Replace With Replacement Dictionary"));
+    setEdited(true);
+}
+
+void AppDelegate::copySources(const std::vector<std::size_t> &rows)
+{
+    m_edits.copySources(rows, tr("Copy Source to Target"));
+}
+
+void AppDelegate::clearTargets(const std::vector<std::size_t> &rows)
+{
+    m_edits.clearTargets(rows, tr("Clear Target"));
+}
+
+void AppDelegate::changeTargets(std::vector<TargetChange> changes, const QString &undoText)
+{
+    m_edits.change(std::move(changes), undoText);
+}
+
+void AppDelegate::showHelp()
+{
+    present(m_help);
+}
+
+void AppDelegate::showPreferences()
+{
+    present(m_preferences);
+}
+
+void AppDelegate::present(QWidget *window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void AppDelegate::updateTitle()
+{
+    if (!m_window)
+        return;
+    const QString app = QCoreApplication::applicationName();
+    if (!m_state.document.documentPath) {
+        m_window->setWindowTitle(app + u"[*]"_s);
+        return;
+    }
+    const QString file = QFileInfo(*m_state.document.documentPath).fileName();
+    m_window->setWindowTitle(tr("%1[*] — %2").arg(file, app));
+}
+
+bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FileOpen) {
+        openFile(static_cast<QFileOpenEvent *>(event)->file());
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

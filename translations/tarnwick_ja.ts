@@ -4,38 +4,12 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <source>%1 (in %2)</source>
-        <translation>%1（%2 内）</translation>
-    </message>
-    <message>
         <source>Not Found</source>
         <translation>見つかりません</translation>
     </message>
     <message>
         <source>No appropriate files found</source>
         <translation>該当するファイルが見つかりません</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>失敗しました</translation>
-    </message>
-    <message>
-        <source>Could not save.</source>
-        <translation>保存できませんでした。</translation>
-    </message>
-    <message>
-        <source>The file was saved, but the targets of these units could not be written into it:</source>
-        <translation>ファイルは保存されましたが、次のユニットの訳文は書き込めませんでした:</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>ほか %n 件</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Some Targets Not Saved</source>
-        <translation>一部の訳文が保存されていません</translation>
     </message>
     <message>
         <source>Save As</source>
@@ -52,18 +26,6 @@
     <message>
         <source>Replacement Dictionary</source>
         <translation>置換辞書</translation>
-    </message>
-    <message>
-        <source>%1: line %2, column %3: %4</source>
-        <translation>%1: %2 行 %3 列: %4</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Could Not Open</source>
-        <translation>開けませんでした</translation>
     </message>
     <message>
         <source>Replace With Replacement Dictionary</source>
@@ -778,142 +740,6 @@
     <message>
         <source>Quit</source>
         <translation>終了</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>ファイル(&amp;F)</translation>
-    </message>
-    <message>
-        <source>&amp;Open…</source>
-        <translation>開く(&amp;O)…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Folder…</source>
-        <translation>フォルダを開く(&amp;F)…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>最近使った項目を開く(&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>保存(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Save &amp;As…</source>
-        <translation>別名で保存(&amp;A)…</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>終了(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>編集(&amp;E)</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>コピー(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Select &amp;All</source>
-        <translation>すべてを選択(&amp;A)</translation>
-    </message>
-    <message>
-        <source>Replace With Replacement Dictionary</source>
-        <translation>置換辞書で置き換える</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>環境設定…</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>ヘルプ(&amp;H)</translation>
-    </message>
-    <message>
-        <source>Tarnwick Help</source>
-        <translation>Tarnwick ヘルプ</translation>
-    </message>
-    <message>
-        <source>About Tarnwick</source>
-        <translation>Tarnwick について</translation>
-    </message>
-    <message>
-        <source>Clear Menu</source>
-        <translation>メニューを消去</translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>フォルダを開く</translation>
-    </message>
-    <message>
-        <source>XLIFF files (*.xliff)</source>
-        <translation>XLIFF ファイル (*.xliff)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>すべてのファイル (*)</translation>
-    </message>
-    <message>
-        <source>Tarnwick %1</source>
-        <translation>Tarnwick %1</translation>
-    </message>
-    <message>
-        <source>An editor for the XLIFF files that Xcode exports.</source>
-        <translation>Xcode が書き出す XLIFF ファイルのためのエディタです。</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>取り消す(&amp;U)</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>やり直す(&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Find…</source>
-        <translation>検索(&amp;F)…</translation>
-    </message>
-    <message>
-        <source>Copy &amp;Source to Target</source>
-        <translation>原文を訳文にコピー(&amp;S)</translation>
-    </message>
-    <message>
-        <source>C&amp;lear Target</source>
-        <translation>訳文を消去(&amp;L)</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>表示(&amp;V)</translation>
-    </message>
-    <message>
-        <source>Sort in &amp;File Order</source>
-        <translation>ファイルの順に並べる(&amp;F)</translation>
-    </message>
-    <message>
-        <source>Show &amp;All Units</source>
-        <translation>すべてのユニットを表示(&amp;A)</translation>
-    </message>
-    <message>
-        <source>&amp;Go</source>
-        <translation>移動(&amp;G)</translation>
-    </message>
-    <message>
-        <source>&amp;Next Untranslated</source>
-        <translation>次の未翻訳(&amp;N)</translation>
-    </message>
-    <message>
-        <source>&amp;Previous Untranslated</source>
-        <translation>前の未翻訳(&amp;P)</translation>
-    </message>
-    <message>
-        <source>Next &amp;Needs Review</source>
-        <translation>次の要レビュー(&amp;N)</translation>
-    </message>
-    <message>
-        <source>Previous Needs &amp;Review</source>
-        <translation>前の要レビュー(&amp;R)</translation>
     </message>
     <message>
         <source>Target Not Changed</source>

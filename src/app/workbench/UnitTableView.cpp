@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -69,7 +70,21 @@ void UnitTableView::applyColumnWidths()
     setColumnWidth(UnitTableModel::column(Column::Source), 32 * unit);
     setColumnWidth(UnitTableModel::column(Column::Target), 32 * unit);
     setItemDelegateForColumn(UnitTableModel::column(Column::Target), m_targetDelegate);
-    setColumnWidth(UnitTableModel::column(Column::State), 12 * unit);
+    keepStatesWhole();
+}
+
+void UnitTableView::keepStatesWhole()
+{
+    const int state = UnitTableModel::column(UnitTableModel::Column::State);
+    const QFontMetrics metrics = fontMetrics();
+    int widest = horizontalHeader()->sectionSizeHint(state);
+    for (const QString &name : UnitTableModel::stateNames())
+        widest = std::max(widest, metrics.horizontalAdvance(name));
+    // The cell's own margins on either side, as the style draws them.
+    const int margins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) +
+        metrics.horizontalAdvance(u'x');
+    setColumnWidth(state, std::max(columnWidth(state), widest + margins));
 }
 
 namespace {

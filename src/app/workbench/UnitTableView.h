@@ -17,6 +17,9 @@ public:
 
     /// Sets the starting column widths; call after the model is set.
     void applyColumnWidths();
+    /// Widens the State column to its longest name, so no state is cut (after a layout
+    /// kept from an earlier version is restored, too).
+    void keepStatesWhole();
 
     /// The editor of the Target column.
     TargetDelegate *targetDelegate() const { return m_targetDelegate; }

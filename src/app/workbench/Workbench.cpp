@@ -208,6 +208,7 @@ void Workbench::restoreLayout()
     const QSettings settings;
     m_splitter->restoreState(settings.value(u"window/splitter"_s).toByteArray());
     m_table->horizontalHeader()->restoreState(settings.value(u"window/columns"_s).toByteArray());
+    m_table->keepStatesWhole();
     // Column widths come back; a sort does not: a window opens in file order.
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 }

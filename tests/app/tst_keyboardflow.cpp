@@ -78,6 +78,7 @@ private slots:
 
     void aMoveLeavesOnlyTheNewUnitSelected_data();
     void aMoveLeavesOnlyTheNewUnitSelected();
+    void commandsOnTheSelectionSayHowMany();
     void firstNextUntranslatedStopsAtTheFirstUnit();
     void typingReturnAndF2EditTheTarget();
     void confirmAndStepFromAnywhere();
@@ -138,6 +139,26 @@ void TestKeyboardFlow::aMoveLeavesOnlyTheNewUnitSelected()
     app.press(Qt::Key_Backspace, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(app.target(ineligible), QString());
     QCOMPARE(app.target(eligible), u"taisho"_s);
+}
+
+void TestKeyboardFlow::commandsOnTheSelectionSayHowMany()
+{
+    KeyboardApp app(copyOfElytra());
+    app.goTo(eligible);
+    // Shift+Down twice: Eligible, Ineligible and the translated unit between them and Loading.
+    app.press(Qt::Key_Down, Qt::ShiftModifier);
+    app.press(Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(app.selected().size(), 3);
+    app.press(Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(app.history().undoText(), u"Copy Source to Target (3 Units)"_s);
+    QCOMPARE(app.target(eligible), u"Eligible"_s);
+    QCOMPARE(app.target(ineligible), u"Ineligible"_s);
+    app.press(Qt::Key_Backspace, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(app.history().undoText(), u"Clear Target (3 Units)"_s);
+    // One unit: the plain name.
+    app.press(Qt::Key_Down);
+    app.press(Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(app.history().undoText(), u"Copy Source to Target"_s);
 }
 
 void TestKeyboardFlow::firstNextUntranslatedStopsAtTheFirstUnit()

@@ -16,7 +16,7 @@ WorkbenchCommands::WorkbenchCommands(Workbench &workbench)
     m_confirmAndNext = add(tr("&Confirm and Next Untranslated"), u"actionConfirmAndNext"_s,
                            QKeySequence(Qt::CTRL | Qt::Key_Return));
     connect(m_confirmAndNext, &QAction::triggered, &workbench, &Workbench::confirmAndGoOn);
-    m_nextUnit = add(tr("Next &Unit"), u"actionNextUnit"_s, QKeySequence(Qt::CTRL | Qt::Key_Down));
+    m_nextUnit = add(tr("Next U&nit"), u"actionNextUnit"_s, QKeySequence(Qt::CTRL | Qt::Key_Down));
     connect(m_nextUnit, &QAction::triggered, go, &UnitNavigator::nextUnit);
     m_previousUnit =
         add(tr("Previous Uni&t"), u"actionPreviousUnit"_s, QKeySequence(Qt::CTRL | Qt::Key_Up));

@@ -78,13 +78,14 @@ void TargetEdits::clearTargets(const std::vector<std::size_t> &rows, const QStri
                });
 }
 
-QString TargetEdits::replace(const ReplacementDictionary &dictionary, const QString &undoText)
+TargetEdits::Replaced TargetEdits::replace(const ReplacementDictionary &dictionary,
+                                           const QString &undoText)
 {
     // Rows are not edited while a save works on them; without rows there is nothing to say.
     if (!m_bank || m_bank->rowCount() == 0 || m_saveRunner.isRunning())
         return {};
-    if (const QString refusal = ReplacementPass::refusal(m_bank->files()); !refusal.isEmpty())
-        return refusal;
+    if (QString refusal = ReplacementPass::refusal(m_bank->files()); !refusal.isEmpty())
+        return {std::move(refusal), true};
     const ReplacementResult result = ReplacementPass::run(m_bank->rows(), dictionary);
     std::vector<TargetChange> changes;
     changes.reserve(result.changedRows.size());
@@ -94,5 +95,5 @@ QString TargetEdits::replace(const ReplacementDictionary &dictionary, const QStr
             UnitTableModel::typed(m_bank->rows()[row], row, filled.tget.value_or(QString())));
     }
     change(std::move(changes), undoText);
-    return ReplacementPass::summary(result);
+    return {ReplacementPass::summary(result), false};
 }

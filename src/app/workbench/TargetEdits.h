@@ -39,9 +39,16 @@ public:
     void copySources(const std::vector<std::size_t> &rows, const QString &undoText);
     /// Empties the targets of the rows that have one.
     void clearTargets(const std::vector<std::size_t> &rows, const QString &undoText);
+    /// What the dictionary pass did, in the user's words (empty: there were no rows), or
+    /// why it refused the document.
+    struct Replaced
+    {
+        QString message;
+        bool refused = false;
+    };
     /// Fills targets from the replacement dictionary, in a document translated into
-    /// Japanese only; says what it did, or why it did nothing (empty: no rows to fill).
-    QString replace(const ReplacementDictionary &dictionary, const QString &undoText);
+    /// Japanese only.
+    Replaced replace(const ReplacementDictionary &dictionary, const QString &undoText);
 
 private:
     /// One step of the changes that change something, named by their number.

@@ -10,6 +10,7 @@
 #include "app/workbench/Workbench.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -85,6 +86,8 @@ private slots:
     void problemsFindAndFocusKeys();
     void tabOrderAndUndoInThePane();
     void filtersAndFileOrderKeepTheCurrentUnit();
+    void keysReachTheTableAfterSavesAndDialogs();
+    void replaceInShownTargets();
 
 private:
     /// A file of its own for each window: the journal of one window's edits would offer them
@@ -320,6 +323,49 @@ void TestKeyboardFlow::filtersAndFileOrderKeepTheCurrentUnit()
     QCOMPARE(app.selected().size(), 1);
     const QRect shown = app.table().visualRect(app.table().currentIndex());
     QVERIFY(app.table().viewport()->rect().intersects(shown));
+}
+
+void TestKeyboardFlow::keysReachTheTableAfterSavesAndDialogs()
+{
+    const QString path = copyOfElytra();
+    KeyboardApp app(path);
+    app.goTo(eligible);
+    app.press(Qt::Key_Return);
+    app.type(u"taisho"_s);
+    // Ctrl+S from the cell's editor commits, saves, and gives the keys back to the table.
+    app.press(Qt::Key_S, Qt::ControlModifier);
+    QTRY_VERIFY(app.table().hasFocus());
+    QVERIFY(fileBytes(path).contains("<target>taisho</target>"));
+    app.press(Qt::Key_Down);
+    QCOMPARE(app.current(), ineligible);
+
+    // A dialog, closed by Escape: the table again.
+    app.window.findChild<QAction *>(u"actionFillFromEarlier"_s)->trigger();
+    QDialog *dialog = app.window.findChild<QDialog *>(u"carryOverDialog"_s);
+    QTRY_VERIFY(dialog->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(app.table().hasFocus());
+    app.press(Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(app.current(), ineligible + 1);
+}
+
+void TestKeyboardFlow::replaceInShownTargets()
+{
+    KeyboardApp app(copyOfElytra());
+    // Only the units shown: those that mention "Month" (2, 3 and 6 Month: "ヶ月").
+    app.window.filterBar()->findField()->setText(u"Month"_s);
+    app.press(Qt::Key_H, Qt::ControlModifier);
+    auto *find = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(find);
+    find->setText(u"ヶ月"_s);
+    app.window.findChild<QLineEdit *>(u"replaceWith"_s)->setText(u"か月"_s);
+    QTest::keyClick(find, Qt::Key_Return);
+    QCOMPARE(app.target(1), u"2か月"_s);
+    QCOMPARE(app.target(3), u"6か月"_s);
+    QCOMPARE(app.history().count(), 1);
+    QCOMPARE(app.history().undoText(), u"Replace in Targets"_s);
+    app.history().undo();
+    QCOMPARE(app.target(1), u"2ヶ月"_s);
 }
 
 QTEST_MAIN(TestKeyboardFlow)

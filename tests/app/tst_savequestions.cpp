@@ -20,9 +20,13 @@ QStringList journals()
 void answer(ConfirmSheet &sheet, const QString &how)
 {
     if (how == u"Return" || how == u"Escape") {
-        QWidget *focus = QApplication::focusWidget();
-        QVERIFY(focus && (focus == &sheet || sheet.isAncestorOf(focus)));
-        QTest::keyClick(focus, how == u"Return" ? Qt::Key_Return : Qt::Key_Escape);
+        const auto inSheet = [&sheet] {
+            QWidget *focus = QApplication::focusWidget();
+            return focus && (focus == &sheet || sheet.isAncestorOf(focus));
+        };
+        QTRY_VERIFY(inSheet());
+        QTest::keyClick(QApplication::focusWidget(),
+                        how == u"Return" ? Qt::Key_Return : Qt::Key_Escape);
         return;
     }
     QPushButton *button = how == u"Save"         ? sheet.saveButton()

@@ -93,6 +93,8 @@ void Workbench::documentLoaded()
     m_filterBar->setFiles(m_units.files());
     sortByFileOrder();
     m_detail->showUnit({});
+    // The keys go to the table, where the first Ctrl+J or Down starts the work.
+    m_table->setFocus(Qt::OtherFocusReason);
 }
 
 void Workbench::sortByFileOrder()

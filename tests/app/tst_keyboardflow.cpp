@@ -355,8 +355,8 @@ void TestKeyboardFlow::replaceInShownTargets()
     // Only the units shown: those that mention "Month" (2, 3 and 6 Month: "ヶ月").
     app.window.filterBar()->findField()->setText(u"Month"_s);
     app.press(Qt::Key_H, Qt::ControlModifier);
-    auto *find = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-    QVERIFY(find);
+    auto *find = app.window.findChild<QLineEdit *>(u"replaceFind"_s);
+    QTRY_VERIFY(find->hasFocus());
     find->setText(u"ヶ月"_s);
     app.window.findChild<QLineEdit *>(u"replaceWith"_s)->setText(u"か月"_s);
     QTest::keyClick(find, Qt::Key_Return);

@@ -38,7 +38,8 @@ ReplaceInTargets::ReplaceInTargets(AppDelegate &delegate, UnitFilterProxy &shown
 
     m_action = new QAction(tr("R&eplace…"), this);
     m_action->setObjectName(QStringLiteral("actionReplaceInTargets"));
-    m_action->setShortcut(QKeySequence::Replace);
+    // Ctrl+H on every desktop, as Qt Linguist and most editors have it.
+    m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(m_action, &QAction::triggered, this, &ReplaceInTargets::start);
 }
 

@@ -41,7 +41,12 @@ void FocusKeeper::remember(QWidget *now)
 
 bool FocusKeeper::isOwnDialog(const QWidget *widget) const
 {
-    return widget && widget != &m_window && widget->isWindow() && widget->parentWidget() &&
+    if (!widget || widget == &m_window || !widget->isWindow() || !widget->parentWidget())
+        return false;
+    // Dialogs, sheets, alerts and the preferences; never a tooltip or a menu, which come and
+    // go without taking the keys.
+    const Qt::WindowType type = widget->windowType();
+    return (type == Qt::Dialog || type == Qt::Window || type == Qt::Sheet) &&
            widget->parentWidget()->window() == &m_window;
 }
 

@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgl-dev libicu-dev libexpat1-dev expat
   libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xauth imagemagick time
+  xvfb xauth imagemagick time xdotool
   fonts-noto-cjk
 )
 

@@ -39,6 +39,10 @@
         <source>Clear Target</source>
         <translation>訳文を消去</translation>
     </message>
+    <message>
+        <source>Nothing Replaced</source>
+        <translation>置き換えませんでした</translation>
+    </message>
 </context>
 <context>
     <name>BlankCheck</name>
@@ -125,10 +129,6 @@
 <context>
     <name>CarryOverFlow</name>
     <message>
-        <source>Fill From Earlier Translation…</source>
-        <translation>以前の翻訳から埋める…</translation>
-    </message>
-    <message>
         <source>Nothing was filled.</source>
         <translation>何も埋めませんでした。</translation>
     </message>
@@ -149,6 +149,10 @@
     <message>
         <source>Fill From Earlier Translation</source>
         <translation>以前の翻訳から埋める</translation>
+    </message>
+    <message>
+        <source>Fill From Earlier &amp;Translation…</source>
+        <translation>以前の翻訳から埋める(&amp;T)…</translation>
     </message>
 </context>
 <context>
@@ -426,6 +430,41 @@
     <message>
         <source>no program is reading from the pipe</source>
         <translation>パイプを読み取っているプログラムがありません</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentQuestions</name>
+    <message>
+        <source>Open Another Document?</source>
+        <translation>ほかの書類を開きますか?</translation>
+    </message>
+    <message>
+        <source>The table already shows a document. Opening another one replaces it.</source>
+        <translation>表にはすでに書類が表示されています。ほかの書類を開くと置き換わります。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save Changes Before Opening Another Document?</source>
+        <translation>ほかの書類を開く前に変更を保存しますか?</translation>
+    </message>
+    <message>
+        <source>The document has changes that have not been saved. If you don&apos;t save them, they are lost when the other document opens.</source>
+        <translation>この書類には保存されていない変更があります。保存しないと、ほかの書類を開いたときに失われます。</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>保存しない</translation>
+    </message>
+    <message>
+        <source>Save Changes Before Quitting?</source>
+        <translation>終了する前に変更を保存しますか?</translation>
+    </message>
+    <message>
+        <source>The document has changes that have not been saved. If you don&apos;t save them, they are lost.</source>
+        <translation>この書類には保存されていない変更があります。保存しないと失われます。</translation>
     </message>
 </context>
 <context>
@@ -718,30 +757,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Open Another Document?</source>
-        <translation>ほかの書類を開きますか?</translation>
-    </message>
-    <message>
-        <source>The table already shows a document. Opening another one replaces it; changes that have not been saved are lost.</source>
-        <translation>表にはすでに書類が表示されています。ほかの書類を開くと置き換えられ、保存していない変更は失われます。</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>開く</translation>
-    </message>
-    <message>
-        <source>Quit Without Saving?</source>
-        <translation>保存せずに終了しますか?</translation>
-    </message>
-    <message>
-        <source>The document has changes that have not been saved. They are lost if you quit.</source>
-        <translation>書類には保存されていない変更があります。終了すると失われます。</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>終了</translation>
-    </message>
-    <message>
         <source>Target Not Changed</source>
         <translation>訳文は変更されていません</translation>
     </message>
@@ -870,6 +885,14 @@
         <source>, %1 to review</source>
         <translation>、要レビュー %1 件</translation>
     </message>
+    <message>
+        <source>Source words, counted at the word boundaries of the Unicode standard (ICU), so Japanese and Chinese text counts by its words. Units marked not to be translated are left out.</source>
+        <translation>原文の語数です。Unicode の単語境界(ICU)で数えるため、日本語や中国語の文も単語ごとに数えます。翻訳しないよう指定されたユニットは含みません。</translation>
+    </message>
+    <message>
+        <source>Words: %1 translated, %2 to translate</source>
+        <translation>語数: 翻訳済み %1、未翻訳 %2</translation>
+    </message>
 </context>
 <context>
     <name>PunctuationCheck</name>
@@ -902,10 +925,136 @@
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+</context>
+<context>
     <name>QSaveFile</name>
     <message>
         <source>Existing file %1 is not writable</source>
         <translation>既存のファイル %1 は書き込めません</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Meta</source>
+        <translation>Meta</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>F%1</source>
+        <translation>F%1</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>PgUp</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>PgDown</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1182,62 @@
     </message>
 </context>
 <context>
+    <name>ReplaceInTargets</name>
+    <message>
+        <source>Replace in Targets</source>
+        <translation>訳文の置換</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>すべて置換(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Find in targets:</source>
+        <translation>訳文から検索(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>置換後の文字列(&amp;W):</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace…</source>
+        <translation>置換(&amp;E)…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replaced in %n target(s).</source>
+        <translation>
+            <numerusform>%n 件の訳文で置き換えました。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReplacementPass</name>
+    <message>
+        <source>The replacement dictionary gives Japanese titles, and this document is translated into &quot;%1&quot;: nothing was replaced.</source>
+        <translation>置換辞書は日本語の項目名を入れますが、この書類の翻訳先は「%1」です。何も置き換えていません。</translation>
+    </message>
+    <message>
+        <source>The replacement dictionary gives Japanese titles, and this document names no target language: nothing was replaced.</source>
+        <translation>置換辞書は日本語の項目名を入れますが、この書類には翻訳先の言語が書かれていません。何も置き換えていません。</translation>
+    </message>
+    <message>
+        <source>Nothing was replaced: every target the dictionary covers already has its entry.</source>
+        <translation>置き換えるものはありませんでした。辞書にある訳文はすべて入っています。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replaced %n target(s).</source>
+        <translation>
+            <numerusform>%n 件の訳文を置き換えました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replaced %n target(s); %1 of them had another translation.</source>
+        <translation>
+            <numerusform>%n 件の訳文を置き換えました。うち %1 件には別の訳がありました。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SaveRunner</name>
     <message>
         <source>Saving…</source>
@@ -1066,6 +1271,15 @@
     </message>
 </context>
 <context>
+    <name>TargetEdits</name>
+    <message numerus="yes">
+        <source>%1 (%n Units)</source>
+        <translation>
+            <numerusform>%1(%n 件のユニット)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>UnchangedCheck</name>
     <message>
         <source>The target is the same as the source.</source>
@@ -1081,6 +1295,14 @@
     <message>
         <source>No units to review are shown.</source>
         <translation>表示中のユニットにレビューが必要なものはありません。</translation>
+    </message>
+    <message>
+        <source>No units with problems are shown.</source>
+        <translation>表示中のユニットに問題のあるものはありません。</translation>
+    </message>
+    <message>
+        <source>“%1” is not found in the units shown.</source>
+        <translation>表示中のユニットに「%1」は見つかりません。</translation>
     </message>
 </context>
 <context>
@@ -1205,14 +1427,6 @@
         <translation>すべてを選択(&amp;A)</translation>
     </message>
     <message>
-        <source>Replace With Replacement Dictionary</source>
-        <translation>置換辞書で置き換える</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>環境設定…</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
@@ -1285,20 +1499,63 @@
         <translation>移動(&amp;G)</translation>
     </message>
     <message>
-        <source>&amp;Next Untranslated</source>
-        <translation>次の未翻訳(&amp;N)</translation>
+        <source>Replace With Replacement &amp;Dictionary</source>
+        <translation>置換辞書で置き換える(&amp;D)</translation>
     </message>
     <message>
-        <source>&amp;Previous Untranslated</source>
-        <translation>前の未翻訳(&amp;P)</translation>
+        <source>&amp;Preferences…</source>
+        <translation>環境設定(&amp;P)…</translation>
     </message>
     <message>
-        <source>Next &amp;Needs Review</source>
-        <translation>次の要レビュー(&amp;N)</translation>
+        <source>Next &amp;Untranslated</source>
+        <translation>次の未翻訳(&amp;U)</translation>
     </message>
     <message>
-        <source>Previous Needs &amp;Review</source>
-        <translation>前の要レビュー(&amp;R)</translation>
+        <source>Pre&amp;vious Untranslated</source>
+        <translation>前の未翻訳(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Next Needs &amp;Review</source>
+        <translation>次の要レビュー(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Previous Needs Revie&amp;w</source>
+        <translation>前の要レビュー(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbenchCommands</name>
+    <message>
+        <source>&amp;Confirm and Next Untranslated</source>
+        <translation>確定して次の未翻訳へ(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Next U&amp;nit</source>
+        <translation>次のユニット(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Previous Uni&amp;t</source>
+        <translation>前のユニット(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Next &amp;Problem</source>
+        <translation>次の問題(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Previous Pro&amp;blem</source>
+        <translation>前の問題(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>次を検索(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>前を検索(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Switch Between &amp;Table and Target</source>
+        <translation>表と訳文を切り替える(&amp;T)</translation>
     </message>
 </context>
 <context>

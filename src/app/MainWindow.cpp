@@ -1,21 +1,22 @@
 #include "app/MainWindow.h"
 
+#include "app/FocusKeeper.h"
+#include "app/WindowMenus.h"
 #include "app/flows/AppDelegate.h"
 #include "app/flows/ConfirmSheet.h"
-#include "app/workbench/FilterBar.h"
 #include "app/flows/PickerSheet.h"
-#include "app/workbench/ProblemIndex.h"
-#include "app/workbench/ProblemStatus.h"
-#include "app/workbench/ProgressStatus.h"
-#include "app/recovery/RecoveryController.h"
-#include "app/workbench/UnitNavigator.h"
-#include "app/workbench/UnitTableModel.h"
-#include "app/workbench/UnitTableView.h"
-#include "app/WindowMenus.h"
-#include "app/workbench/Workbench.h"
 #include "app/preferences/DictionaryController.h"
 #include "app/preferences/DictionaryModel.h"
 #include "app/preferences/PreferencesWindow.h"
+#include "app/recovery/RecoveryController.h"
+#include "app/workbench/FilterBar.h"
+#include "app/workbench/ProblemIndex.h"
+#include "app/workbench/ProblemStatus.h"
+#include "app/workbench/ProgressStatus.h"
+#include "app/workbench/UnitNavigator.h"
+#include "app/workbench/UnitTableModel.h"
+#include "app/workbench/UnitTableView.h"
+#include "app/workbench/Workbench.h"
 #include "views/HelpWindow.h"
 
 #include <QApplication>
@@ -62,6 +63,8 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     m_delegate.setHelpWindow(new HelpWindow(this));
     buildSheets();
     buildRecovery();
+    // After a save, a dialog or an alert the keys reach what they reached before.
+    new FocusKeeper(*this);
     buildMenus();
     connectWorkbench();
     restoreLayout();
@@ -122,6 +125,8 @@ void MainWindow::connectWorkbench()
     connect(m_units, &UnitTableModel::commitRefused, this, &MainWindow::showRefusal);
     connect(m_workbench, &Workbench::message, this,
             [this](const QString &message) { statusBar()->showMessage(message, 5000); });
+    connect(&m_delegate, &AppDelegate::reported, this,
+            [this](const QString &message) { statusBar()->showMessage(message, 8000); });
     connect(&m_delegate, &AppDelegate::saved, this, [this] {
         if (const QString remaining = m_problemStatus->afterSave(); !remaining.isEmpty())
             statusBar()->showMessage(remaining, 8000);
@@ -154,21 +159,18 @@ void MainWindow::buildDictionary()
 
 void MainWindow::buildSheets()
 {
-    auto *confOver = new ConfirmSheet(
-        tr("Open Another Document?"),
-        tr("The table already shows a document. Opening another one replaces it; changes "
-           "that have not been saved are lost."),
-        tr("Open"), this);
+    // The controller words each question as it asks it (DocumentQuestions): whether there
+    // is work to save decides its buttons.
+    auto *confOver = new ConfirmSheet(QString(), QString(), QString(), this);
     confOver->setObjectName(u"confOver"_s);
     connect(confOver, &ConfirmSheet::confirmed, &m_delegate, &AppDelegate::ride);
+    connect(confOver, &ConfirmSheet::saveRequested, &m_delegate, &AppDelegate::confSave);
     connect(confOver, &QDialog::rejected, &m_delegate, &AppDelegate::miss);
 
-    auto *confTerm = new ConfirmSheet(
-        tr("Quit Without Saving?"),
-        tr("The document has changes that have not been saved. They are lost if you quit."),
-        tr("Quit"), this);
+    auto *confTerm = new ConfirmSheet(QString(), QString(), QString(), this);
     confTerm->setObjectName(u"confTerm"_s);
     connect(confTerm, &ConfirmSheet::confirmed, &m_delegate, &AppDelegate::confTermDone);
+    connect(confTerm, &ConfirmSheet::saveRequested, &m_delegate, &AppDelegate::confSave);
     connect(confTerm, &QDialog::rejected, &m_delegate, &AppDelegate::miss);
 
     auto *more = new PickerSheet(m_found, this);
@@ -210,7 +212,8 @@ void MainWindow::showRefusal(const QString &reason)
 void MainWindow::commitTyping()
 {
     // An editor commits what it holds when it loses the focus: the table's cell editor and
-    // the detail pane's alike. A shortcut does not take the focus, so it is taken here.
+    // the detail pane's alike. A shortcut does not take the focus, so it is taken here;
+    // the focus keeper gives it back once the command is done.
     if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
         focus->clearFocus();
 }

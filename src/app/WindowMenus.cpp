@@ -2,10 +2,12 @@
 
 #include "app/flows/AppDelegate.h"
 #include "app/flows/CarryOverFlow.h"
+#include "app/flows/ReplaceInTargets.h"
 #include "app/workbench/FilterBar.h"
 #include "app/workbench/UnitNavigator.h"
 #include "app/workbench/UnitTableView.h"
 #include "app/workbench/Workbench.h"
+#include "app/workbench/WorkbenchCommands.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -97,6 +99,10 @@ void WindowMenus::buildEditMenu()
     QAction *find = edit->addAction(tr("&Find…"), m_workbench.filterBar(), &FilterBar::focusFind);
     find->setObjectName(u"actionFind"_s);
     find->setShortcut(QKeySequence::Find);
+    WorkbenchCommands *commands = m_workbench.commands();
+    auto *replaceIn = new ReplaceInTargets(m_delegate, *m_workbench.shown(), &m_window);
+    edit->addActions({commands->findNext(), commands->findPrevious(), replaceIn->action()});
+    edit->addSeparator();
     QAction *copySource = edit->addAction(tr("Copy &Source to Target"), this, [this] {
         m_delegate.copySources(m_workbench.selectedRows());
     });
@@ -108,8 +114,8 @@ void WindowMenus::buildEditMenu()
     clearTarget->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Backspace);
 
     edit->addSeparator();
-    QAction *replace =
-        edit->addAction(tr("Replace With Replacement Dictionary"), &m_delegate, &AppDelegate::pset);
+    QAction *replace = edit->addAction(tr("Replace With Replacement &Dictionary"), &m_delegate,
+                                       &AppDelegate::pset);
     replace->setObjectName(u"actionReplace"_s);
 
     auto *carryOver = new CarryOverFlow(m_delegate, &m_window);
@@ -118,7 +124,7 @@ void WindowMenus::buildEditMenu()
 
     edit->addSeparator();
     QAction *preferences =
-        edit->addAction(tr("Preferences…"), &m_delegate, &AppDelegate::showPreferences);
+        edit->addAction(tr("&Preferences…"), &m_delegate, &AppDelegate::showPreferences);
     preferences->setObjectName(u"actionPreferences"_s);
     preferences->setShortcut(QKeySequence::Preferences);
     preferences->setMenuRole(QAction::PreferencesRole);
@@ -134,6 +140,8 @@ void WindowMenus::buildViewMenu()
         view->addAction(tr("Show &All Units"), m_workbench.filterBar(), &FilterBar::clear);
     showAll->setObjectName(u"actionShowAll"_s);
     showAll->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_A);
+    view->addSeparator();
+    view->addAction(m_workbench.commands()->switchFocus());
 }
 
 void WindowMenus::buildGoMenu()
@@ -145,15 +153,21 @@ void WindowMenus::buildGoMenu()
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(keys);
     };
-    add(tr("&Next Untranslated"), "actionNextUntranslated", Qt::CTRL | Qt::Key_J,
-        &UnitNavigator::nextUntranslated);
-    add(tr("&Previous Untranslated"), "actionPreviousUntranslated",
-        Qt::CTRL | Qt::SHIFT | Qt::Key_J, &UnitNavigator::previousUntranslated);
+    // Each item has a letter of its own.
+    WorkbenchCommands *commands = m_workbench.commands();
+    go->addAction(commands->confirmAndNext());
     go->addSeparator();
-    add(tr("Next &Needs Review"), "actionNextReview", Qt::CTRL | Qt::Key_K,
+    add(tr("Next &Untranslated"), "actionNextUntranslated", Qt::CTRL | Qt::Key_J,
+        &UnitNavigator::nextUntranslated);
+    add(tr("Pre&vious Untranslated"), "actionPreviousUntranslated",
+        Qt::CTRL | Qt::SHIFT | Qt::Key_J, &UnitNavigator::previousUntranslated);
+    add(tr("Next Needs &Review"), "actionNextReview", Qt::CTRL | Qt::Key_K,
         &UnitNavigator::nextToReview);
-    add(tr("Previous Needs &Review"), "actionPreviousReview", Qt::CTRL | Qt::SHIFT | Qt::Key_K,
+    add(tr("Previous Needs Revie&w"), "actionPreviousReview", Qt::CTRL | Qt::SHIFT | Qt::Key_K,
         &UnitNavigator::previousToReview);
+    go->addActions({commands->nextProblem(), commands->previousProblem()});
+    go->addSeparator();
+    go->addActions({commands->nextUnit(), commands->previousUnit()});
 }
 
 void WindowMenus::buildHelpMenu()

@@ -30,9 +30,18 @@ int FillCommand::run(const QStringList &arguments)
     CliTool::Document *document = m_tool.load(parsed->positional.first());
     if (!document)
         return CliTool::Error;
+    // The titles are Japanese: another language's targets are never written over, and
+    // nothing is written at all.
+    if (const QString refusal = ReplacementPass::refusal(document->content.files);
+        !refusal.isEmpty())
+        return m_tool.fail(u"%1: %2"_s.arg(document->path, refusal));
     ReplacementResult filled = ReplacementPass::run(document->content.units, entries);
+    const QString summary = ReplacementPass::summary(filled);
     const QString &output = parsed->output;
     document->content.units = std::move(filled.rows);
     const QString target = output.isEmpty() ? document->path : output;
-    return m_tool.save(*document, target);
+    const int exit = m_tool.save(*document, target);
+    if (exit == CliTool::Success || exit == CliTool::PartlyWritten)
+        m_tool.err() << summary << '\n';
+    return exit;
 }

@@ -3,6 +3,7 @@
 #include "cli/CliTool.h"
 
 #include "document/UnitRecord.h"
+#include "document/WordCount.h"
 
 namespace {
 
@@ -12,10 +13,12 @@ struct Counts
     qint64 translated = 0;
     qint64 empty = 0;
     qint64 missing = 0;
+    WordCount::Totals words;
 
-    void add(const UnitRecord &unit)
+    void add(const UnitRecord &unit, int sourceWords)
     {
         ++units;
+        WordCount::add(words, unit, sourceWords);
         if (!unit.tget)
             ++missing;
         else if (unit.tget->isEmpty())
@@ -36,18 +39,23 @@ int StatsCommand::run(const QStringList &arguments)
         return CliTool::Error;
     std::vector<std::pair<QString, Counts>> perFile;
     Counts total;
+    const WordCount wordCount;
     for (const UnitRecord &unit : document->content.units) {
         const QString from = unit.from.value_or(QString());
         if (perFile.empty() || perFile.back().first != from)
             perFile.emplace_back(from, Counts{});
-        perFile.back().second.add(unit);
-        total.add(unit);
+        const int words = wordCount.sourceWords(unit);
+        perFile.back().second.add(unit, words);
+        total.add(unit, words);
     }
+    // The file stays the last column; the source words of translated units and of units
+    // still to translate (as the status bar counts them) come before it.
     const auto line = [this](const QString &label, const Counts &c) {
         m_tool.out() << c.units << '\t' << c.translated << '\t' << c.empty << '\t' << c.missing
-                     << '\t' << label << '\n';
+                     << '\t' << c.words.translated << '\t' << c.words.toTranslate << '\t' << label
+                     << '\n';
     };
-    m_tool.out() << "units\ttarget\tempty\tnone\tfile\n";
+    m_tool.out() << "units\ttarget\tempty\tnone\twords translated\twords to translate\tfile\n";
     for (const auto &[from, counts] : perFile)
         line(from, counts);
     line(CliTool::tr("(total)"), total);

@@ -2,6 +2,7 @@
 #include "files/AllocatorTuning.h"
 
 #include <QCoreApplication>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,10 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
     QCoreApplication::setApplicationName(QStringLiteral("Tarnwick"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
+    // The tool speaks English; this gives its counts their plural forms ("1 target").
+    QTranslator plurals;
+    if (plurals.load(QStringLiteral(":/i18n/tarnwick_en.qm")))
+        QCoreApplication::installTranslator(&plurals);
     QTextStream out(stdout);
     QTextStream err(stderr);
     CliTool tool(out, err);

@@ -1,6 +1,7 @@
 #include "dictionary/ReplacementPass.h"
 
 #include "dictionary/MenuTitleRules.h"
+#include "document/TranslationStatus.h"
 
 #include <utility>
 
@@ -36,6 +37,8 @@ ReplacementResult ReplacementPass::apply(std::vector<UnitRecord> rows) const
         auto target = targetFor(row);
         if (!target || row.tget == target)
             continue;
+        if (!TranslationStatus::isUntranslated(row))
+            ++result.replacedTranslations;
         row.tget = std::move(target);
         result.changedRows.push_back(i);
     }
@@ -47,4 +50,44 @@ ReplacementResult ReplacementPass::run(const std::vector<UnitRecord> &rows,
                                        const ReplacementDictionary &dictionary)
 {
     return ReplacementPass(dictionary).apply(rows);
+}
+
+namespace {
+
+bool isJapanese(QString language)
+{
+    language = language.trimmed().toLower().replace(u'_', u'-');
+    return language == u"ja" || language.startsWith(u"ja-");
+}
+
+} // namespace
+
+QString ReplacementPass::refusal(const std::vector<FileHeader> &files)
+{
+    std::optional<QString> named;
+    for (const FileHeader &file : files) {
+        if (!file.targetLanguage || file.targetLanguage->trimmed().isEmpty())
+            continue;
+        if (!isJapanese(*file.targetLanguage))
+            return tr("The replacement dictionary gives Japanese titles, and this document is "
+                      "translated into \"%1\": nothing was replaced.")
+                .arg(*file.targetLanguage);
+        named = file.targetLanguage;
+    }
+    if (!named)
+        return tr("The replacement dictionary gives Japanese titles, and this document names no "
+                  "target language: nothing was replaced.");
+    return {};
+}
+
+QString ReplacementPass::summary(const ReplacementResult &result)
+{
+    const int changed = int(result.changedRows.size());
+    if (changed == 0)
+        return tr("Nothing was replaced: every target the dictionary covers already has its "
+                  "entry.");
+    if (result.replacedTranslations == 0)
+        return tr("Replaced %n target(s).", nullptr, changed);
+    return tr("Replaced %n target(s); %1 of them had another translation.", nullptr, changed)
+        .arg(result.replacedTranslations);
 }

@@ -2,8 +2,10 @@
 
 #include "dictionary/ReplacementDictionary.h"
 #include "dictionary/ReplacementResult.h"
+#include "document/FileHeader.h"
 #include "document/UnitRecord.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 
@@ -17,9 +19,12 @@
 /// entry's source exactly gets the target of the first such entry in display order. Rows
 /// that nothing covers, and rows marked not to be translated, keep their values. The outcome
 /// depends only on each row's source and part and on the dictionary, so a second pass
-/// changes nothing.
+/// changes nothing. Its rules and the built-in entries give Japanese titles, so its callers
+/// run it only on documents translated into Japanese (`refusal()`).
 class ReplacementPass
 {
+    Q_DECLARE_TR_FUNCTIONS(ReplacementPass)
+
 public:
     /// Indexes the dictionary once; the first entry of each source is the one kept.
     explicit ReplacementPass(const ReplacementDictionary &dictionary);
@@ -33,6 +38,14 @@ public:
     /// Shorthand for `ReplacementPass(dictionary).apply(rows)`.
     static ReplacementResult run(const std::vector<UnitRecord> &rows,
                                  const ReplacementDictionary &dictionary);
+
+    /// Why the pass must not run on a document with these files, for the user; empty when
+    /// their target language is Japanese ("ja", "ja-JP", "ja_JP"…).
+    static QString refusal(const std::vector<FileHeader> &files);
+
+    /// What a pass did, for the user: "Replaced 12 targets; 3 of them had another
+    /// translation.", or that nothing changed.
+    static QString summary(const ReplacementResult &result);
 
 private:
     QHash<QString, QString> m_targets;

@@ -11,4 +11,7 @@ struct ReplacementResult
 {
     std::vector<UnitRecord> rows;
     std::vector<std::size_t> changedRows;
+    /// Of the changed rows, those that had a translation of their own before (not none, not
+    /// an empty one, not Xcode's copy of the source): the pass wrote over someone's work.
+    std::size_t replacedTranslations = 0;
 };

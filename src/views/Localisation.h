@@ -7,7 +7,7 @@ class QLocale;
 
 /// Loads the user-interface translations for a locale: the application's own (compiled
 /// into this library) and Qt's for its standard buttons and dialogs. English is the key
-/// and the fallback, so nothing is loaded for it.
+/// and the fallback, so for it only the plural forms of counts are loaded.
 class Localisation
 {
 public:

@@ -82,6 +82,14 @@ private:
     {
         return copyFile(from, m_dir.filePath(name));
     }
+    /// Vienna's export made one into Japanese, which the replacement dictionary fills.
+    QString japaneseVienna(const QString &name)
+    {
+        const QString path = m_dir.filePath(name);
+        writeFile(path,
+                  fileBytes(vienna).replace("target-language=\"en\"", "target-language=\"ja\""));
+        return path;
+    }
 
     QTemporaryDir m_dir;
 };
@@ -139,9 +147,10 @@ void TestWorkbench::filterAndSortNeverChangeWhatIsSavedOrFilled()
     // The same work done twice: once with every row shown in file order, once with a
     // filter that hides nearly all of them and the table sorted.
     QByteArray saved[2];
+    japaneseVienna(u"vienna-original.xliff"_s);
     for (int hidden = 0; hidden < 2; ++hidden) {
         AppHarness app;
-        const QString path = copyOf(vienna, u"vienna-%1.xliff"_s.arg(hidden));
+        const QString path = japaneseVienna(u"vienna-%1.xliff"_s.arg(hidden));
         QVERIFY(app.delegate.openFile(path));
         const int all = app.bank().rowCount();
         if (hidden) {
@@ -160,7 +169,7 @@ void TestWorkbench::filterAndSortNeverChangeWhatIsSavedOrFilled()
         QVERIFY(app.alerts().isEmpty());
         saved[hidden] = fileBytes(path);
     }
-    QVERIFY(saved[0] != fileBytes(vienna));
+    QVERIFY(saved[0] != fileBytes(m_dir.filePath(u"vienna-original.xliff"_s)));
     QVERIFY(saved[0].contains("最後"));
     QCOMPARE(saved[1], saved[0]);
 }
@@ -210,7 +219,7 @@ void TestWorkbench::navigationWrapsAndSkipsTranslatedUnits()
 void TestWorkbench::undoRestoresExactRecords()
 {
     AppHarness app;
-    const QString path = copyOf(vienna, u"undo.xliff"_s);
+    const QString path = japaneseVienna(u"undo.xliff"_s);
     QVERIFY(app.delegate.openFile(path));
     QUndoStack &history = app.delegate.undoStack();
     QVERIFY(!app.edited());

@@ -175,7 +175,7 @@ void TestCli::applyReportsTargetsThatDidNotLand()
     QVERIFY(TestFiles::write(edits, "{\"port\": 0, \"tget\": \"x\"}\n"));
     const CliRun run = runCli({u"apply"_s, nested, edits, u"-o"_s, out});
     QCOMPARE(run.exitCode, 3);
-    QVERIFY2(run.err.contains(u"1 target(s) could not be placed:\n  f\tb\tunit 0"_s),
+    QVERIFY2(run.err.contains(u"1 target could not be placed:\n  f\tb\tunit 0"_s),
              qPrintable(run.err));
     QCOMPARE(TestFiles::read(out), text);
 }
@@ -186,16 +186,23 @@ void TestCli::statsCounts()
     QCOMPARE(run.exitCode, 0);
     const QList<QByteArray> lines = run.out.trimmed().split('\n');
     QCOMPARE(lines.size(), 4);
-    QCOMPARE(lines[1], QByteArray("12\t2\t0\t10\tSample/Base.lproj/MainMenu.xib"));
-    QCOMPARE(lines[2], QByteArray("3\t1\t1\t1\tSample/en.lproj/Localizable.strings"));
-    QVERIFY(lines[3].startsWith("15\t3\t1\t11\t"));
+    // Then the source words of units translated and still to translate, the file last.
+    QCOMPARE(lines[0], QByteArray("units\ttarget\tempty\tnone\twords translated\twords to "
+                                  "translate\tfile"));
+    QCOMPARE(lines[1], QByteArray("12\t2\t0\t10\t3\t15\tSample/Base.lproj/MainMenu.xib"));
+    QCOMPARE(lines[2], QByteArray("3\t1\t1\t1\t3\t4\tSample/en.lproj/Localizable.strings"));
+    QVERIFY(lines[3].startsWith("15\t3\t1\t11\t6\t19\t"));
 }
 
 void TestCli::fill()
 {
     const QTemporaryDir dir;
     const QString out = dir.filePath(u"out.xliff"_s);
-    QCOMPARE(runCli({u"fill"_s, sample, u"-o"_s, out}, dir.filePath(u"data"_s)).exitCode, 0);
+    const CliRun filled = runCli({u"fill"_s, sample, u"-o"_s, out}, dir.filePath(u"data"_s));
+    QCOMPARE(filled.exitCode, 0);
+    // "About Sample" had its title already; "Hide Others" held another translation.
+    QVERIFY2(filled.err.contains(u"Replaced 10 targets; 1 of them had another translation."_s),
+             qPrintable(filled.err));
     auto units = unitsOf(out);
     QCOMPARE(units[3][u"tget"_s].toString(), u"Sample を隠す"_s);  // a rule
     QCOMPARE(units[4][u"tget"_s].toString(), u"他を隠す"_s);       // an entry, not the rule
@@ -218,6 +225,17 @@ void TestCli::fill()
     units = unitsOf(out);
     QCOMPARE(units[13][u"tget"_s].toString(), u"ロックンロール"_s);
     QVERIFY(!units[6].contains(u"tget"_s)); // "File" is only in the built-in list
+
+    // A document translated into Korean is refused whole, its file left byte for byte.
+    const QString korean = dir.filePath(u"ko.xliff"_s);
+    const QByteArray koreanText =
+        TestFiles::read(sample).replace("target-language=\"ja\"", "target-language=\"ko\"");
+    QVERIFY(TestFiles::write(korean, koreanText));
+    const CliRun refused = runCli({u"fill"_s, korean}, dir.filePath(u"data"_s));
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains(u"translated into \"ko\": nothing was replaced."_s),
+             qPrintable(refused.err));
+    QCOMPARE(TestFiles::read(korean), koreanText);
 }
 
 void TestCli::dictionaryPrintsEntries()

@@ -69,7 +69,7 @@ void TestCliCarry::carry_data()
         << QByteArray("<xliff version=\"1.2\"><file original=\"f\"><body>\n"
                       "<trans-unit id=\"b\"><source>B</source><target>乙</target>"
                       "</trans-unit>\n</body></file></xliff>\n")
-        << 3 << u"1 exact, 0 to review, 1 not found\nOUT: 1 target(s) could not be placed"_s
+        << 3 << u"1 exact, 0 to review, 1 not found\nOUT: 1 target could not be placed"_s
         << QStringList{}
         << QByteArray("<xliff version=\"1.2\"><file original=\"f\"><body>\n"
                       "<trans-unit id=\"a\"><source>A</source>\n<trans-unit id=\"b\">"

@@ -70,6 +70,7 @@ private slots:
     void unreadableStoreIsReported();
     void saveFailureReportedOnce();
     void updateCheckWritesSetting();
+    void escapeEndsAnEditThenCloses();
 
 private:
     QString storePath() const { return m_dir.filePath(u"dictionary.json"_s); }
@@ -307,6 +308,28 @@ void TestPreferences::updateCheckWritesSetting()
     QSettings().setValue(key, 0);
     window.show(); // read again each time the window is shown
     QVERIFY(!window.updateCheckBox()->isChecked());
+}
+
+void TestPreferences::escapeEndsAnEditThenCloses()
+{
+    Launch launch(storePath());
+    launch.controller.fill();
+    PreferencesWindow &window = launch.window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTableView *grid = window.grid();
+    grid->setFocus();
+    grid->setCurrentIndex(launch.model.index(0, 1));
+    const QString before = launch.model.index(0, 1).data().toString();
+    QTest::keyClick(grid, Qt::Key_F2);
+    QWidget *editor = QApplication::focusWidget();
+    QVERIFY(editor && grid->isAncestorOf(editor));
+    QTest::keyClicks(editor, u"x"_s);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QVERIFY(window.isVisible());
+    QCOMPARE(launch.model.index(0, 1).data().toString(), before);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
 }
 
 int main(int argc, char **argv)

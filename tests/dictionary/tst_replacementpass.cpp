@@ -41,6 +41,8 @@ private slots:
     void untranslatableRowsAreSkipped();
     void changesReportedAndStable();
     void ownEntries();
+    void onlyJapaneseDocuments_data();
+    void onlyJapaneseDocuments();
 };
 
 void TestReplacementPass::rulesAndLookup_data()
@@ -154,7 +156,13 @@ void TestReplacementPass::changesReportedAndStable()
     QCOMPARE(once.changedRows, (std::vector<std::size_t>{0, 1, 2, 5, 7}));
     for (const std::size_t edit : {1, 6, 7})
         QCOMPARE(once.rows.at(edit).tget, u"編集"_s);
+    // "About Atlas" and "Find" had translations of their own; row 7's empty target did not.
+    QCOMPARE(once.replacedTranslations, 2u);
+    QCOMPARE(
+        ReplacementPass::summary(once),
+        u"Replaced %n target(s); 2 of them had another translation."_s.replace(u"%n"_s, u"5"_s));
     QVERIFY(twice.changedRows.empty());
+    QVERIFY(ReplacementPass::summary(twice).startsWith(u"Nothing was replaced"_s));
     for (std::size_t i = 0; i < rows.size(); ++i)
         QCOMPARE(twice.rows.at(i).tget, once.rows.at(i).tget);
 
@@ -183,6 +191,35 @@ void TestReplacementPass::ownEntries()
     const ReplacementDictionary quitEntry{{u"Quit Atlas"_s, u"終了"_s}};
     QCOMPARE(targetAfter(row(u"Quit Atlas"_s, kMenuItem), quitEntry), u"Atlas を終了"_s);
     QCOMPARE(targetAfter(row(u"Quit Atlas"_s, u"NSMenu"_s), quitEntry), u"終了"_s);
+}
+
+void TestReplacementPass::onlyJapaneseDocuments_data()
+{
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<bool>("runs");
+    QTest::newRow("ja") << QStringList{u"ja"_s} << true;
+    QTest::newRow("ja-JP, ja_JP, JA") << QStringList{u"ja-JP"_s, u"ja_JP"_s, u"JA"_s} << true;
+    QTest::newRow("a file without a language beside Japanese")
+        << QStringList{QString(), u"ja"_s} << true;
+    QTest::newRow("Korean") << QStringList{u"ko"_s} << false;
+    QTest::newRow("Japanese and Korean") << QStringList{u"ja"_s, u"ko-KR"_s} << false;
+    QTest::newRow("jam is not ja") << QStringList{u"jam"_s} << false;
+    QTest::newRow("no language named") << QStringList{QString()} << false;
+    QTest::newRow("no files") << QStringList{} << false;
+}
+
+void TestReplacementPass::onlyJapaneseDocuments()
+{
+    QFETCH(QStringList, languages);
+    QFETCH(bool, runs);
+    std::vector<FileHeader> files;
+    for (const QString &language : languages)
+        files.push_back(
+            {u"a.strings"_s, u"en"_s, language.isEmpty() ? std::nullopt : std::optional(language)});
+    const QString refusal = ReplacementPass::refusal(files);
+    QCOMPARE(refusal.isEmpty(), runs);
+    if (!runs)
+        QVERIFY(refusal.endsWith(u"nothing was replaced."_s));
 }
 
 QTEST_GUILESS_MAIN(TestReplacementPass)

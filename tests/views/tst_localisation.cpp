@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTest>
@@ -96,15 +97,31 @@ void TestLocalisation::initTestCase()
 
 void TestLocalisation::loadsOnlyForOtherLanguages()
 {
-    // English is the key: nothing to load, and the help reads as written.
+    // English is the key: only the plural forms of counts are loaded, and the help reads
+    // as written.
     QVERIFY(!Localisation::installTranslations(*qApp,
                                                QLocale(QLocale::English, QLocale::UnitedStates)));
     QCOMPARE(HelpView::paragraphs().first(), u"Tarnwick Help"_s);
+    const auto errors = [](int n) {
+        return QCoreApplication::translate("ProblemStatus", "%n error(s)", nullptr, n);
+    };
+    QCOMPARE(errors(1), u"1 error"_s);
+    QCOMPARE(errors(9), u"9 errors"_s);
+    QCOMPARE(QCoreApplication::translate("ReplacementPass",
+                                         "Replaced %n target(s); %1 of them had another "
+                                         "translation.",
+                                         nullptr, 12)
+                 .arg(3),
+             u"Replaced 12 targets; 3 of them had another translation."_s);
     QVERIFY(QDir(Localisation::resourceFolder()).exists(u"tarnwick_ja.qm"_s));
 
     // Japanese brings the program's own translation and Qt's for its standard buttons.
     QVERIFY(Localisation::installTranslations(*qApp, QLocale(QLocale::Japanese, QLocale::Japan)));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"キャンセル"_s);
+    QCOMPARE(errors(9), u"エラー 9 件"_s);
+    // The program's names of keys win over Qt's catalogue, which misspells Backspace.
+    const QKeySequence clear(Qt::CTRL | Qt::SHIFT | Qt::Key_Backspace);
+    QCOMPARE(clear.toString(QKeySequence::NativeText), u"Ctrl+Shift+Backspace"_s);
 }
 
 // Each translated paragraph keeps the role of its English key: body text ends with "。" and

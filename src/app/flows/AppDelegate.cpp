@@ -2,13 +2,14 @@
 
 #include "app/flows/ConfirmSheet.h"
 #include "app/flows/DocumentAlerts.h"
+#include "app/flows/DocumentQuestions.h"
 #include "app/flows/PickerSheet.h"
 #include "app/workbench/UnitTableModel.h"
 #include "files/DocumentFile.h"
 #include "splice/DocumentSave.h"
+#include "splice/XliffWriter.h"
 #include "xliff/XliffFinder.h"
 #include "xliff/XliffReader.h"
-#include "splice/XliffWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,7 +23,11 @@
 
 using namespace Qt::StringLiterals;
 
-AppDelegate::AppDelegate(QObject *parent) : QObject(parent), m_edits(m_undo, m_saveRunner) {}
+AppDelegate::AppDelegate(QObject *parent) : QObject(parent), m_edits(m_undo, m_saveRunner)
+{
+    // Every save ends here, at once or from its thread, written or not.
+    connect(&m_saveRunner, &SaveRunner::finished, this, &AppDelegate::continueAfterSave);
+}
 
 AppDelegate::~AppDelegate()
 {
@@ -71,6 +76,8 @@ void AppDelegate::setEdited(bool edited)
 bool AppDelegate::openFile(const QString &path)
 {
     if (m_bank && m_bank->rowCount() > 0) {
+        if (m_confOver)
+            DocumentQuestions::openOver(*m_confOver, m_window && m_window->isWindowModified());
         m_state.document.activeSheet = m_confOver;
         m_state.document.pendingPath = path;
         showSheet(m_confOver);
@@ -269,9 +276,34 @@ AppDelegate::TerminateReply AppDelegate::shouldTerminate()
 {
     if (!m_window || !m_window->isWindowModified())
         return TerminateReply::Now;
+    if (m_confTerm)
+        DocumentQuestions::quit(*m_confTerm);
     m_state.document.activeSheet = m_confTerm;
     showSheet(m_confTerm);
     return TerminateReply::Cancel;
+}
+
+void AppDelegate::confSave()
+{
+    const bool quitting = m_state.document.activeSheet.data() == m_confTerm.data();
+    miss();
+    m_afterSave = quitting ? AfterSave::Close : AfterSave::Open;
+    save();
+    // A save that could not start leaves nothing waiting for it.
+    if (!m_saveRunner.isRunning())
+        m_afterSave = AfterSave::Nothing;
+}
+
+void AppDelegate::continueAfterSave()
+{
+    const AfterSave next = std::exchange(m_afterSave, AfterSave::Nothing);
+    // A failed or partial save keeps the mark and says why: the work stays on screen.
+    if (next == AfterSave::Nothing || !m_window || m_window->isWindowModified())
+        return;
+    if (next == AfterSave::Close)
+        m_window->close();
+    else
+        ride();
 }
 
 void AppDelegate::confTermDone()
@@ -296,12 +328,16 @@ void AppDelegate::plus(int tag)
 
 void AppDelegate::pset()
 {
-    // Rows are not edited while a save works on them.
-    if (m_saveRunner.isRunning())
+    // Rows are not edited while a save works on them; the edited mark follows the undo
+    // history, so a pass that changed nothing leaves it as it was.
+    if (m_saveRunner.isRunning() || !m_dictionary)
         return;
-    if (m_dictionary)
+    const TargetEdits::Replaced done =
         m_edits.replace(m_dictionary->dictionary(), tr("Replace With Replacement Dictionary"));
-    setEdited(true);
+    if (done.refused)
+        DocumentAlerts::show(m_window, tr("Nothing Replaced"), done.message);
+    else if (!done.message.isEmpty())
+        emit reported(done.message);
 }
 
 void AppDelegate::copySources(const std::vector<std::size_t> &rows)

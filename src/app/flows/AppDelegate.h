@@ -4,12 +4,12 @@
 #include "app/flows/PickerSheet.h"
 #include "app/flows/RecentDocuments.h"
 #include "app/flows/SaveRunner.h"
+#include "app/preferences/DictionaryController.h"
 #include "app/workbench/TargetEdits.h"
 #include "app/workbench/UnitTableModel.h"
-#include "app/preferences/DictionaryController.h"
-#include "xliff/ProcessState.h"
 #include "document/ReadResult.h"
 #include "splice/SpliceResult.h"
+#include "xliff/ProcessState.h"
 
 #include <QAbstractItemModel>
 #include <QObject>
@@ -102,6 +102,9 @@ public slots:
     void dupe();
     /// The confirm button of the quit question: discard the changes and close.
     void confTermDone();
+    /// The Save button of the quit and the replacement question: save, then (once nothing
+    /// is left unsaved) close the window or open the waiting path.
+    void confSave();
     /// Any termination request, including closing the main window.
     TerminateReply shouldTerminate();
 
@@ -129,12 +132,22 @@ signals:
     void documentWritten(const QString &path, const QByteArray &bytes, bool complete);
     /// The document was written whole to `path` (a save, or a save as).
     void saved(const QString &path);
+    /// A short account of what a command did, for the status bar.
+    void reported(const QString &message);
 
 protected:
     /// Takes the platform's file-open events (a file dropped on the application icon).
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /// What waits for a save that a question asked for.
+    enum class AfterSave
+    {
+        Nothing,
+        Close,
+        Open
+    };
+    void continueAfterSave();
     void markEdited();
     void setEdited(bool edited);
     void showSheet(QWidget *sheet);
@@ -156,6 +169,7 @@ private:
     QUndoStack m_undo;
     SaveRunner m_saveRunner;
     TargetEdits m_edits;
+    AfterSave m_afterSave = AfterSave::Nothing;
 
     QPointer<UnitTableModel> m_bank;
     QPointer<QAbstractItemModel> m_ctrl;

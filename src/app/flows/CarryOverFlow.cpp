@@ -3,8 +3,8 @@
 #include "app/flows/AppDelegate.h"
 #include "app/flows/CarryOverDialog.h"
 #include "carryover/CarryOver.h"
-#include "files/DocumentFile.h"
 #include "carryover/EarlierTranslation.h"
+#include "files/DocumentFile.h"
 #include "xliff/StateAttribute.h"
 
 #include <QAction>
@@ -16,7 +16,7 @@ CarryOverFlow::CarryOverFlow(AppDelegate &delegate, QWidget *window)
     m_dialog->setObjectName(QStringLiteral("carryOverDialog"));
     connect(m_dialog, &CarryOverDialog::chosen, this, &CarryOverFlow::carryFrom);
 
-    m_action = new QAction(tr("Fill From Earlier Translation…"), this);
+    m_action = new QAction(tr("Fill From Earlier &Translation…"), this);
     m_action->setObjectName(QStringLiteral("actionFillFromEarlier"));
     connect(m_action, &QAction::triggered, this, &CarryOverFlow::start);
     m_action->setEnabled(false);

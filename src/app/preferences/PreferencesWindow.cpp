@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalBlocker>
@@ -63,6 +64,16 @@ void PreferencesWindow::showEvent(QShowEvent *event)
     // Something else may have changed the setting since the window was last on screen.
     readUpdateCheck();
     QWidget::showEvent(event);
+}
+
+void PreferencesWindow::keyPressEvent(QKeyEvent *event)
+{
+    // An editor of an entry takes its own Escape; one that reaches the window closes it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QPushButton *PreferencesWindow::makeTaggedButton(const QString &text, const QString &toolTip,

@@ -9,7 +9,8 @@ class QTableView;
 
 /// The preferences window: the dictionary table `grid` with its add (tag 0) and remove
 /// (tag 1) buttons, and the "Check for updates at launch" box, which writes the integer
-/// setting "NU" (1 when checked, 0 when not).
+/// setting "NU" (1 when checked, 0 when not). Escape closes it, as it does a dialog,
+/// unless an entry is being edited (then it gives the entry back).
 class PreferencesWindow : public QWidget
 {
     Q_OBJECT
@@ -36,6 +37,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPushButton *makeTaggedButton(const QString &text, const QString &toolTip, int tag);

@@ -75,6 +75,14 @@ void TargetDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionVie
 bool TargetDelegate::eventFilter(QObject *object, QEvent *event)
 {
     auto *editor = qobject_cast<QWidget *>(object);
+    if (editor && event->type() == QEvent::ShortcutOverride) {
+        // Ctrl+Return is the window's command too: here the editor commits it itself.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            event->accept();
+            return true;
+        }
+    }
     if (editor && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool isReturn = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;

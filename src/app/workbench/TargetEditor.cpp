@@ -25,6 +25,26 @@ bool TargetEditor::isModified() const
     return document()->isModified();
 }
 
+bool TargetEditor::event(QEvent *event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return QPlainTextEdit::event(event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    const bool isReturn = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    // Ctrl+Return commits what is typed here before the window's command moves on.
+    if (isReturn) {
+        event->accept();
+        return true;
+    }
+    // The editor keeps the keys while it has typing of its own to take back; after that
+    // (a new unit shown, Copy Source to Target just run) they undo the document's changes.
+    if (key->matches(QKeySequence::Undo) && !document()->isUndoAvailable())
+        return false;
+    if (key->matches(QKeySequence::Redo) && !document()->isRedoAvailable())
+        return false;
+    return QPlainTextEdit::event(event);
+}
+
 void TargetEditor::keyPressEvent(QKeyEvent *event)
 {
     const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

@@ -11,6 +11,12 @@ using namespace Qt::StringLiterals;
 
 void TargetEdits::change(std::vector<TargetChange> changes, const QString &undoText)
 {
+    push(std::move(changes), [&undoText](std::size_t) { return undoText; });
+}
+
+void TargetEdits::push(std::vector<TargetChange> changes,
+                       const std::function<QString(std::size_t units)> &undoText)
+{
     // Rows are not edited while a save works on them (the save's copy would not hold it).
     if (!m_bank || m_saveRunner.isRunning())
         return;
@@ -22,7 +28,8 @@ void TargetEdits::change(std::vector<TargetChange> changes, const QString &undoT
     });
     if (changes.empty())
         return;
-    m_undo.push(new TargetsCommand(*m_bank, std::move(changes), undoText));
+    const QString text = undoText(changes.size());
+    m_undo.push(new TargetsCommand(*m_bank, std::move(changes), text));
 }
 
 void TargetEdits::changeEach(
@@ -39,7 +46,12 @@ void TargetEdits::changeEach(
         if (std::optional<TargetChange> changed = next(*unit, row))
             changes.push_back(std::move(*changed));
     }
-    change(std::move(changes), undoText);
+    // A command on the selection says when it changed more than the one unit on show.
+    push(std::move(changes), [&undoText](std::size_t units) {
+        if (units < 2)
+            return undoText;
+        return tr("%1 (%n Units)", nullptr, int(units)).arg(undoText);
+    });
 }
 
 void TargetEdits::copySources(const std::vector<std::size_t> &rows, const QString &undoText)
@@ -66,11 +78,14 @@ void TargetEdits::clearTargets(const std::vector<std::size_t> &rows, const QStri
                });
 }
 
-void TargetEdits::replace(const ReplacementDictionary &dictionary, const QString &undoText)
+TargetEdits::Replaced TargetEdits::replace(const ReplacementDictionary &dictionary,
+                                           const QString &undoText)
 {
-    // Rows are not edited while a save works on them.
-    if (!m_bank || m_saveRunner.isRunning())
-        return;
+    // Rows are not edited while a save works on them; without rows there is nothing to say.
+    if (!m_bank || m_bank->rowCount() == 0 || m_saveRunner.isRunning())
+        return {};
+    if (QString refusal = ReplacementPass::refusal(m_bank->files()); !refusal.isEmpty())
+        return {std::move(refusal), true};
     const ReplacementResult result = ReplacementPass::run(m_bank->rows(), dictionary);
     std::vector<TargetChange> changes;
     changes.reserve(result.changedRows.size());
@@ -80,4 +95,5 @@ void TargetEdits::replace(const ReplacementDictionary &dictionary, const QString
             UnitTableModel::typed(m_bank->rows()[row], row, filled.tget.value_or(QString())));
     }
     change(std::move(changes), undoText);
+    return {ReplacementPass::summary(result), false};
 }

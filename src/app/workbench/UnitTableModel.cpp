@@ -80,6 +80,9 @@ QVariant UnitTableModel::data(const QModelIndex &index, int role) const
             return {};
         if (index.column() == column(Column::State))
             return stateName(*value);
+        // The file's name says which file; its folders are in the tooltip and the pane.
+        if (index.column() == column(Column::File))
+            return fileName(*value);
         return singleLine(*value);
     case Qt::EditRole:
         return value.value_or(QString());
@@ -116,21 +119,41 @@ QVariant UnitTableModel::toolTip(const UnitRecord &record, const std::optional<Q
     return tip;
 }
 
+namespace {
+
+// The context is the model's, which looks the names up.
+const std::pair<QStringView, const char *> stateNameKeys[] = {
+    {u"new", QT_TRANSLATE_NOOP("UnitTableModel", "New")},
+    {u"translated", QT_TRANSLATE_NOOP("UnitTableModel", "Translated")},
+    {u"final", QT_TRANSLATE_NOOP("UnitTableModel", "Final")},
+    {u"signed-off", QT_TRANSLATE_NOOP("UnitTableModel", "Signed Off")},
+    {u"needs-translation", QT_TRANSLATE_NOOP("UnitTableModel", "Needs Translation")},
+    {u"needs-l10n", QT_TRANSLATE_NOOP("UnitTableModel", "Needs Localisation")},
+    {u"needs-adaptation", QT_TRANSLATE_NOOP("UnitTableModel", "Needs Adaptation")},
+    {u"needs-review-translation", QT_TRANSLATE_NOOP("UnitTableModel", "Needs Review")},
+    {u"needs-review-l10n", QT_TRANSLATE_NOOP("UnitTableModel", "Needs Review")},
+    {u"needs-review-adaptation", QT_TRANSLATE_NOOP("UnitTableModel", "Needs Review")},
+};
+
+} // namespace
+
+QString UnitTableModel::fileName(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return singleLine(slash < 0 || slash + 1 == path.size() ? path : path.mid(slash + 1));
+}
+
+QStringList UnitTableModel::stateNames()
+{
+    QStringList names;
+    for (const auto &[value, name] : stateNameKeys)
+        names.append(tr(name));
+    return names;
+}
+
 QString UnitTableModel::stateName(const QString &state)
 {
-    static const std::pair<QStringView, const char *> names[] = {
-        {u"new", QT_TR_NOOP("New")},
-        {u"translated", QT_TR_NOOP("Translated")},
-        {u"final", QT_TR_NOOP("Final")},
-        {u"signed-off", QT_TR_NOOP("Signed Off")},
-        {u"needs-translation", QT_TR_NOOP("Needs Translation")},
-        {u"needs-l10n", QT_TR_NOOP("Needs Localisation")},
-        {u"needs-adaptation", QT_TR_NOOP("Needs Adaptation")},
-        {u"needs-review-translation", QT_TR_NOOP("Needs Review")},
-        {u"needs-review-l10n", QT_TR_NOOP("Needs Review")},
-        {u"needs-review-adaptation", QT_TR_NOOP("Needs Review")},
-    };
-    for (const auto &[value, name] : names) {
+    for (const auto &[value, name] : stateNameKeys) {
         if (state == value)
             return tr(name);
     }

@@ -75,6 +75,10 @@ public:
 
     /// The words the State column shows for a `state` value.
     static QString stateName(const QString &state);
+    /// Every name the State column may show, for its width.
+    static QStringList stateNames();
+    /// What the File column shows of a file's path: its last part.
+    static QString fileName(const QString &path);
 
     static int column(Column column) { return static_cast<int>(column); }
     /// The record's value that a column shows.

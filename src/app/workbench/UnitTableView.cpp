@@ -5,6 +5,8 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -30,7 +32,10 @@ UnitTableView::UnitTableView(QWidget *parent)
 {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    // Tab goes on to the detail pane, as in any form; the arrows walk the cells.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     setTextElideMode(Qt::ElideRight);
     setAlternatingRowColors(true);
@@ -65,20 +70,68 @@ void UnitTableView::applyColumnWidths()
     setColumnWidth(UnitTableModel::column(Column::Source), 32 * unit);
     setColumnWidth(UnitTableModel::column(Column::Target), 32 * unit);
     setItemDelegateForColumn(UnitTableModel::column(Column::Target), m_targetDelegate);
-    setColumnWidth(UnitTableModel::column(Column::State), 12 * unit);
+    keepStatesWhole();
+}
+
+void UnitTableView::keepStatesWhole()
+{
+    const int state = UnitTableModel::column(UnitTableModel::Column::State);
+    const QFontMetrics metrics = fontMetrics();
+    int widest = horizontalHeader()->sectionSizeHint(state);
+    for (const QString &name : UnitTableModel::stateNames())
+        widest = std::max(widest, metrics.horizontalAdvance(name));
+    // The cell's own margins on either side, as the style draws them.
+    const int margins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) +
+        metrics.horizontalAdvance(u'x');
+    setColumnWidth(state, std::max(columnWidth(state), widest + margins));
+}
+
+namespace {
+
+// A key that types text: no command modifier, and a character that shows.
+bool typesText(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    const QString text = event->text();
+    return !(event->modifiers() & commands) && !text.isEmpty() && text.front().isPrint();
+}
+
+} // namespace
+
+bool UnitTableView::editTarget(EditTrigger trigger, QKeyEvent *event)
+{
+    if (state() == QAbstractItemView::EditingState || !currentIndex().isValid())
+        return false;
+    const QModelIndex target =
+        currentIndex().siblingAtColumn(UnitTableModel::column(UnitTableModel::Column::Target));
+    if (!target.isValid())
+        return false;
+    // The row is selected already; only the current cell moves to the target.
+    selectionModel()->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
+    return edit(target, trigger, event);
 }
 
 void UnitTableView::keyPressEvent(QKeyEvent *event)
 {
     const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (isReturn && state() != QAbstractItemView::EditingState && currentIndex().isValid()) {
-        const QModelIndex target =
-            currentIndex().siblingAtColumn(UnitTableModel::column(UnitTableModel::Column::Target));
-        if (target.isValid()) {
-            setCurrentIndex(target);
-            if (edit(target, QAbstractItemView::EditKeyPressed, event))
-                return;
-        }
-    }
+    const bool opensEditor =
+        (isReturn || event->key() == Qt::Key_F2) && !(event->modifiers() & ~(Qt::KeypadModifier));
+    if (opensEditor && editTarget(QAbstractItemView::EditKeyPressed, nullptr))
+        return;
+    if (typesText(event) && editTarget(QAbstractItemView::AnyKeyPressed, event))
+        return;
     QTableView::keyPressEvent(event);
+}
+
+void UnitTableView::focusInEvent(QFocusEvent *event)
+{
+    // Qt makes the first row current when a table without one gets the focus. Here no row
+    // is current until the translator goes to one, so the first Ctrl+J of a new document
+    // stops at the first untranslated unit rather than searching on from the first row.
+    const bool hadCurrent = currentIndex().isValid();
+    const QSignalBlocker quiet(selectionModel());
+    QTableView::focusInEvent(event);
+    if (!hadCurrent && currentIndex().isValid())
+        selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
 }

@@ -4,12 +4,17 @@
 #include "app/workbench/FilterBar.h"
 #include "app/workbench/ProblemIndex.h"
 #include "app/workbench/TargetDelegate.h"
+#include "app/workbench/TargetEditor.h"
 #include "app/workbench/UnitFilterProxy.h"
 #include "app/workbench/UnitNavigator.h"
 #include "app/workbench/UnitTableModel.h"
 #include "app/workbench/UnitTableView.h"
+#include "app/workbench/WorkbenchCommands.h"
 
+#include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -29,6 +34,7 @@ Workbench::Workbench(UnitTableModel &units, ProblemIndex &problems, QWidget *par
     m_filterBar = new FilterBar(this);
     m_detail = new DetailPane(units, this);
     m_navigator = new UnitNavigator(*m_table, *m_shown, this);
+    m_navigator->setProblems(&problems);
 
     m_splitter = new QSplitter(Qt::Vertical, this);
     m_splitter->setObjectName(u"tableAndDetail"_s);
@@ -43,12 +49,26 @@ Workbench::Workbench(UnitTableModel &units, ProblemIndex &problems, QWidget *par
     layout->setSpacing(0);
     layout->addWidget(m_filterBar);
     layout->addWidget(m_splitter);
+    setTabOrder();
     connectParts();
+    m_commands = new WorkbenchCommands(*this);
+}
+
+void Workbench::setTabOrder()
+{
+    QWidget::setTabOrder(m_filterBar->findField(), m_filterBar->statusChoice());
+    QWidget::setTabOrder(m_filterBar->statusChoice(), m_filterBar->fileChoice());
+    QWidget::setTabOrder(m_filterBar->fileChoice(), m_table);
+    QWidget::setTabOrder(m_table, m_detail->targetEditor());
+    QWidget::setTabOrder(m_detail->targetEditor(), m_detail->sourceView());
 }
 
 void Workbench::connectParts()
 {
     connect(m_filterBar, &FilterBar::filterChanged, m_shown, &UnitFilterProxy::setFilter);
+    connect(m_filterBar, &FilterBar::filterChanged, this, &Workbench::keepCurrentUnit);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &Workbench::rememberCurrent);
     connect(m_filterBar, &FilterBar::findAccepted, this, &Workbench::goToFirstFound);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Workbench::showCurrentUnit);
@@ -69,15 +89,60 @@ void Workbench::connectParts()
 void Workbench::documentLoaded()
 {
     // A new document starts unfiltered, in file order, with nothing chosen.
+    m_currentUnit = QPersistentModelIndex();
     m_filterBar->setFiles(m_units.files());
     sortByFileOrder();
     m_detail->showUnit({});
+    // The keys go to the table, where the first Ctrl+J or Down starts the work.
+    m_table->setFocus(Qt::OtherFocusReason);
 }
 
 void Workbench::sortByFileOrder()
 {
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_shown->sortByFileOrder();
+    keepCurrentUnit();
+}
+
+void Workbench::rememberCurrent(const QModelIndex &current)
+{
+    // A row hidden by a filter leaves no current row; the unit is still the one to return to.
+    const QModelIndex unit = m_shown->mapToSource(current);
+    if (unit.isValid())
+        m_currentUnit = unit;
+}
+
+void Workbench::keepCurrentUnit()
+{
+    const QModelIndex shown = m_shown->mapFromSource(m_currentUnit);
+    if (!shown.isValid())
+        return;
+    if (m_shown->mapToSource(m_table->currentIndex()) != QModelIndex(m_currentUnit))
+        m_navigator->select(shown.row());
+    m_table->scrollTo(m_table->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+void Workbench::confirmAndGoOn()
+{
+    const QModelIndex current = m_shown->mapToSource(m_table->currentIndex());
+    const UnitRecord *unit = current.isValid() ? m_units.record(current.row()) : nullptr;
+    // Only a target can be confirmed: a unit without one stays to translate.
+    if (unit && unit->tget && !unit->tget->isEmpty()) {
+        const QModelIndex target =
+            current.siblingAtColumn(UnitTableModel::column(UnitTableModel::Column::Target));
+        m_units.setData(target, *unit->tget, UnitTableModel::ConfirmRole);
+    }
+    m_navigator->nextUntranslated();
+}
+
+void Workbench::switchFocus()
+{
+    QWidget *editor = m_detail->targetEditor();
+    if (editor->hasFocus() || !editor->isEnabled()) {
+        m_table->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    editor->setFocus(Qt::ShortcutFocusReason);
 }
 
 void Workbench::showCurrentUnit()
@@ -145,6 +210,7 @@ void Workbench::restoreLayout()
     const QSettings settings;
     m_splitter->restoreState(settings.value(u"window/splitter"_s).toByteArray());
     m_table->horizontalHeader()->restoreState(settings.value(u"window/columns"_s).toByteArray());
+    m_table->keepStatesWhole();
     // Column widths come back; a sort does not: a window opens in file order.
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QWidget>
 
 #include <cstddef>
@@ -13,6 +14,7 @@ class UnitFilterProxy;
 class UnitNavigator;
 class UnitTableModel;
 class UnitTableView;
+class WorkbenchCommands;
 
 /// The window's working area: the filter bar, the table of the units it lets through, and
 /// the detail pane of the current unit below a splitter. It keeps the three in step (the
@@ -31,6 +33,15 @@ public:
     DetailPane *detailPane() const { return m_detail; }
     UnitNavigator *navigator() const { return m_navigator; }
     QSplitter *splitter() const { return m_splitter; }
+
+    /// The keys that walk, confirm and find, for the window's menus.
+    WorkbenchCommands *commands() const { return m_commands; }
+
+    /// Ctrl+Return outside an editor: the current unit's target is confirmed (a unit new or
+    /// to review becomes translated) and the next untranslated unit becomes current.
+    void confirmAndGoOn();
+    /// Moves the focus between the table and the detail pane's target editor.
+    void switchFocus();
 
     /// The document rows of the table's selection (or its current row), in file order.
     std::vector<std::size_t> selectedRows() const;
@@ -53,6 +64,13 @@ private:
     void showCurrentProblems();
     void commitFromPane(const QModelIndex &sourceIndex, const QString &text, int advance);
     void goToFirstFound();
+    /// Tab walks the find field, the filters, the table, then the pane.
+    void setTabOrder();
+    /// Remembers the unit the translator is on, which a filter may hide for a while.
+    void rememberCurrent(const QModelIndex &current);
+    /// After a filter, a sort or File Order: the unit remembered is current again and in
+    /// view when it is shown.
+    void keepCurrentUnit();
 
     UnitTableModel &m_units;
     ProblemIndex &m_problems;
@@ -62,4 +80,6 @@ private:
     DetailPane *m_detail = nullptr;
     QSplitter *m_splitter = nullptr;
     UnitNavigator *m_navigator = nullptr;
+    WorkbenchCommands *m_commands = nullptr;
+    QPersistentModelIndex m_currentUnit; ///< of the document's rows
 };

@@ -1,4 +1,5 @@
 #include "hardening/TestFiles.h"
+#include "hardening/Unprivileged.h"
 
 #include "recovery/DocumentWatcher.h"
 #include "recovery/ExportBackup.h"
@@ -12,7 +13,10 @@
 #include <QTest>
 
 #include <cstdio>
+
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -63,6 +67,9 @@ private slots:
     void cutLastEntryKeepsCompleteOnes();
     void damagedLineIsSkipped();
     void removeAndSetAside();
+    void readsOnlyAJournal_data();
+    void readsOnlyAJournal();
+    void refusesWhatTypingRefuses();
     void match_data();
     void match();
     void unwritableFolderIsReported_data();
@@ -145,7 +152,7 @@ void TestRecoveryJournal::removeAndSetAside()
     const QString path = journal.pathFor(document);
     journal.begin(document, "h");
     QVERIFY(!journal.append(std::vector{edit(0, u"a"_s, u"A"_s)}));
-    QVERIFY(!journal.setAside(document));
+    QVERIFY(!journal.setAside(document, RecoveryJournal::Aside::Declined));
     QVERIFY(!QFileInfo::exists(path));
     const QStringList aside = QDir(journal.folder()).entryList(QDir::Files);
     QCOMPARE(aside.size(), 1);
@@ -157,6 +164,77 @@ void TestRecoveryJournal::removeAndSetAside()
     QVERIFY(!journal.remove());
     journal.removeAside(document);
     QVERIFY(QDir(journal.folder()).entryList(QDir::Files).isEmpty());
+}
+
+void TestRecoveryJournal::readsOnlyAJournal_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("journal") << u"journal"_s << true;
+    QTest::newRow("pipe") << u"pipe"_s << false;
+    QTest::newRow("link to /dev/zero") << u"device"_s << false;
+    QTest::newRow("oversized, sparse") << u"oversized"_s << false;
+    QTest::newRow("folder") << u"folder"_s << false;
+    QTest::newRow("no permission") << u"closed"_s << false;
+}
+
+void TestRecoveryJournal::readsOnlyAJournal()
+{
+    // Whatever stands at a journal's place, reading it neither waits nor reads without
+    // end; what is not a journal is refused with a reason, and left as it was.
+    QFETCH(QString, kind);
+    QFETCH(bool, readable);
+    QVERIFY(QFile::setPermissions(m_dir->path(), Unprivileged::reachable));
+    const QString path = folder(u"x.journal"_s);
+    const QByteArray journal = "{\"journal\":1,\"document\":\"/d.xliff\",\"blake2b\":\"h\"}\n" +
+                               RecoveryJournal::encode(edit(0, u"a"_s, u"A"_s));
+    const QByteArray native = QFile::encodeName(path);
+    if (kind == u"pipe") {
+        QCOMPARE(::mkfifo(native.constData(), 0666), 0);
+    } else if (kind == u"device") {
+        QVERIFY(QFile::link(u"/dev/zero"_s, path));
+    } else if (kind == u"folder") {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QVERIFY(TestFiles::write(path, journal));
+        if (kind == u"oversized")
+            QVERIFY(QFile(path).resize(RecoveryJournal::maxSize + 1));
+        if (kind == u"closed")
+            QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
+    }
+    const QFileInfo before(path);
+    JournalContents contents;
+    {
+        const Unprivileged nobody;
+        contents = RecoveryJournal::read(path);
+    }
+    QCOMPARE(contents.error.isEmpty(), readable);
+    QCOMPARE(contents.entries.size(), readable ? 1u : 0u);
+    const QFileInfo after(path);
+    QVERIFY(after.exists() || after.isSymLink());
+    QCOMPARE(after.size(), before.size());
+    if (kind == u"journal" || kind == u"closed") {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(TestFiles::read(path), journal);
+    }
+}
+
+void TestRecoveryJournal::refusesWhatTypingRefuses()
+{
+    // A control character in a target or state can only come from a damaged journal; that
+    // entry is refused with its reason, and the others still match.
+    JournalEntry control = edit(1, u"b"_s, u"B\u0001"_s);
+    JournalEntry state = edit(2, u"c"_s, u"C"_s);
+    state.state = u"translated\u0008"_s;
+    const std::vector<JournalEntry> entries = {edit(0, u"a"_s, u"A"_s), control, state};
+    const std::vector<UnitRecord> rows = {unit(0, u"a"_s), unit(1, u"b"_s), unit(2, u"c"_s)};
+    const RecoveryMatch match = RecoveryMatch::of(entries, rows);
+    QCOMPARE(match.count(), 3u);
+    QCOMPARE(match.matched.size(), 1u);
+    QCOMPARE(match.matched[0].entry.tget, u"A"_s);
+    QCOMPARE(match.refused.size(), 2u);
+    QVERIFY(match.refused[0].reason.contains(u"U+0001"_s));
+    QVERIFY(match.refused[1].reason.contains(u"U+0008"_s));
 }
 
 void TestRecoveryJournal::match_data()

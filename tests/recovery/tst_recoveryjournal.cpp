@@ -76,6 +76,8 @@ private slots:
     void unwritableFolderIsReported();
     void backupKeepsOriginalAndIsBounded();
     void watcherReportsChanges();
+    void watcherIgnoresWhatIsNoChange_data();
+    void watcherIgnoresWhatIsNoChange();
 
 private:
     QString folder(const QString &name) const { return m_dir->filePath(name); }
@@ -387,6 +389,51 @@ void TestRecoveryJournal::watcherReportsChanges()
     QVERIFY(TestFiles::write(document, "five"));
     QTRY_COMPARE(changed.size(), 4);
     QCOMPARE(removed.size(), 1);
+}
+
+void TestRecoveryJournal::watcherIgnoresWhatIsNoChange_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<int>("reads"); ///< times the file is read after the first look
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("another file of the folder") << u"other"_s << 0 << false;
+    QTest::newRow("same bytes written again") << u"rewrite"_s << 1 << false;
+    QTest::newRow("same bytes renamed over it") << u"rename"_s << 1 << false;
+    QTest::newRow("other bytes") << u"change"_s << 1 << true;
+}
+
+void TestRecoveryJournal::watcherIgnoresWhatIsNoChange()
+{
+    QFETCH(QString, event);
+    const QString document = folder(u"watched.xliff"_s);
+    QVERIFY(TestFiles::write(document, "one"));
+    DocumentWatcher watcher;
+    watcher.setSettleTime(20);
+    QSignalSpy changes(&watcher, &DocumentWatcher::changed);
+    watcher.watch(document, RecoveryJournal::hashOf("one"));
+    // A first event: the file is read once and its state remembered.
+    QVERIFY(TestFiles::write(folder(u"first.txt"_s), "x"));
+    QTRY_COMPARE(watcher.reads(), 1);
+
+    if (event == u"other") {
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(TestFiles::write(folder(u"notes-%1.txt"_s.arg(i)), "busy folder"));
+    } else if (event == u"rewrite") {
+        QVERIFY(TestFiles::write(document, "one"));
+    } else if (event == u"rename") {
+        QVERIFY(TestFiles::write(folder(u"watched.tmp"_s), "one"));
+        QVERIFY(::rename(QFile::encodeName(folder(u"watched.tmp"_s)),
+                         QFile::encodeName(document)) == 0);
+    } else {
+        QVERIFY(TestFiles::write(document, "two"));
+    }
+    QFETCH(int, reads);
+    QFETCH(bool, changed);
+    QTRY_COMPARE(watcher.reads(), 1 + reads);
+    QTest::qWait(100);
+    QCOMPARE(watcher.reads(), 1 + reads);
+    QCOMPARE(changes.size(), changed ? 1 : 0);
+    QCOMPARE(TestFiles::read(document), changed ? QByteArray("two") : QByteArray("one"));
 }
 
 QTEST_GUILESS_MAIN(TestRecoveryJournal)

@@ -1,6 +1,7 @@
 #include "recovery/RecoveryJournal.h"
 
 #include "files/JsonText.h"
+#include "files/StrictJson.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -304,10 +305,19 @@ void RecoveryJournal::removeAside(const QString &documentPath)
 
 JournalContents RecoveryJournal::read(const QString &journalPath)
 {
-    JournalContents contents;
-    const QByteArray text = readBounded(journalPath, &contents.error);
-    if (!contents.error.isEmpty())
+    QString error;
+    const QByteArray text = readBounded(journalPath, &error);
+    if (!error.isEmpty()) {
+        JournalContents contents;
+        contents.error = error;
         return contents;
+    }
+    return parse(text);
+}
+
+JournalContents RecoveryJournal::parse(QByteArrayView text)
+{
+    JournalContents contents;
     qsizetype start = 0;
     while (start < text.size()) {
         const qsizetype end = text.indexOf('\n', start);
@@ -316,8 +326,13 @@ JournalContents RecoveryJournal::read(const QString &journalPath)
             ++contents.damagedLines;
             break;
         }
-        const QByteArrayView lineText(text.constData() + start, end - start);
+        const QByteArrayView lineText = text.sliced(start, end - start);
         start = end + 1;
+        // Qt's parser takes more than JSON; a line that is not JSON was not written here.
+        if (StrictJson::fault(lineText)) {
+            ++contents.damagedLines;
+            continue;
+        }
         QJsonParseError error;
         const QJsonDocument json = QJsonDocument::fromJson(lineText.toByteArray(), &error);
         if (error.error != QJsonParseError::NoError || !json.isObject()) {

@@ -69,6 +69,8 @@ public:
     /// Only a regular file up to `maxSize` is read, and opening never waits (a pipe at the
     /// journal's place is refused at once); else `error` says why.
     static JournalContents read(const QString &journalPath);
+    /// The journal held in `bytes`, read as `read` reads a file's.
+    static JournalContents parse(QByteArrayView bytes);
 
     /// One line of the journal file, as append() writes it.
     static QByteArray encode(const JournalEntry &entry);

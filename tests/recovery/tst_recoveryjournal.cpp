@@ -74,7 +74,9 @@ private slots:
     void match();
     void unwritableFolderIsReported_data();
     void unwritableFolderIsReported();
+    void backupKeepsOriginalAndIsBounded_data();
     void backupKeepsOriginalAndIsBounded();
+    void backupsOfFilesAlike();
     void watcherReportsChanges();
     void watcherIgnoresWhatIsNoChange_data();
     void watcherIgnoresWhatIsNoChange();
@@ -322,39 +324,70 @@ void TestRecoveryJournal::unwritableFolderIsReported()
     QVERIFY(!backup.beforeSave(document));
 }
 
+void TestRecoveryJournal::backupKeepsOriginalAndIsBounded_data()
+{
+    QTest::addColumn<int>("sessions"); ///< sessions that each save over the file once
+    QTest::addColumn<int>("keep");
+    QTest::addColumn<qint64>("keepBytes");
+    QTest::addColumn<QList<int>>("rotated"); ///< the versions kept besides the original
+    QTest::newRow("one session") << 1 << 3 << qint64(1000) << QList<int>{};
+    QTest::newRow("more sessions than kept") << 6 << 3 << qint64(1000) << QList<int>{5, 4, 3};
+    QTest::newRow("more bytes than kept") << 6 << 10 << qint64(20) << QList<int>{5, 4};
+    QTest::newRow("each copy larger than the bound") << 4 << 10 << qint64(1) << QList<int>{3};
+}
+
 void TestRecoveryJournal::backupKeepsOriginalAndIsBounded()
 {
+    // Each session's first save copies the file as it was; the very first copy is the export
+    // as Xcode wrote it and is kept whatever the bounds, the others rotate.
+    QFETCH(int, sessions);
+    QFETCH(int, keep);
+    QFETCH(qint64, keepBytes);
+    QFETCH(QList<int>, rotated);
     const QString backups = folder(u"Backups"_s);
     const QString document = folder(u"Localizable-ja.xliff"_s);
-    QVERIFY(TestFiles::write(document, "original \xE6\x97\xA5\r\n"));
-
-    ExportBackup first(backups, 3);
-    QVERIFY(!first.beforeSave(document));
-    const QString copy = first.lastCopy();
-    QVERIFY(QFileInfo(copy).fileName().startsWith(u"Localizable-ja-"_s));
-    QVERIFY(copy.endsWith(u".xliff"_s));
-    QCOMPARE(TestFiles::read(copy), QByteArray("original \xE6\x97\xA5\r\n"));
-    // The second save of the session keeps the first copy: it holds the export as it was.
-    QVERIFY(TestFiles::write(document, "saved once"));
-    QVERIFY(!first.beforeSave(document));
-    QVERIFY(first.lastCopy().isEmpty());
-    QCOMPARE(QDir(backups).entryList(QDir::Files).size(), 1);
-
-    // Each new session copies again; only the newest three stay.
-    for (int session = 0; session < 5; ++session) {
-        ExportBackup next(backups, 3);
-        QVERIFY(!next.beforeSave(document));
+    const auto version = [](int n) { return QByteArray("version ") + QByteArray::number(n); };
+    QVERIFY(TestFiles::write(document, version(0)));
+    for (int session = 1; session <= sessions; ++session) {
+        ExportBackup backup(backups, keep, keepBytes);
+        QVERIFY(!backup.beforeSave(document));
+        QCOMPARE(TestFiles::read(backup.lastCopy()), version(session - 1));
+        QVERIFY(TestFiles::write(document, version(session)));
+        // Later saves of the same session copy nothing.
+        QVERIFY(!backup.beforeSave(document));
+        QVERIFY(backup.lastCopy().isEmpty());
     }
-    QCOMPARE(QDir(backups).entryList(QDir::Files).size(), 3);
-    QVERIFY(!QFileInfo::exists(copy));
-    QVERIFY(!ExportBackup(backups).beforeSave(folder(u"never-written.xliff"_s)));
+    const QDir copies(ExportBackup(backups).folderFor(document));
+    QVERIFY(copies.dirName().startsWith(u"Localizable-ja-"_s));
+    const QStringList originals = copies.entryList({u"*-original-*"_s}, QDir::Files);
+    QCOMPARE(originals.size(), 1);
+    QVERIFY(originals.first().endsWith(u".xliff"_s));
+    QCOMPARE(TestFiles::read(copies.filePath(originals.first())), version(0));
+    QList<int> kept;
+    for (const QFileInfo &copy : copies.entryInfoList(QDir::Files, QDir::Name | QDir::Reversed)) {
+        if (!copy.fileName().contains(u"-original-"_s))
+            kept.append(TestFiles::read(copy.filePath()).sliced(8).toInt());
+    }
+    std::sort(kept.rbegin(), kept.rend());
+    QCOMPARE(kept, rotated);
+}
 
-    // A name as long as a file name may be still leaves room for the time in the copy's.
-    const QString longest = folder(QString(80, u'長') + u".xliff"_s);
-    QVERIFY(TestFiles::write(longest, "long"));
-    ExportBackup longName(backups);
-    QVERIFY(!longName.beforeSave(longest));
-    QCOMPARE(TestFiles::read(longName.lastCopy()), QByteArray("long"));
+void TestRecoveryJournal::backupsOfFilesAlike()
+{
+    // Two exports named alike in two projects each keep their own original; a name as long
+    // as a file name may be still leaves room for the time in the copy's.
+    const QString backups = folder(u"Backups"_s);
+    const QStringList documents = {folder(u"A/ja.xliff"_s), folder(u"B/ja.xliff"_s),
+                                   folder(QString(80, u'長') + u".xliff"_s)};
+    ExportBackup backup(backups);
+    for (const QString &document : documents) {
+        QVERIFY(QDir().mkpath(QFileInfo(document).path()));
+        QVERIFY(TestFiles::write(document, document.toUtf8()));
+        QVERIFY(!backup.beforeSave(document));
+        QCOMPARE(TestFiles::read(backup.lastCopy()), document.toUtf8());
+    }
+    QCOMPARE(QDir(backups).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 3);
+    QVERIFY(!backup.beforeSave(folder(u"never-written.xliff"_s)));
 }
 
 void TestRecoveryJournal::watcherReportsChanges()

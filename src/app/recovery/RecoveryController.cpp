@@ -316,8 +316,9 @@ void RecoveryController::fileRemoved()
 {
     const QString text =
         hasUnsavedEdits()
-            ? tr("“%1” is no longer on disk. Your unsaved edits are kept; use Save As to write "
-                 "them to a file.")
+            ? tr("“%1” is no longer on disk. Your unsaved edits are kept: Save writes the file "
+                 "back where it was, as last read and with your edits; Save As writes it "
+                 "anywhere.")
             : tr("“%1” is no longer on disk. The table still shows it as it was read.");
     showDiskNotice(alert(tr("File Moved or Deleted"), text.arg(documentName())));
 }

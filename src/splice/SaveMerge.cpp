@@ -1,4 +1,4 @@
-#include "document/SaveMerge.h"
+#include "splice/SaveMerge.h"
 
 #include "xliff/ParseState.h"
 #include "xliff/XliffReader.h"

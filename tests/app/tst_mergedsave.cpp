@@ -3,8 +3,8 @@
 // asked about, and a deleted file is written back from the bytes last read.
 #include "AppHarness.h"
 
-#include "app/ConflictSheet.h"
-#include "app/RecoveryController.h"
+#include "app/flows/ConflictSheet.h"
+#include "app/recovery/RecoveryController.h"
 
 #include <QApplication>
 #include <QListWidget>

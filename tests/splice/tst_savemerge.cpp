@@ -4,7 +4,7 @@
 
 #include "splice/DocumentSave.h"
 #include "xliff/ParseState.h"
-#include "document/SaveMerge.h"
+#include "splice/SaveMerge.h"
 #include "xliff/XliffReader.h"
 
 #include <QTemporaryDir>

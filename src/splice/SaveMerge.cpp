@@ -78,7 +78,7 @@ SaveMerge::Plan SaveMerge::plan(const QByteArray &loadedBytes, std::span<const U
         return plan;
     }
     if (!loaded || loaded->size() != rows.size()) {
-        plan.error = tr("the file as it was loaded can no longer be told apart from the window's");
+        plan.error = tr("the file as it was read no longer matches the window's units");
         return plan;
     }
     plan.rows = std::move(*now);

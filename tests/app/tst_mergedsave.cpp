@@ -25,8 +25,9 @@ QByteArray exportOf(const Targets &targets)
         if (targets[i].isEmpty())
             continue;
         const QByteArray id = "u" + QByteArray::number(i);
-        text += "      <trans-unit id=\"" + id + "\" xml:space=\"preserve\">\n        <source>Source " +
-                id + "</source>\n        <target>" + targets[i] + "</target>\n      </trans-unit>\n";
+        text += "      <trans-unit id=\"" + id +
+                "\" xml:space=\"preserve\">\n        <source>Source " + id +
+                "</source>\n        <target>" + targets[i] + "</target>\n      </trans-unit>\n";
     }
     return text + "    </body>\n  </file>\n</xliff>\n";
 }
@@ -86,8 +87,8 @@ void TestMergedSave::savesIntoTheFileAsItIsNow_data()
         QTest::newRow(name) << disk << answer << saveAs << exportOf(expected) << alert << edited;
     };
     const Targets mine = with(loaded, 1, "二か");
-    row("another program's change kept", with(loaded, 2, "参"), {}, false,
-        with(mine, 2, "参"), {}, false);
+    row("another program's change kept", with(loaded, 2, "参"), {}, false, with(mine, 2, "参"), {},
+        false);
     row("another program's change kept by Save As", with(loaded, 2, "参"), {}, true,
         with(mine, 2, "参"), {}, false);
     row("a unit before removed", with(loaded, 0, {}), {}, false, with(mine, 0, {}), {}, false);
@@ -96,8 +97,8 @@ void TestMergedSave::savesIntoTheFileAsItIsNow_data()
     row("changed in both, keep mine", with(loaded, 1, "弐"), u"mine"_s, false, mine, {}, false);
     row("changed in both, keep the file's", with(loaded, 1, "弐"), u"theirs"_s, false,
         with(loaded, 1, "弐"), {}, false);
-    row("changed in both, cancel", with(loaded, 1, "弐"), u"cancel"_s, false,
-        with(loaded, 1, "弐"), {}, true);
+    row("changed in both, cancel", with(loaded, 1, "弐"), u"cancel"_s, false, with(loaded, 1, "弐"),
+        {}, true);
     row("deleted, Save", std::nullopt, {}, false, mine, {}, false);
     row("deleted, Save As", std::nullopt, {}, true, mine, {}, false);
 }

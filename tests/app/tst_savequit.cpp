@@ -101,8 +101,7 @@ void TestSaveQuit::failedSaveKeepsTheEdits_data()
     // The file reads, but its write bits were taken away since: the write is refused.
     QTest::newRow("write fails") << u"read-only.xliff"_s << false << false;
     QTest::newRow("Save As onto a folder") << u"doc.xliff"_s << false << true;
-    QTest::newRow("file gone at Save") << u"gone.xliff"_s << true << false;
-    QTest::newRow("file gone at Save As") << u"gone.xliff"_s << true << true;
+    // A file gone since it was read is saved from the bytes last read (tst_mergedsave).
 }
 
 void TestSaveQuit::failedSaveKeepsTheEdits()

@@ -1,5 +1,6 @@
 #include "app/flows/MergedSave.h"
 
+#include "app/flows/DocumentAlerts.h"
 #include "app/flows/SaveRunner.h"
 #include "files/DocumentFile.h"
 
@@ -33,15 +34,16 @@ void MergedSave::addNotPlaced(const SaveMerge::Plan &plan, SpliceResult &packed)
 
 void MergedSave::prepare(QWidget *window, const QString &path,
                          std::shared_ptr<const std::vector<UnitRecord>> rows,
-                         std::function<void(Plan)> settled, std::function<void(QString)> failed)
+                         std::function<void(Plan)> settled)
 {
     auto planned = std::make_shared<SaveMerge::Plan>();
     m_runner.run(
         window, path,
         [planned, rows, loaded = m_loaded, path] { *planned = plan(loaded, path, *rows); },
-        [this, window, path, planned, settled = std::move(settled), failed = std::move(failed)] {
+        [this, window, path, planned, hadRows = !rows->empty(), settled = std::move(settled)] {
             if (!planned->error.isEmpty()) {
-                failed(planned->error);
+                if (hadRows)
+                    DocumentAlerts::saveFailed(window, planned->error);
                 return;
             }
             if (planned->conflicts.empty()) {

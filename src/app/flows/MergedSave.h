@@ -32,11 +32,11 @@ public:
 
     /// Plans the save of `rows` into the file at `path` (on a thread of its own for a large
     /// file), then asks on `window` about conflicts, then calls `settled` with the plan to
-    /// write; `failed` with the reason when no save can be made. A cancelled question calls
-    /// neither.
+    /// write. When no save can be made, says why ("Could not save.") if there were rows to
+    /// lose; a cancelled question saves nothing and says nothing.
     void prepare(QWidget *window, const QString &path,
                  std::shared_ptr<const std::vector<UnitRecord>> rows,
-                 std::function<void(Plan)> settled, std::function<void(QString)> failed);
+                 std::function<void(Plan)> settled);
 
     /// The question about conflicts while it is on show, else null.
     ConflictSheet *conflictSheet() const { return m_sheet; }

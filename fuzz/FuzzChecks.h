@@ -29,4 +29,12 @@ QString matcher(QByteArrayView bytes, qsizetype *stretches = nullptr, qsizetype 
 /// the same entries, so a save never loses or changes an entry.
 QString dictionary(QByteArrayView bytes);
 
+/// Any bytes as a recovery journal: every entry read writes back to the same entry, and a
+/// journal cut after any line keeps every entry before the cut.
+QString journal(QByteArrayView bytes);
+
+/// Any bytes as edit lines: what the quick flat reader takes is JSON by the standard and
+/// reads as Qt's parser reads it; a list is taken only when every line is JSON.
+QString editLines(QByteArrayView bytes);
+
 } // namespace FuzzChecks

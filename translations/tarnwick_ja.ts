@@ -266,6 +266,31 @@
     </message>
 </context>
 <context>
+    <name>ConflictSheet</name>
+    <message>
+        <source>Changed on Disk Too</source>
+        <translation>ディスク上でも変更されています</translation>
+    </message>
+    <message numerus="yes">
+        <source>Another program changed these units of “%1” since it was read, and you changed them too (%n):</source>
+        <translation>
+            <numerusform>“%1” のこれらのユニットは、読み込み後に別のプログラムによって変更され、あなたも変更しています（%n 件）:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every other unit is saved as the file has it now.</source>
+        <translation>その他のユニットは現在のファイルの内容のまま保存されます。</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>自分の変更を残す</translation>
+    </message>
+    <message>
+        <source>Keep the File&apos;s</source>
+        <translation>ファイルの内容を残す</translation>
+    </message>
+</context>
+<context>
     <name>DetailPane</name>
     <message>
         <source>File:</source>
@@ -524,6 +549,10 @@
         <source>an edit needs &quot;port&quot;, or &quot;name&quot; (and &quot;from&quot;) as strings</source>
         <translation>編集には &quot;port&quot;、または文字列の &quot;name&quot;（と &quot;from&quot;）が必要です</translation>
     </message>
+    <message>
+        <source>not JSON: %1 at column %2</source>
+        <translation>JSON ではありません: %2 桁目で%1</translation>
+    </message>
 </context>
 <context>
     <name>EllipsisCheck</name>
@@ -781,6 +810,13 @@
     <message>
         <source>A menu item title ends with “。”.</source>
         <translation>メニュー項目のタイトルが「。」で終わっています。</translation>
+    </message>
+</context>
+<context>
+    <name>MergedSave</name>
+    <message>
+        <source>%1 (in %2)</source>
+        <translation>%1（%2 内）</translation>
     </message>
 </context>
 <context>
@@ -1111,6 +1147,54 @@
         <source>File Moved or Deleted</source>
         <translation>ファイルが移動または削除されました</translation>
     </message>
+    <message>
+        <source>Unsaved Edits of a Moved File</source>
+        <translation>移動されたファイルの保存されていない編集</translation>
+    </message>
+    <message>
+        <source>Edits to “%1” were not saved, and the file is no longer at %2. Choose the file where it is now to have the edits offered back. Until then they are kept.</source>
+        <translation>“%1” への編集は保存されておらず、ファイルはもう %2 にありません。現在の場所にあるファイルを選ぶと、編集内容の復元を提案します。それまで編集内容は保管されます。</translation>
+    </message>
+    <message>
+        <source>Choose File…</source>
+        <translation>ファイルを選択…</translation>
+    </message>
+    <message>
+        <source>Choose the Moved File</source>
+        <translation>移動したファイルを選択</translation>
+    </message>
+    <message>
+        <source>XLIFF files (*.xliff)</source>
+        <translation>XLIFF ファイル (*.xliff)</translation>
+    </message>
+    <message>
+        <source>Edits Not Offered</source>
+        <translation>編集内容を提案できません</translation>
+    </message>
+    <message>
+        <source>no line of it could be read</source>
+        <translation>どの行も読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>Recovery Journal Unreadable</source>
+        <translation>復元用の記録を読み取れません</translation>
+    </message>
+    <message>
+        <source>The recovery journal of “%1” could not be read: %2. Nothing was restored.</source>
+        <translation>“%1” の復元用の記録を読み取れませんでした: %2。何も復元されていません。</translation>
+    </message>
+    <message>
+        <source>The recovery journal of “%1” could not be read: %2. Nothing was restored; the journal is kept as %3.</source>
+        <translation>“%1” の復元用の記録を読み取れませんでした: %2。何も復元されていません。記録は %3 として保管されています。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is no longer on disk. Your unsaved edits are kept: Save writes the file back where it was, as last read and with your edits; Save As writes it anywhere.</source>
+        <translation>“%1” はディスク上にありません。保存されていない編集内容はそのまま残ります。「保存」は最後に読み込んだ内容に編集を加えて元の場所に書き戻し、「別名で保存」は任意の場所に書き出します。</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryJournal</name>
@@ -1137,6 +1221,33 @@
     <message>
         <source>Cannot move the recovery journal %1 aside.</source>
         <translation>復元用の記録 %1 を退避できません。</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>%1 MB を超えています</translation>
+    </message>
+    <message>
+        <source>“%1” has unsaved edits of its own in the recovery journal %2.</source>
+        <translation>“%1” には復元用の記録 %2 に独自の保存されていない編集があります。</translation>
+    </message>
+    <message>
+        <source>Cannot move the recovery journal %1: %2</source>
+        <translation>復元用の記録 %1 を移動できません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryMatch</name>
+    <message>
+        <source>the target holds the character %1, which an XLIFF file cannot hold</source>
+        <translation>訳文に XLIFF ファイルが保持できない文字 %1 が含まれています</translation>
+    </message>
+    <message>
+        <source>the state holds the character %1, which an XLIFF file cannot hold</source>
+        <translation>状態に XLIFF ファイルが保持できない文字 %1 が含まれています</translation>
     </message>
 </context>
 <context>
@@ -1172,6 +1283,12 @@
     <message>
         <source>Don&apos;t Restore</source>
         <translation>復元しない</translation>
+    </message>
+    <message numerus="yes">
+        <source>These edits hold what no XLIFF file can take and will not be restored (%n):</source>
+        <translation>
+            <numerusform>これらの編集には XLIFF ファイルが保持できない内容が含まれるため、復元されません（%n 件）:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1355,17 @@
     </message>
 </context>
 <context>
+    <name>SaveMerge</name>
+    <message>
+        <source>the file was changed on disk and is no longer a well-formed XLIFF file</source>
+        <translation>ディスク上のファイルが変更され、整形式の XLIFF ファイルではなくなりました</translation>
+    </message>
+    <message>
+        <source>the file as it was read no longer matches the window&apos;s units</source>
+        <translation>読み込んだときのファイルがウインドウのユニットと一致しません</translation>
+    </message>
+</context>
+<context>
     <name>SaveRunner</name>
     <message>
         <source>Saving…</source>
@@ -1253,6 +1381,65 @@
     <message>
         <source>the saved file would be larger than %1 MB, and a file that large is refused when opened</source>
         <translation>保存するファイルが %1 MB を超えます。その大きさのファイルは開くときに拒否されます</translation>
+    </message>
+</context>
+<context>
+    <name>StrictJson</name>
+    <message>
+        <source>text after the value</source>
+        <translation>値のあとに余分な文字があります</translation>
+    </message>
+    <message>
+        <source>a value is missing</source>
+        <translation>値がありません</translation>
+    </message>
+    <message>
+        <source>values nested too deeply</source>
+        <translation>値の入れ子が深すぎます</translation>
+    </message>
+    <message>
+        <source>a member name must be a string</source>
+        <translation>メンバー名は文字列でなければなりません</translation>
+    </message>
+    <message>
+        <source>a colon is missing after a member name</source>
+        <translation>メンバー名のあとにコロンがありません</translation>
+    </message>
+    <message>
+        <source>a comma or closing brace is missing</source>
+        <translation>コンマまたは閉じ波括弧がありません</translation>
+    </message>
+    <message>
+        <source>a comma or closing bracket is missing</source>
+        <translation>コンマまたは閉じ角括弧がありません</translation>
+    </message>
+    <message>
+        <source>an unknown word</source>
+        <translation>不明な語です</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>値ではありません</translation>
+    </message>
+    <message>
+        <source>a number is cut short</source>
+        <translation>数値が途中で終わっています</translation>
+    </message>
+    <message>
+        <source>a control character inside a string</source>
+        <translation>文字列内に制御文字があります</translation>
+    </message>
+    <message>
+        <source>bytes that are not UTF-8</source>
+        <translation>UTF-8 ではないバイトがあります</translation>
+    </message>
+    <message>
+        <source>a string is not closed</source>
+        <translation>文字列が閉じられていません</translation>
+    </message>
+    <message>
+        <source>an escape JSON does not have</source>
+        <translation>JSON にないエスケープです</translation>
     </message>
 </context>
 <context>

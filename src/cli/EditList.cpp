@@ -2,6 +2,7 @@
 
 #include "cli/FlatJsonObject.h"
 #include "files/JsonText.h"
+#include "files/StrictJson.h"
 #include "files/DocumentFile.h"
 #include "xliff/MarkupText.h"
 
@@ -112,11 +113,17 @@ std::optional<EditList::Edit> parseEdit(const Object &object, QString *error)
 }
 
 /// One line's edit: read quickly where the line has the common flat shape, else by the full
-/// JSON parser, which also words what is wrong with it.
+/// JSON parser once the line is known to be JSON (Qt's parser takes more than JSON).
 std::optional<EditList::Edit> parseLine(QByteArrayView line, QString *reason)
 {
     if (const std::optional<FlatJsonObject> flat = FlatJsonObject::parse(line, editKeys))
         return parseEdit(*flat, reason);
+    if (const std::optional<StrictJson::Fault> fault = StrictJson::fault(line)) {
+        *reason = QCoreApplication::translate("EditList", "not JSON: %1 at column %2")
+                      .arg(fault->reason)
+                      .arg(fault->offset + 1);
+        return std::nullopt;
+    }
     QJsonParseError parseError;
     const QJsonDocument document =
         QJsonDocument::fromJson(JsonText::escapeByteOrderMarks(line.toByteArray()), &parseError);

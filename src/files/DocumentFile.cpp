@@ -1,11 +1,11 @@
 #include "files/DocumentFile.h"
 
 #include "files/HugePages.h"
+#include "files/StagedFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QScopeGuard>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -25,7 +25,7 @@ QString systemError(int code)
 }
 
 /// Gives the new file the owner, group and every mode bit of the one it replaces.
-/// QSaveFile copies the permissions but not the set-id bits, nor the owner and group.
+/// A new file starts as 0666 less the umask, owned by whoever saves.
 bool keepModeAndOwner(int fd, const struct stat &old, QString *error)
 {
     // Only root may give a file away, and a user may only pick a group they belong to;
@@ -86,9 +86,14 @@ std::optional<QString> refusal(const QString &path, const QByteArray &native,
         return QCoreApplication::translate("DocumentFile", "it is not a regular file");
     // Root may write any file, but a file without a write bit is one its owner made
     // read-only: it is refused as it is for everyone else, never silently made writable.
-    if ((existing.st_mode & 0222) == 0 || ::access(native.constData(), W_OK) != 0)
+    const bool refused = (existing.st_mode & 0222) == 0 ||
+                         (::access(native.constData(), W_OK) != 0 && errno == EACCES);
+    if (refused)
         return QCoreApplication::translate("QSaveFile", "Existing file %1 is not writable")
             .arg(path);
+    // Any other cause (a read-only file system) is named as the system names it.
+    if (::access(native.constData(), W_OK) != 0)
+        return systemError(errno);
     return std::nullopt;
 }
 
@@ -158,11 +163,11 @@ bool DocumentFile::write(const QString &path, QByteArrayView bytes, QString *err
 {
     if (isStream(path))
         return writeThrough(QFile::encodeName(path), bytes, error);
-    QSaveFile file(path);
+    StagedFile file(path);
     return stage(file, bytes, error) && commit(file, error);
 }
 
-bool DocumentFile::stage(QSaveFile &file, QByteArrayView bytes, QString *error)
+bool DocumentFile::stage(StagedFile &file, QByteArrayView bytes, QString *error)
 {
     const QString path = file.fileName();
     const QByteArray native = QFile::encodeName(path);
@@ -174,35 +179,24 @@ bool DocumentFile::stage(QSaveFile &file, QByteArrayView bytes, QString *error)
             return false;
         }
     }
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    // QSaveFile::commit() can report success after a failed final write (a full disk),
-    // so every byte must be accepted and flushed before the rename. Syncing here leaves
-    // the commit's own sync nothing to wait for.
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
-        *error = file.errorString();
-        file.cancelWriting();
+    // Every byte must be accepted and on disk before the rename: a full disk shows here.
+    if (!file.open(error) || !file.write(bytes, error)) {
+        file.cancel();
         return false;
     }
     if (exists && !keepModeAndOwner(file.handle(), existing, error)) {
-        file.cancelWriting();
+        file.cancel();
         return false;
     }
     if (::fsync(file.handle()) != 0) {
         *error = systemError(errno);
-        file.cancelWriting();
+        file.cancel();
         return false;
     }
     return true;
 }
 
-bool DocumentFile::commit(QSaveFile &file, QString *error)
+bool DocumentFile::commit(StagedFile &file, QString *error)
 {
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return file.commit(error);
 }

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-class QSaveFile;
+class StagedFile;
 
 #include <optional>
 
@@ -37,9 +37,9 @@ public:
     /// The first half of replacing a regular file: the bytes written to the file's temporary
     /// name with the old file's mode, owner and group, and flushed to disk, the file it will
     /// replace untouched. The same refusals as `write`. Dropping `file` removes them.
-    static bool stage(QSaveFile &file, QByteArrayView bytes, QString *error);
+    static bool stage(StagedFile &file, QByteArrayView bytes, QString *error);
     /// The second half: the temporary file renamed over the file it replaces.
-    static bool commit(QSaveFile &file, QString *error);
+    static bool commit(StagedFile &file, QString *error);
     /// True for a pipe or character device, which `write` writes straight into.
     static bool isStream(const QString &path);
 };

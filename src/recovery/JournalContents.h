@@ -17,6 +17,9 @@ struct JournalContents
     std::vector<JournalEntry> entries;
     /// Lines that were cut short or damaged and were left out.
     int damagedLines = 0;
+    /// Why the file could not be read at all (not a regular file, too large, no permission);
+    /// empty when it was read.
+    QString error;
 
     /// The time of the newest edit, or an invalid time when there is none.
     QDateTime lastEdit() const;

@@ -1,6 +1,7 @@
 #include "recovery/RecoveryJournal.h"
 
 #include "files/JsonText.h"
+#include "files/StrictJson.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -11,8 +12,12 @@
 
 #include <utility>
 
+#include <cerrno>
+#include <cstring>
+
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -84,6 +89,61 @@ std::optional<JournalEntry> entryOf(const QJsonObject &object)
     return entry;
 }
 
+QString systemError(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+/// The bytes of a regular file of at most `RecoveryJournal::maxSize`. The file is opened
+/// without waiting (a pipe has no writer to wait for) and looked at once open, so what is
+/// read is what was looked at, whatever stands at the path later.
+QByteArray readBounded(const QString &path, QString *error)
+{
+#ifdef Q_OS_UNIX
+    const int handle =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (handle < 0) {
+        *error = systemError(errno);
+        return {};
+    }
+    QFile file;
+    if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(handle);
+        *error = file.errorString();
+        return {};
+    }
+    struct stat status = {};
+    if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
+        *error = RecoveryJournal::tr("it is not a regular file");
+        return {};
+    }
+#else
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential()) {
+        *error =
+            file.isOpen() ? RecoveryJournal::tr("it is not a regular file") : file.errorString();
+        return {};
+    }
+#endif
+    const QString tooLarge = RecoveryJournal::tr("it is larger than %1 MB")
+                                 .arg(RecoveryJournal::maxSize / (1024 * 1024));
+    if (file.size() > RecoveryJournal::maxSize) {
+        *error = tooLarge;
+        return {};
+    }
+    // One byte more than allowed tells a file that grew since it was looked at.
+    QByteArray bytes = file.read(RecoveryJournal::maxSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+        return {};
+    }
+    if (bytes.size() > RecoveryJournal::maxSize) {
+        *error = tooLarge;
+        return {};
+    }
+    return bytes;
+}
+
 QByteArray line(const QJsonObject &object)
 {
     return JsonText::escapeByteOrderMarks(QJsonDocument(object).toJson(QJsonDocument::Compact)) +
@@ -108,9 +168,10 @@ QString RecoveryJournal::pathFor(const QString &documentPath) const
     return QDir(m_folder).filePath(QString::fromLatin1(name.left(16)) + suffix);
 }
 
-QString RecoveryJournal::asidePrefix(const QString &documentPath) const
+QString RecoveryJournal::asidePrefix(const QString &documentPath, Aside why) const
 {
-    return QFileInfo(pathFor(documentPath)).completeBaseName() + u"-declined-"_s;
+    return QFileInfo(pathFor(documentPath)).completeBaseName() +
+           (why == Aside::Declined ? u"-declined-"_s : u"-unreadable-"_s);
 }
 
 void RecoveryJournal::begin(const QString &documentPath, const QByteArray &documentHash)
@@ -192,7 +253,8 @@ std::optional<QString> RecoveryJournal::remove()
         .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
 }
 
-std::optional<QString> RecoveryJournal::setAside(const QString &documentPath)
+std::optional<QString> RecoveryJournal::setAside(const QString &documentPath, Aside why,
+                                                 QString *asidePath)
 {
     if (documentPath == m_documentPath)
         m_file.reset();
@@ -200,35 +262,62 @@ std::optional<QString> RecoveryJournal::setAside(const QString &documentPath)
     const QString stamp = QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss"_s);
     const QDir folder(m_folder);
     for (int n = 1; n < 1000; ++n) {
-        const QString name =
-            asidePrefix(documentPath) + stamp + (n == 1 ? QString() : u"-%1"_s.arg(n)) + suffix;
-        if (folder.exists(name))
+        const QString name = asidePrefix(documentPath, why) + stamp +
+                             (n == 1 ? QString() : u"-%1"_s.arg(n)) + suffix;
+        if (QFileInfo(folder.filePath(name)).exists() ||
+            QFileInfo(folder.filePath(name)).isSymLink())
             continue;
+        // A rename moves whatever stands there (a link, a pipe) without opening it.
         QFile file(from);
-        if (file.rename(folder.filePath(name)))
+        if (file.rename(folder.filePath(name))) {
+            if (asidePath)
+                *asidePath = folder.filePath(name);
             return std::nullopt;
+        }
         return tr("Cannot move the recovery journal %1 aside: %2")
             .arg(QDir::toNativeSeparators(from), file.errorString());
     }
     return tr("Cannot move the recovery journal %1 aside.").arg(QDir::toNativeSeparators(from));
 }
 
+std::optional<QString> RecoveryJournal::moveTo(const QString &journalPath,
+                                               const QString &documentPath)
+{
+    const QString to = pathFor(documentPath);
+    if (QFileInfo(to).exists() || QFileInfo(to).isSymLink())
+        return tr("“%1” has unsaved edits of its own in the recovery journal %2.")
+            .arg(QFileInfo(documentPath).fileName(), QDir::toNativeSeparators(to));
+    QFile file(journalPath);
+    if (file.rename(to))
+        return std::nullopt;
+    return tr("Cannot move the recovery journal %1: %2")
+        .arg(QDir::toNativeSeparators(journalPath), file.errorString());
+}
+
 void RecoveryJournal::removeAside(const QString &documentPath)
 {
     QDir folder(m_folder);
     const QStringList names =
-        folder.entryList({asidePrefix(documentPath) + u'*' + suffix}, QDir::Files);
+        folder.entryList({asidePrefix(documentPath, Aside::Declined) + u'*' + suffix}, QDir::Files);
     for (const QString &name : names)
         folder.remove(name);
 }
 
 JournalContents RecoveryJournal::read(const QString &journalPath)
 {
-    JournalContents contents;
-    QFile file(journalPath);
-    if (!file.open(QIODevice::ReadOnly))
+    QString error;
+    const QByteArray text = readBounded(journalPath, &error);
+    if (!error.isEmpty()) {
+        JournalContents contents;
+        contents.error = error;
         return contents;
-    const QByteArray text = file.readAll();
+    }
+    return parse(text);
+}
+
+JournalContents RecoveryJournal::parse(QByteArrayView text)
+{
+    JournalContents contents;
     qsizetype start = 0;
     while (start < text.size()) {
         const qsizetype end = text.indexOf('\n', start);
@@ -237,8 +326,13 @@ JournalContents RecoveryJournal::read(const QString &journalPath)
             ++contents.damagedLines;
             break;
         }
-        const QByteArrayView lineText(text.constData() + start, end - start);
+        const QByteArrayView lineText = text.sliced(start, end - start);
         start = end + 1;
+        // Qt's parser takes more than JSON; a line that is not JSON was not written here.
+        if (StrictJson::fault(lineText)) {
+            ++contents.damagedLines;
+            continue;
+        }
         QJsonParseError error;
         const QJsonDocument json = QJsonDocument::fromJson(lineText.toByteArray(), &error);
         if (error.error != QJsonParseError::NoError || !json.isObject()) {

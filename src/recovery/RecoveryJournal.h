@@ -45,21 +45,39 @@ public:
     [[nodiscard]] std::optional<QString> append(std::span<const JournalEntry> entries);
     /// Removes the current document's journal (after a save or a discard).
     [[nodiscard]] std::optional<QString> remove();
-    /// Moves the journal of `documentPath` aside (the user declined to restore it): it is
-    /// no longer offered, but kept until the document is next saved.
-    [[nodiscard]] std::optional<QString> setAside(const QString &documentPath);
+    /// Why a journal is moved aside.
+    enum class Aside
+    {
+        Declined,   ///< the user did not restore it: kept until the document is next saved
+        Unreadable, ///< it could not be read: kept until the user deletes it
+    };
+    /// Files larger than this are not read as journals (no session writes one so large).
+    static constexpr qint64 maxSize = 64LL * 1024 * 1024;
+
+    /// Moves the journal of `documentPath` aside: it is no longer offered. On success
+    /// `asidePath`, when given, is where it went.
+    [[nodiscard]] std::optional<QString> setAside(const QString &documentPath, Aside why,
+                                                  QString *asidePath = nullptr);
+    /// Moves a journal to where the journal of `documentPath` belongs (its document was
+    /// moved there); refused when that document has a journal already.
+    [[nodiscard]] std::optional<QString> moveTo(const QString &journalPath,
+                                                const QString &documentPath);
     /// Removes the journals set aside for `documentPath`.
     void removeAside(const QString &documentPath);
 
     /// Reads a journal; every complete entry is kept and damaged or cut lines are skipped.
+    /// Only a regular file up to `maxSize` is read, and opening never waits (a pipe at the
+    /// journal's place is refused at once); else `error` says why.
     static JournalContents read(const QString &journalPath);
+    /// The journal held in `bytes`, read as `read` reads a file's.
+    static JournalContents parse(QByteArrayView bytes);
 
     /// One line of the journal file, as append() writes it.
     static QByteArray encode(const JournalEntry &entry);
 
 private:
     std::optional<QString> open();
-    QString asidePrefix(const QString &documentPath) const;
+    QString asidePrefix(const QString &documentPath, Aside why) const;
 
     QString m_folder;
     QString m_documentPath;

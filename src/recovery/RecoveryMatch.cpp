@@ -1,6 +1,10 @@
 #include "recovery/RecoveryMatch.h"
 
+#include "xliff/MarkupText.h"
+
 #include <QHash>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -44,6 +48,23 @@ std::vector<JournalEntry> newestPerUnit(std::span<const JournalEntry> entries)
 
 } // namespace
 
+std::optional<QString> RecoveryMatch::refusal(const JournalEntry &entry)
+{
+    const auto unwritable = [](const std::optional<QString> &text) -> std::optional<QString> {
+        if (!text)
+            return std::nullopt;
+        const auto c = MarkupText::unwritableCharacter(*text);
+        if (!c)
+            return std::nullopt;
+        return u"U+"_s + u"%1"_s.arg(uint(*c), 4, 16, QChar(u'0')).toUpper();
+    };
+    if (const auto code = unwritable(entry.tget))
+        return tr("the target holds the character %1, which an XLIFF file cannot hold").arg(*code);
+    if (const auto code = unwritable(entry.state))
+        return tr("the state holds the character %1, which an XLIFF file cannot hold").arg(*code);
+    return std::nullopt;
+}
+
 RecoveryMatch RecoveryMatch::of(std::span<const JournalEntry> entries,
                                 std::span<const UnitRecord> rows)
 {
@@ -62,6 +83,10 @@ RecoveryMatch RecoveryMatch::of(std::span<const JournalEntry> entries,
         }
     };
     for (const JournalEntry &entry : newest) {
+        if (std::optional<QString> reason = refusal(entry)) {
+            match.refused.push_back({entry, std::move(*reason)});
+            continue;
+        }
         if (entry.port < rows.size() && sameUnit(entry, rows[entry.port])) {
             match.matched.push_back({static_cast<std::size_t>(entry.port), entry});
             continue;

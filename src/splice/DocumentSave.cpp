@@ -1,9 +1,8 @@
 #include "splice/DocumentSave.h"
 
 #include "files/DocumentFile.h"
+#include "files/StagedFile.h"
 #include "splice/XliffWriter.h"
-
-#include <QSaveFile>
 
 DocumentSave::Outcome DocumentSave::run(const QString &source, std::span<const UnitRecord> rows,
                                         const QString &target)
@@ -24,7 +23,7 @@ DocumentSave::Outcome DocumentSave::run(QByteArray sourceBytes, std::span<const 
     // it gets the bytes once they are proven.
     if (DocumentFile::isStream(target))
         return runToStream(std::move(sourceBytes), rows, target);
-    QSaveFile file(target);
+    StagedFile file(target);
     QByteArray staged; // shares the bytes written, so their address stays theirs
     bool stagedOk = false;
     QString error;
@@ -44,9 +43,8 @@ DocumentSave::Outcome DocumentSave::run(QByteArray sourceBytes, std::span<const 
                                   staged.size() == bytes->size();
     staged = QByteArray();
     if (!stagedTheseBytes) {
-        if (file.isOpen())
-            file.cancelWriting();
-        QSaveFile again(target);
+        file.cancel();
+        StagedFile again(target);
         outcome.written =
             DocumentFile::stage(again, *bytes, &error) && DocumentFile::commit(again, &error);
     } else {

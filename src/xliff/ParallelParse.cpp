@@ -23,7 +23,10 @@ public:
         return m_open == cut.openTags && m_fileTag == cut.fileTag;
     }
 
-    /// From here on the events are the closing of the part, not the document's.
+    /// From here on the events are the closing of the part, not the document's. Text that
+    /// the parser held back at the end of the part (a `]` that might begin `]]>`, a carriage
+    /// return that might precede a line feed) is still the document's: it comes before the
+    /// first end tag of the closing and is passed on.
     void mute() { m_muted = true; }
 
     void startElement(const char *name, const char **attributes) override
@@ -39,8 +42,10 @@ public:
 
     void endElement(const char *name) override
     {
-        if (m_muted)
+        if (m_muted) {
+            m_closed = true;
             return;
+        }
         if (!m_open.empty())
             m_open.pop_back();
         m_handler.endElement(name);
@@ -48,7 +53,7 @@ public:
 
     void characters(const char *text, int length) override
     {
-        if (!m_muted)
+        if (!m_closed)
             m_handler.characters(text, length);
     }
 
@@ -58,6 +63,7 @@ private:
     std::vector<qsizetype> m_open;
     qsizetype m_fileTag = -1;
     bool m_muted = false;
+    bool m_closed = false; ///< the closing's first end tag was seen
 };
 
 /// Scans for the cut, hands it to the first part as soon as it is known, and parses the

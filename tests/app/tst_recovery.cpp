@@ -333,10 +333,11 @@ void TestRecovery::firstSaveKeepsBackup()
         QVERIFY(app.editTarget(0, text));
         app.delegate.save();
     }
-    const QStringList copies = filesIn(u"Backups"_s);
+    const QDir folder(recovery(app).backup().folderFor(path));
+    const QStringList copies = folder.entryList(QDir::Files);
     QCOMPARE(copies.size(), 1);
-    QVERIFY(copies.first().startsWith(u"Localizable-ja-"_s));
-    QCOMPARE(fileBytes(QDir(dataFolder()).filePath(u"Backups/"_s + copies.first())), original);
+    QVERIFY(copies.first().startsWith(u"Localizable-ja-original-"_s));
+    QCOMPARE(fileBytes(folder.filePath(copies.first())), original);
 }
 
 void TestRecovery::unwritableDataFolderWarns()

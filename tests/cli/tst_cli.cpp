@@ -99,6 +99,19 @@ void TestCli::exitStatus_data()
     list("edits, not json", apply, "{\"port\": 1, \"tget\": \"a\"}\n{oops\n", u"line 2"_s);
     list("edits, no target", apply, "{\"port\": 1}\n", u"line 1"_s);
     list("edits, no such port", apply, "{\"port\": 99, \"tget\": \"x\"}\n", u"line 1"_s);
+    // Qt's parser takes these; JSON does not, so they are refused with their line.
+    const std::pair<const char *, QByteArray> notJson[] = {
+        {"edits, hex escape", R"("\x41")"},
+        {"edits, nul escape", R"("\0")"},
+        {"edits, raw tab", "\"a\tb\""},
+        {"edits, raw carriage return", "\"a\rb\""},
+    };
+    for (const auto &[name, target] : notJson)
+        list(name, apply,
+             "{\"port\": 1, \"tget\": \"a\"}\n{\"port\": 2, \"tget\": " + target + "}\n",
+             u"line 2: not JSON"_s);
+    list("edits, escape in a key", apply, "{\"port\": 1, \"t\\get\": \"a\"}\n",
+         u"line 1: not JSON"_s);
     list("edits, no such name", apply, "{\"name\": \"nope\", \"tget\": \"x\"}\n", u"line 1"_s);
     list("dictionary, number source", {u"fill"_s, u"COPY"_s, u"--dictionary"_s, u"LIST"_s},
          "{\"srcs\": 1}\n", u"list.jsonl"_s);

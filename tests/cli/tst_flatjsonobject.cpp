@@ -1,9 +1,12 @@
 #include "cli/FlatJsonObject.h"
+#include "files/StrictJson.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -39,6 +42,8 @@ private slots:
     void readsLikeTheFullParser_data();
     void readsLikeTheFullParser();
     void randomLines();
+    void strictGrammar_data();
+    void strictGrammar();
 };
 
 void TestFlatJsonObject::readsLikeTheFullParser_data()
@@ -145,11 +150,76 @@ void TestFlatJsonObject::randomLines()
         if (!flat)
             continue;
         ++taken;
+        if (const auto fault = StrictJson::fault(line))
+            QFAIL(qPrintable(QString::fromUtf8(line) +
+                             u": the quick reader takes what is not JSON"_s));
         const QString problem = disagreement(line, *flat);
         if (!problem.isEmpty())
             QFAIL(qPrintable(QStringLiteral("%1: %2").arg(QString::fromUtf8(line), problem)));
     }
     QVERIFY(taken > 1000);
+}
+
+void TestFlatJsonObject::strictGrammar_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<qsizetype>("faultAt"); ///< -1: valid JSON
+    const std::pair<const char *, QByteArray> valid[] = {
+        {"flat edit", R"({"port": 0, "tget": "a\"\\\/\b\f\n\r\t\u00e9"})"},
+        {"nested", R"( {"a": [1, -0.5e+3, 2E-2, true, false, null, {}, []]} )"},
+        {"white space", "\t{\r\n}\n"},
+        {"beyond ASCII", "\"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xEF\xBF\xBF\""},
+        {"escaped surrogates", R"("\ud83d\ude00\ud800")"},
+        {"number alone", "0"},
+    };
+    for (const auto &[name, text] : valid)
+        QTest::newRow(name) << text << qsizetype(-1);
+    const std::tuple<const char *, QByteArray, qsizetype> invalid[] = {
+        {"hex escape", R"({"tget": "\x41"})", 11},
+        {"nul escape", R"({"tget": "\0"})", 11},
+        {"escaped letter in a key", R"({"t\get": 1})", 4},
+        {"short unicode escape", R"(["\u12"])", 6},
+        {"raw tab", "[\"a\tb\"]", 3},
+        {"raw carriage return", "[\"a\rb\"]", 3},
+        {"raw nul", QByteArray("[\"a\0b\"]", 7), 3},
+        {"overlong UTF-8", "[\"\xC0\xAF\"]", 2},
+        {"encoded surrogate", "[\"\xED\xA0\x80\"]", 2},
+        {"beyond U+10FFFF", "[\"\xF4\x90\x80\x80\"]", 2},
+        {"cut UTF-8", "[\"\xE2\x82\"]", 2},
+        {"byte-order mark outside", "\xEF\xBB\xBF{}", 0},
+        {"leading zero", "[01]", 2},
+        {"plus sign", "[+1]", 1},
+        {"bare fraction", "[.5]", 1},
+        {"fraction without digits", "[1.]", 3},
+        {"exponent without digits", "[1e+]", 4},
+        {"minus alone", "[-]", 2},
+        {"single quotes", "['a']", 1},
+        {"trailing comma", "[1,]", 3},
+        {"trailing comma in an object", R"({"a": 1,})", 8},
+        {"missing colon", R"({"a" 1})", 5},
+        {"unquoted key", "{a: 1}", 1},
+        {"misspelt word", "[tru]", 1},
+        {"two values", "{} {}", 3},
+        {"comment", "{} // x", 3},
+        {"unterminated string", R"(["abc)", 5},
+        {"empty", "", 0},
+        {"too deep",
+         QByteArray(StrictJson::maxDepth + 1, '[') + QByteArray(StrictJson::maxDepth + 1, ']'),
+         StrictJson::maxDepth},
+    };
+    for (const auto &[name, text, at] : invalid)
+        QTest::newRow(name) << text << at;
+}
+
+void TestFlatJsonObject::strictGrammar()
+{
+    // The grammar check refuses what the standard refuses, at the byte where it stops.
+    QFETCH(QByteArray, text);
+    QFETCH(qsizetype, faultAt);
+    const std::optional<StrictJson::Fault> fault = StrictJson::fault(text);
+    QCOMPARE(fault ? fault->offset : -1, faultAt);
+    if (fault)
+        QVERIFY(!fault->reason.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestFlatJsonObject)

@@ -57,6 +57,8 @@ private slots:
     void init();
     void failedWriteChangesNothing_data();
     void failedWriteChangesNothing();
+    void longNamesSave_data();
+    void longNamesSave();
     void fileDeletedSinceOpening();
     void permissionsKept_data();
     void permissionsKept();
@@ -76,12 +78,17 @@ void tst_FailingWrites::failedWriteChangesNothing_data()
 {
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("read-only folder") << Fault::ReadOnlyFolder << replacement;
+    QTest::addColumn<QString>("reason"); ///< the cause the error names
+    QTest::newRow("read-only folder")
+        << Fault::ReadOnlyFolder << replacement << u"Permission denied"_s;
     QTest::newRow("read-only file system (64 KB tmpfs)")
-        << Fault::ReadOnlyFileSystem << replacement;
-    QTest::newRow("disk full (64 KB tmpfs)") << Fault::DiskFull << QByteArray(1024 * 1024, 'x');
-    QTest::newRow("file replaced by a folder") << Fault::ReplacedByFolder << replacement;
-    QTest::newRow("folder deleted since opening") << Fault::FolderGone << replacement;
+        << Fault::ReadOnlyFileSystem << replacement << u"Read-only file system"_s;
+    QTest::newRow("disk full (64 KB tmpfs)")
+        << Fault::DiskFull << QByteArray(1024 * 1024, 'x') << u"No space left on device"_s;
+    QTest::newRow("file replaced by a folder")
+        << Fault::ReplacedByFolder << replacement << u"folder"_s;
+    QTest::newRow("folder deleted since opening")
+        << Fault::FolderGone << replacement << u"No such file or directory"_s;
 }
 
 void tst_FailingWrites::failedWriteChangesNothing()
@@ -120,8 +127,42 @@ void tst_FailingWrites::failedWriteChangesNothing()
             nobody.emplace();
         QVERIFY(!DocumentFile::write(path, bytes, &error));
     }
-    QVERIFY(!error.isEmpty());
+    QFETCH(QString, reason);
+    QVERIFY2(error.contains(reason), qPrintable(error));
     QCOMPARE(snapshot(m_dir->path()), before);
+}
+
+void tst_FailingWrites::longNamesSave_data()
+{
+    QTest::addColumn<int>("nameBytes");
+    QTest::addColumn<bool>("saves");
+    // A temporary name made of the file's own with a few characters added would not fit.
+    for (const int bytes : {200, 249, 252, 255})
+        QTest::newRow(qPrintable(u"%1 bytes"_s.arg(bytes))) << bytes << true;
+    QTest::newRow("256 bytes") << 256 << false;
+}
+
+void tst_FailingWrites::longNamesSave()
+{
+    QFETCH(int, nameBytes);
+    QFETCH(bool, saves);
+    // Three-byte characters and ASCII, so the cut of the temporary name meets a character.
+    QString name = QString(40, u'訳');
+    name += QString(nameBytes - int(name.toUtf8().size()) - 6, u'x') + u".xliff"_s;
+    QCOMPARE(name.toUtf8().size(), nameBytes);
+    const QString path = m_dir->filePath(name);
+    if (saves)
+        QVERIFY(TestFiles::write(path, original));
+    QString error;
+    QCOMPARE(DocumentFile::write(path, replacement, &error), saves);
+    if (saves) {
+        QCOMPARE(TestFiles::read(path), replacement);
+    } else {
+        QVERIFY2(error.contains(u"File name too long"_s), qPrintable(error));
+        QVERIFY(!QFileInfo::exists(path));
+    }
+    // Nothing left beside it.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), saves ? 1 : 0);
 }
 
 void tst_FailingWrites::fileDeletedSinceOpening()

@@ -29,6 +29,10 @@ void tst_FuzzRegressions::replay_data()
         {u"regressions/matcher_fuzzer"_s, {u"matcher"_s}},
         {u"seeds/dictionary"_s, {u"dictionary"_s}},
         {u"regressions/dictionary_fuzzer"_s, {u"dictionary"_s}},
+        {u"seeds/journal"_s, {u"journal"_s}},
+        {u"regressions/journal_fuzzer"_s, {u"journal"_s}},
+        {u"seeds/editline"_s, {u"editLines"_s}},
+        {u"regressions/editline_fuzzer"_s, {u"editLines"_s}},
     };
     for (const auto &[folder, checks] : folders) {
         QDirIterator it(fuzz + u'/' + folder, QDir::Files);
@@ -52,6 +56,8 @@ void tst_FuzzRegressions::replay()
     const QString problem = check == u"writer"       ? FuzzChecks::writer(bytes)
                             : check == u"dictionary" ? FuzzChecks::dictionary(bytes)
                             : check == u"matcher"    ? FuzzChecks::matcher(bytes)
+                            : check == u"journal"    ? FuzzChecks::journal(bytes)
+                            : check == u"editLines"  ? FuzzChecks::editLines(bytes)
                                                      : FuzzChecks::reader(bytes);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }

@@ -1,18 +1,20 @@
 #include "hardening/TestFiles.h"
+#include "hardening/Unprivileged.h"
 
-#include "recovery/DocumentWatcher.h"
 #include "recovery/ExportBackup.h"
 #include "recovery/RecoveryJournal.h"
 #include "recovery/RecoveryMatch.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
+
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -63,12 +65,13 @@ private slots:
     void cutLastEntryKeepsCompleteOnes();
     void damagedLineIsSkipped();
     void removeAndSetAside();
+    void readsOnlyAJournal_data();
+    void readsOnlyAJournal();
+    void refusesWhatTypingRefuses();
     void match_data();
     void match();
     void unwritableFolderIsReported_data();
     void unwritableFolderIsReported();
-    void backupKeepsOriginalAndIsBounded();
-    void watcherReportsChanges();
 
 private:
     QString folder(const QString &name) const { return m_dir->filePath(name); }
@@ -145,7 +148,7 @@ void TestRecoveryJournal::removeAndSetAside()
     const QString path = journal.pathFor(document);
     journal.begin(document, "h");
     QVERIFY(!journal.append(std::vector{edit(0, u"a"_s, u"A"_s)}));
-    QVERIFY(!journal.setAside(document));
+    QVERIFY(!journal.setAside(document, RecoveryJournal::Aside::Declined));
     QVERIFY(!QFileInfo::exists(path));
     const QStringList aside = QDir(journal.folder()).entryList(QDir::Files);
     QCOMPARE(aside.size(), 1);
@@ -157,6 +160,77 @@ void TestRecoveryJournal::removeAndSetAside()
     QVERIFY(!journal.remove());
     journal.removeAside(document);
     QVERIFY(QDir(journal.folder()).entryList(QDir::Files).isEmpty());
+}
+
+void TestRecoveryJournal::readsOnlyAJournal_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("journal") << u"journal"_s << true;
+    QTest::newRow("pipe") << u"pipe"_s << false;
+    QTest::newRow("link to /dev/zero") << u"device"_s << false;
+    QTest::newRow("oversized, sparse") << u"oversized"_s << false;
+    QTest::newRow("folder") << u"folder"_s << false;
+    QTest::newRow("no permission") << u"closed"_s << false;
+}
+
+void TestRecoveryJournal::readsOnlyAJournal()
+{
+    // Whatever stands at a journal's place, reading it neither waits nor reads without
+    // end; what is not a journal is refused with a reason, and left as it was.
+    QFETCH(QString, kind);
+    QFETCH(bool, readable);
+    QVERIFY(QFile::setPermissions(m_dir->path(), Unprivileged::reachable));
+    const QString path = folder(u"x.journal"_s);
+    const QByteArray journal = "{\"journal\":1,\"document\":\"/d.xliff\",\"blake2b\":\"h\"}\n" +
+                               RecoveryJournal::encode(edit(0, u"a"_s, u"A"_s));
+    const QByteArray native = QFile::encodeName(path);
+    if (kind == u"pipe") {
+        QCOMPARE(::mkfifo(native.constData(), 0666), 0);
+    } else if (kind == u"device") {
+        QVERIFY(QFile::link(u"/dev/zero"_s, path));
+    } else if (kind == u"folder") {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QVERIFY(TestFiles::write(path, journal));
+        if (kind == u"oversized")
+            QVERIFY(QFile(path).resize(RecoveryJournal::maxSize + 1));
+        if (kind == u"closed")
+            QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
+    }
+    const QFileInfo before(path);
+    JournalContents contents;
+    {
+        const Unprivileged nobody;
+        contents = RecoveryJournal::read(path);
+    }
+    QCOMPARE(contents.error.isEmpty(), readable);
+    QCOMPARE(contents.entries.size(), readable ? 1u : 0u);
+    const QFileInfo after(path);
+    QVERIFY(after.exists() || after.isSymLink());
+    QCOMPARE(after.size(), before.size());
+    if (kind == u"journal" || kind == u"closed") {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(TestFiles::read(path), journal);
+    }
+}
+
+void TestRecoveryJournal::refusesWhatTypingRefuses()
+{
+    // A control character in a target or state can only come from a damaged journal; that
+    // entry is refused with its reason, and the others still match.
+    JournalEntry control = edit(1, u"b"_s, u"B\u0001"_s);
+    JournalEntry state = edit(2, u"c"_s, u"C"_s);
+    state.state = u"translated\u0008"_s;
+    const std::vector<JournalEntry> entries = {edit(0, u"a"_s, u"A"_s), control, state};
+    const std::vector<UnitRecord> rows = {unit(0, u"a"_s), unit(1, u"b"_s), unit(2, u"c"_s)};
+    const RecoveryMatch match = RecoveryMatch::of(entries, rows);
+    QCOMPARE(match.count(), 3u);
+    QCOMPARE(match.matched.size(), 1u);
+    QCOMPARE(match.matched[0].entry.tget, u"A"_s);
+    QCOMPARE(match.refused.size(), 2u);
+    QVERIFY(match.refused[0].reason.contains(u"U+0001"_s));
+    QVERIFY(match.refused[1].reason.contains(u"U+0008"_s));
 }
 
 void TestRecoveryJournal::match_data()
@@ -240,75 +314,6 @@ void TestRecoveryJournal::unwritableFolderIsReported()
     QVERIFY(notCopied && notCopied->contains(QDir::toNativeSeparators(document)));
     // Reported once; the saves after it go on without asking again.
     QVERIFY(!backup.beforeSave(document));
-}
-
-void TestRecoveryJournal::backupKeepsOriginalAndIsBounded()
-{
-    const QString backups = folder(u"Backups"_s);
-    const QString document = folder(u"Localizable-ja.xliff"_s);
-    QVERIFY(TestFiles::write(document, "original \xE6\x97\xA5\r\n"));
-
-    ExportBackup first(backups, 3);
-    QVERIFY(!first.beforeSave(document));
-    const QString copy = first.lastCopy();
-    QVERIFY(QFileInfo(copy).fileName().startsWith(u"Localizable-ja-"_s));
-    QVERIFY(copy.endsWith(u".xliff"_s));
-    QCOMPARE(TestFiles::read(copy), QByteArray("original \xE6\x97\xA5\r\n"));
-    // The second save of the session keeps the first copy: it holds the export as it was.
-    QVERIFY(TestFiles::write(document, "saved once"));
-    QVERIFY(!first.beforeSave(document));
-    QVERIFY(first.lastCopy().isEmpty());
-    QCOMPARE(QDir(backups).entryList(QDir::Files).size(), 1);
-
-    // Each new session copies again; only the newest three stay.
-    for (int session = 0; session < 5; ++session) {
-        ExportBackup next(backups, 3);
-        QVERIFY(!next.beforeSave(document));
-    }
-    QCOMPARE(QDir(backups).entryList(QDir::Files).size(), 3);
-    QVERIFY(!QFileInfo::exists(copy));
-    QVERIFY(!ExportBackup(backups).beforeSave(folder(u"never-written.xliff"_s)));
-
-    // A name as long as a file name may be still leaves room for the time in the copy's.
-    const QString longest = folder(QString(80, u'長') + u".xliff"_s);
-    QVERIFY(TestFiles::write(longest, "long"));
-    ExportBackup longName(backups);
-    QVERIFY(!longName.beforeSave(longest));
-    QCOMPARE(TestFiles::read(longName.lastCopy()), QByteArray("long"));
-}
-
-void TestRecoveryJournal::watcherReportsChanges()
-{
-    const QString document = folder(u"watched.xliff"_s);
-    QVERIFY(TestFiles::write(document, "one"));
-    DocumentWatcher watcher;
-    watcher.setSettleTime(20);
-    QSignalSpy changed(&watcher, &DocumentWatcher::changed);
-    QSignalSpy removed(&watcher, &DocumentWatcher::removed);
-    watcher.watch(document, RecoveryJournal::hashOf("one"));
-
-    // The window's own save is not a change.
-    watcher.setKnownHash(RecoveryJournal::hashOf("own save"));
-    QVERIFY(TestFiles::write(document, "own save"));
-    QTest::qWait(200);
-    QCOMPARE(changed.size(), 0);
-
-    QVERIFY(TestFiles::write(document, "two"));
-    QTRY_COMPARE(changed.size(), 1);
-
-    // An editor that writes a new file and renames it over the old one, twice: both count.
-    for (const QByteArray &text : {QByteArray("three"), QByteArray("four")}) {
-        const QString temporary = folder(u"watched.xliff.tmp"_s);
-        QVERIFY(TestFiles::write(temporary, text));
-        QVERIFY(::rename(QFile::encodeName(temporary), QFile::encodeName(document)) == 0);
-        QTRY_COMPARE(changed.size(), text == "three" ? 2 : 3);
-    }
-
-    QVERIFY(QFile::remove(document));
-    QTRY_COMPARE(removed.size(), 1);
-    QVERIFY(TestFiles::write(document, "five"));
-    QTRY_COMPARE(changed.size(), 4);
-    QCOMPARE(removed.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestRecoveryJournal)

@@ -58,8 +58,8 @@ void TestDocumentSave::failedSaveLeavesTheFolder_data()
     QTest::addColumn<bool>("breakSource"); // the read-back fails, else the write does
     QTest::addColumn<QString>("name");
     QTest::newRow("read-back fails") << true << u"doc.xliff"_s;
-    // The temporary file beside a name as long as a file name may be can't be created.
-    QTest::newRow("write fails") << false << QString(243, u'n') + u".xliff"_s;
+    // A file without a write bit is refused, even for root.
+    QTest::newRow("write fails") << false << u"read-only.xliff"_s;
 }
 
 void TestDocumentSave::failedSaveLeavesTheFolder()
@@ -76,6 +76,8 @@ void TestDocumentSave::failedSaveLeavesTheFolder()
         row.tget = u"訳 & <x>"_s;
     const QString target = dir.filePath(name);
     QVERIFY(writeFile(target, "the original"));
+    if (!breakSource)
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup));
     // The file changed on disk since it was read, now cut short at its very end: every
     // unit still splices, but the new text does not read back.
     if (breakSource)

@@ -111,6 +111,13 @@ void TestParallelParse::readsAsOnePiece_data()
         "<trans-unit id=\"c\"><source><![CDATA[" + units(100, 25) + "]]></source></trans-unit>");
     QTest::newRow("text between units")
         << around(QByteArray(" stray text ").repeated(200) + units(30, 2));
+    // Text the parser holds back at the end of the first part, since the next bytes could
+    // turn it into `]]>` or a line break, is still read.
+    const std::pair<const char *, QByteArray> heldBack[] = {
+        {"bracket", "]"}, {"two brackets", "]]"}, {"carriage return", "\r"}, {"both", "x\r]"}};
+    for (const auto &[name, held] : heldBack)
+        QTest::newRow(name) << around({}).replace("\n      <trans-unit",
+                                                  "\n" + held + "<trans-unit");
     QTest::newRow("target outside a unit")
         << around(QByteArray("<target state=\"new\">loose</target>").repeated(80));
     QTest::newRow("units after a closed file") << around(

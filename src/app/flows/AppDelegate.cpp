@@ -138,6 +138,8 @@ void AppDelegate::walk(const QString &path)
         return;
     if (!result.complete)
         result = ReadResult{};
+    // What the user changes from now on is told apart from these bytes at a save.
+    m_merge.setLoaded(result.complete ? bytes : QByteArray());
     m_bank->setRows(std::move(result.units), std::move(result.files));
     emit documentRead(path, bytes);
 }
@@ -222,18 +224,46 @@ void AppDelegate::save()
     const bool hadRows = m_bank && m_bank->rowCount() > 0;
     auto rows = std::make_shared<const std::vector<UnitRecord>>(m_bank ? m_bank->rows()
                                                                        : std::vector<UnitRecord>{});
-    auto outcome = std::make_shared<DocumentSave::Outcome>();
     const int packedAt = m_undo.index();
+    m_merge.prepare(m_window, *path, rows,
+                    [this, hadRows, packedAt, path = *path](const MergedSave::Plan &plan) {
+                        writePlan(path, plan, hadRows, packedAt);
+                    });
+}
+
+void AppDelegate::writePlan(const QString &path, const MergedSave::Plan &plan, bool hadRows,
+                            int packedAt)
+{
     // The export as it was is kept before the first save over it.
-    emit aboutToWrite(*path);
+    emit aboutToWrite(path);
+    auto outcome = std::make_shared<DocumentSave::Outcome>();
     m_saveRunner.run(
-        m_window, *path,
-        [outcome, rows, path = *path] { *outcome = DocumentSave::run(path, *rows, path); },
-        [this, outcome, hadRows, packedAt, path = *path] {
-            if (packed(outcome->packed, hadRows))
-                reportWritten(path, outcome->packed, outcome->written, outcome->writeError,
-                              packedAt);
+        m_window, path,
+        [outcome, plan, path] {
+            *outcome = DocumentSave::run(plan->fileBytes, plan->rows, path);
+            MergedSave::addNotPlaced(*plan, outcome->packed);
+        },
+        [this, outcome, plan, hadRows, packedAt, path] {
+            if (!packed(outcome->packed, hadRows))
+                return;
+            reportWritten(path, outcome->packed, outcome->written, outcome->writeError, packedAt);
+            if (outcome->written && outcome->packed.unwritten.empty() && m_undo.index() == packedAt)
+                adoptSaved(*outcome->packed.bytes, plan->merged);
         });
+}
+
+void AppDelegate::adoptSaved(const QByteArray &bytes, bool merged)
+{
+    m_merge.setLoaded(bytes);
+    if (!merged || !m_bank)
+        return;
+    // Other programs' changes are in the file now: the table shows it as saved.
+    ReadResult result = XliffReader(m_state.parse).read(bytes);
+    if (!result.complete)
+        return;
+    m_undo.clear();
+    m_bank->setRows(std::move(result.units), std::move(result.files));
+    setEdited(false);
 }
 
 void AppDelegate::dupe()
@@ -244,13 +274,20 @@ void AppDelegate::dupe()
     const bool hadRows = m_bank && m_bank->rowCount() > 0;
     auto rows = std::make_shared<const std::vector<UnitRecord>>(m_bank ? m_bank->rows()
                                                                        : std::vector<UnitRecord>{});
-    auto text = std::make_shared<SpliceResult>();
-    m_saveRunner.run(
-        m_window, *path, [text, rows, path = *path] { *text = XliffWriter::pack(path, *rows); },
-        [this, text, hadRows, path = *path] {
-            if (packed(*text, hadRows))
-                chooseCopy(path, text);
-        });
+    const auto splice = [this, hadRows, path = *path](const MergedSave::Plan &plan) {
+        auto text = std::make_shared<SpliceResult>();
+        m_saveRunner.run(
+            m_window, path,
+            [text, plan] {
+                *text = XliffWriter::splice(plan->fileBytes, plan->rows);
+                MergedSave::addNotPlaced(*plan, *text);
+            },
+            [this, text, hadRows, path] {
+                if (packed(*text, hadRows))
+                    chooseCopy(path, text);
+            });
+    };
+    m_merge.prepare(m_window, *path, rows, splice);
 }
 
 void AppDelegate::chooseCopy(const QString &path, const std::shared_ptr<const SpliceResult> &text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/flows/ConfirmSheet.h"
+#include "app/flows/MergedSave.h"
 #include "app/flows/PickerSheet.h"
 #include "app/flows/RecentDocuments.h"
 #include "app/flows/SaveRunner.h"
@@ -52,6 +53,8 @@ public:
     void changeTargets(std::vector<TargetChange> changes, const QString &undoText);
     /// Runs Save and Save As; a large file is saved off the main thread.
     SaveRunner &saveRunner() { return m_saveRunner; }
+    /// Saves into the file as it is now, asking about units changed on both sides.
+    MergedSave &mergedSave() { return m_merge; }
 
     // Outlets, set by the window that builds the interface.
     UnitTableModel *bank() const { return m_bank; }
@@ -161,6 +164,10 @@ private:
     /// place when the rows were taken.
     void reportWritten(const QString &path, const SpliceResult &packed, bool written,
                        const QString &error, int packedAt);
+    /// Writes a settled plan over the document at `path` and reports it.
+    void writePlan(const QString &path, const MergedSave::Plan &plan, bool hadRows, int packedAt);
+    /// The document is now the saved bytes; after a merge the table shows them.
+    void adoptSaved(const QByteArray &bytes, bool merged);
     void updateTitle();
     static void present(QWidget *window);
 
@@ -168,6 +175,7 @@ private:
     RecentDocuments m_recent;
     QUndoStack m_undo;
     SaveRunner m_saveRunner;
+    MergedSave m_merge{m_saveRunner};
     TargetEdits m_edits;
     AfterSave m_afterSave = AfterSave::Nothing;
 

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUndoStack>
@@ -60,17 +61,67 @@ bool RecoveryController::reopenUnsaved()
         return false;
     const QFileInfoList journals = folder.entryInfoList({u"*.journal"_s}, QDir::Files, QDir::Time);
     for (const QFileInfo &journal : journals) {
-        if (journal.fileName().contains(u"-declined-"_s))
+        if (journal.fileName().contains(u"-declined-"_s) ||
+            journal.fileName().contains(u"-unreadable-"_s))
             continue;
-        const QString document = RecoveryJournal::read(journal.filePath()).documentPath;
-        // A journal is only ever offered for the file it names.
-        if (!document.isEmpty() && m_journal.pathFor(document) == journal.filePath() &&
-            QFileInfo(document).isFile()) {
+        const JournalContents contents = RecoveryJournal::read(journal.filePath());
+        const QString &document = contents.documentPath;
+        // A journal is only ever offered for the file it names, or one the user picks.
+        if (document.isEmpty() || m_journal.pathFor(document) != journal.filePath() ||
+            contents.entries.empty())
+            continue;
+        if (QFileInfo(document).isFile())
             m_delegate.openFile(document);
-            return true;
-        }
+        else
+            offerMovedDocument(journal.filePath(), contents);
+        return true;
     }
     return false;
+}
+
+void RecoveryController::offerMovedDocument(const QString &journalPath,
+                                            const JournalContents &contents)
+{
+    const QString name = QFileInfo(contents.documentPath).fileName();
+    auto *offer = new ConfirmSheet(
+        tr("Unsaved Edits of a Moved File"),
+        tr("Edits to “%1” were not saved, and the file is no longer at %2. Choose the file "
+           "where it is now to have the edits offered back. Until then they are kept.")
+            .arg(name, QDir::toNativeSeparators(contents.documentPath)),
+        tr("Choose File…"), m_delegate.window());
+    offer->setObjectName(u"movedDocumentOffer"_s);
+    offer->setAttribute(Qt::WA_DeleteOnClose);
+    offer->setWindowModality(Qt::WindowModal);
+    connect(offer, &ConfirmSheet::confirmed, this, [this, offer, journalPath] {
+        offer->close();
+        chooseMovedDocument(journalPath);
+    });
+    m_movedOffer = offer;
+    offer->open();
+}
+
+void RecoveryController::chooseMovedDocument(const QString &journalPath)
+{
+    auto *dialog = new QFileDialog(m_delegate.window(), tr("Choose the Moved File"));
+    dialog->setObjectName(u"movedDocumentDialog"_s);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilter(tr("XLIFF files (*.xliff)"));
+    dialog->setWindowModality(Qt::WindowModal);
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this, journalPath](const QString &path) { adoptJournal(journalPath, path); });
+    dialog->open();
+}
+
+void RecoveryController::adoptJournal(const QString &journalPath, const QString &documentPath)
+{
+    // The journal now belongs to the file's new place; opening the file offers it back,
+    // its entries matched to the units as after any change of the file.
+    if (const std::optional<QString> failed = m_journal.moveTo(journalPath, documentPath)) {
+        warn(tr("Edits Not Offered"), *failed);
+        return;
+    }
+    m_delegate.openFile(documentPath);
 }
 
 void RecoveryController::documentRead(const QString &path, const QByteArray &bytes)
@@ -120,12 +171,13 @@ void RecoveryController::record(const QList<int> &rows)
 void RecoveryController::offerRecovery(const QString &journalPath)
 {
     const JournalContents contents = RecoveryJournal::read(journalPath);
+    if (!contents.error.isEmpty() || (contents.entries.empty() && contents.damagedLines > 0)) {
+        keepUnreadable(contents.error.isEmpty() ? tr("no line of it could be read")
+                                                : contents.error);
+        return;
+    }
     if (contents.entries.empty()) {
-        // Nothing to restore; a damaged file is kept aside for whoever wants to look.
-        if (contents.damagedLines == 0)
-            QFile::remove(journalPath);
-        else if (const std::optional<QString> failed = m_journal.setAside(m_journal.documentPath()))
-            warn(tr("Recovery Journal Kept"), *failed);
+        QFile::remove(journalPath);
         return;
     }
     RecoveryMatch match = RecoveryMatch::of(contents.entries, m_delegate.bank()->rows());
@@ -147,6 +199,24 @@ void RecoveryController::offerRecovery(const QString &journalPath)
     m_offer->open();
 }
 
+void RecoveryController::keepUnreadable(const QString &reason)
+{
+    // Never deleted: it may hold the only copy of the edits, for whoever can read it.
+    QString aside;
+    if (const std::optional<QString> failed = m_journal.setAside(
+            m_journal.documentPath(), RecoveryJournal::Aside::Unreadable, &aside)) {
+        warn(tr("Recovery Journal Unreadable"),
+             tr("The recovery journal of “%1” could not be read: %2. Nothing was restored.")
+                     .arg(documentName(), reason) +
+                 u"\n\n"_s + *failed);
+        return;
+    }
+    warn(tr("Recovery Journal Unreadable"),
+         tr("The recovery journal of “%1” could not be read: %2. Nothing was restored; the "
+            "journal is kept as %3.")
+             .arg(documentName(), reason, QDir::toNativeSeparators(aside)));
+}
+
 RecoverySheet::Offer RecoveryController::describeOffer(const JournalContents &contents) const
 {
     RecoverySheet::Offer offer;
@@ -157,6 +227,10 @@ RecoverySheet::Offer RecoveryController::describeOffer(const JournalContents &co
     for (const JournalEntry &entry : m_pending->unmatched) {
         const QString id = entry.name.value_or(QString());
         offer.unmatched.append(entry.from ? tr("%1 (in %2)").arg(id, *entry.from) : id);
+    }
+    for (const RecoveryMatch::Refused &refused : m_pending->refused) {
+        const QString id = refused.entry.name.value_or(QString());
+        offer.refused.append(tr("%1: %2").arg(id, refused.reason));
     }
     return offer;
 }
@@ -186,7 +260,8 @@ void RecoveryController::decline()
     if (!std::exchange(m_pending, std::nullopt))
         return;
     m_offer.clear();
-    if (const std::optional<QString> failed = m_journal.setAside(m_journal.documentPath()))
+    if (const std::optional<QString> failed =
+            m_journal.setAside(m_journal.documentPath(), RecoveryJournal::Aside::Declined))
         warn(tr("Recovery Journal Kept"), *failed);
 }
 
@@ -241,8 +316,9 @@ void RecoveryController::fileRemoved()
 {
     const QString text =
         hasUnsavedEdits()
-            ? tr("“%1” is no longer on disk. Your unsaved edits are kept; use Save As to write "
-                 "them to a file.")
+            ? tr("“%1” is no longer on disk. Your unsaved edits are kept: Save writes the file "
+                 "back where it was, as last read and with your edits; Save As writes it "
+                 "anywhere.")
             : tr("“%1” is no longer on disk. The table still shows it as it was read.");
     showDiskNotice(alert(tr("File Moved or Deleted"), text.arg(documentName())));
 }

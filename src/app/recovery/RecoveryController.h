@@ -41,8 +41,11 @@ public:
     QDialog *diskNotice() const { return m_diskNotice; }
 
     /// For a start without files: opens the document of the newest journal a session left
-    /// without saving, which offers its edits back. False when there is none.
+    /// without saving, which offers its edits back; when the document is no longer where the
+    /// journal says, asks where it is now. False when there is no such journal.
     bool reopenUnsaved();
+    /// The question where a journal's moved document is now, while on show; else null.
+    QDialog *movedDocumentOffer() const { return m_movedOffer; }
 
 public slots:
     /// After a load: journals the new document and offers any journal left for it.
@@ -63,6 +66,10 @@ public slots:
 private:
     void record(const QList<int> &rows);
     void offerRecovery(const QString &journalPath);
+    void keepUnreadable(const QString &reason);
+    void offerMovedDocument(const QString &journalPath, const JournalContents &contents);
+    void chooseMovedDocument(const QString &journalPath);
+    void adoptJournal(const QString &journalPath, const QString &documentPath);
     RecoverySheet::Offer describeOffer(const JournalContents &contents) const;
     void fileChanged();
     void fileRemoved();
@@ -84,4 +91,5 @@ private:
     std::optional<RecoveryMatch> m_pending;
     QPointer<RecoverySheet> m_offer;
     QPointer<QDialog> m_diskNotice;
+    QPointer<QDialog> m_movedOffer;
 };

@@ -52,6 +52,18 @@ RecoverySheet::RecoverySheet(const Offer &offer, QWidget *parent) : QDialog(pare
         m_unmatched->setSelectionMode(QAbstractItemView::NoSelection);
         layout->addWidget(m_unmatched);
     }
+    if (!offer.refused.isEmpty()) {
+        const auto count = static_cast<int>(offer.refused.size());
+        layout->addWidget(paragraph(tr("These edits hold what no XLIFF file can take and will "
+                                       "not be restored (%n):",
+                                       nullptr, count),
+                                    this));
+        m_refused = new QListWidget(this);
+        m_refused->setObjectName(QStringLiteral("refusedEdits"));
+        m_refused->addItems(offer.refused);
+        m_refused->setSelectionMode(QAbstractItemView::NoSelection);
+        layout->addWidget(m_refused);
+    }
     layout->addWidget(paragraph(tr("Restoring applies them as one step you can undo. If you "
                                    "don't restore them, they are kept aside until you next "
                                    "save."),

@@ -22,6 +22,7 @@ public:
         QDateTime lastEdit; ///< when the newest edit was made
         bool fileChanged = false;
         QStringList unmatched; ///< the edits that can't be restored, described for the user
+        QStringList refused;   ///< the edits typing would refuse, each with why
     };
 
     RecoverySheet(const Offer &offer, QWidget *parent);
@@ -30,6 +31,8 @@ public:
     QPushButton *cancelButton() const { return m_cancel; }
     /// The list of edits that are not restored, or null when all match.
     QListWidget *unmatchedList() const { return m_unmatched; }
+    /// The list of edits refused as typing refuses them, or null when there are none.
+    QListWidget *refusedList() const { return m_refused; }
 
 signals:
     void confirmed();
@@ -38,4 +41,5 @@ private:
     QPushButton *m_confirm = nullptr;
     QPushButton *m_cancel = nullptr;
     QListWidget *m_unmatched = nullptr;
+    QListWidget *m_refused = nullptr;
 };

@@ -1355,6 +1355,17 @@
     </message>
 </context>
 <context>
+    <name>SaveFlow</name>
+    <message>
+        <source>Save As</source>
+        <translation>別名で保存</translation>
+    </message>
+    <message>
+        <source>XLIFF files (*.xliff)</source>
+        <translation>XLIFF ファイル (*.xliff)</translation>
+    </message>
+</context>
+<context>
     <name>SaveMerge</name>
     <message>
         <source>the file was changed on disk and is no longer a well-formed XLIFF file</source>

@@ -1,6 +1,7 @@
 #include "AppHarness.h"
 
 #include "app/flows/ConfirmSheet.h"
+#include "app/flows/ConflictSheet.h"
 #include "app/recovery/RecoveryController.h"
 
 #include <QPushButton>
@@ -58,6 +59,8 @@ private slots:
     void questionsOverUnsavedWork_data();
     void questionsOverUnsavedWork();
     void openingOverSavedWorkAsksAsBefore();
+    void quittingWaitsForTheConflictQuestion_data();
+    void quittingWaitsForTheConflictQuestion();
 
 private:
     QTemporaryDir m_dir;
@@ -145,6 +148,55 @@ void TestSaveQuestions::openingOverSavedWorkAsksAsBefore()
     QVERIFY(sheet.confirmButton()->isDefault());
     answer(sheet, u"Return"_s);
     QCOMPARE(app.document().documentPath, other);
+}
+
+void TestSaveQuestions::quittingWaitsForTheConflictQuestion_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("keep mine") << u"mine"_s << true;
+    QTest::newRow("keep the file's") << u"theirs"_s << true;
+    QTest::newRow("cancel") << u"cancel"_s << false;
+}
+
+void TestSaveQuestions::quittingWaitsForTheConflictQuestion()
+{
+    // Save in the quit question goes through the question about a unit that another
+    // program changed too: the window closes once that save is done, and stays when the
+    // save is cancelled, however long the questions take.
+    QFETCH(QString, reply);
+    QFETCH(bool, closes);
+    const QString path = copyFile(elytra, m_dir.filePath(u"conflict-%1.xliff"_s.arg(++m_files)));
+    AppHarness app;
+    QVERIFY(app.delegate.openFile(path));
+    QVERIFY(app.editTarget(8, u"対象"_s));
+    QByteArray changed = fileBytes(path);
+    const UnitRecord &unit = app.bank().rows()[8];
+    const QByteArray id = "id=\"" + unit.name.value_or(QString()).toUtf8() + "\"";
+    const qsizetype at = changed.indexOf("</source>", changed.indexOf(id)) + 9;
+    QVERIFY(at > 9);
+    changed.insert(at, "<target>他所</target>");
+    QVERIFY(writeFile(path, changed));
+
+    app.window.close();
+    answer(*app.delegate.confTerm(), u"Save"_s);
+    QTRY_VERIFY(app.window.findChild<ConflictSheet *>() != nullptr);
+    ConflictSheet *sheet = app.window.findChild<ConflictSheet *>();
+    QVERIFY(app.window.isVisible());
+    QPushButton *button = reply == u"mine"     ? sheet->keepMineButton()
+                          : reply == u"theirs" ? sheet->keepTheirsButton()
+                                               : sheet->cancelButton();
+    button->click();
+    QTRY_VERIFY(!app.delegate.saveRunner().isRunning());
+    QCoreApplication::processEvents();
+    QCOMPARE(app.window.isVisible(), !closes);
+    QCOMPARE(fileBytes(path).contains("<target>対象</target>"), reply == u"mine");
+    // A later Save of the same window does not close it.
+    if (!closes) {
+        app.delegate.save();
+        QTRY_VERIFY(!app.delegate.saveRunner().isRunning());
+        QVERIFY(app.window.isVisible());
+    }
 }
 
 QTEST_MAIN(TestSaveQuestions)

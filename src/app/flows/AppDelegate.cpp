@@ -5,15 +5,11 @@
 #include "app/flows/DocumentQuestions.h"
 #include "app/flows/PickerSheet.h"
 #include "app/workbench/UnitTableModel.h"
-#include "files/DocumentFile.h"
-#include "splice/DocumentSave.h"
-#include "splice/XliffWriter.h"
 #include "xliff/XliffFinder.h"
 #include "xliff/XliffReader.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFileOpenEvent>
 #include <QMessageBox>
@@ -23,10 +19,9 @@
 
 using namespace Qt::StringLiterals;
 
-AppDelegate::AppDelegate(QObject *parent) : QObject(parent), m_edits(m_undo, m_saveRunner)
+AppDelegate::AppDelegate(QObject *parent)
+    : QObject(parent), m_edits(m_undo, m_saveRunner), m_saves(*this)
 {
-    // Every save ends here, at once or from its thread, written or not.
-    connect(&m_saveRunner, &SaveRunner::finished, this, &AppDelegate::continueAfterSave);
 }
 
 AppDelegate::~AppDelegate()
@@ -168,145 +163,14 @@ void AppDelegate::showSheet(QWidget *sheet)
         dialog->open();
 }
 
-bool AppDelegate::packed(const SpliceResult &packed, bool hadRows)
-{
-    if (packed.bytes && !packed.bytes->isEmpty())
-        return true;
-    // With rows in the table there is work that would be lost: say so instead of
-    // returning as if the document had been saved.
-    if (hadRows)
-        DocumentAlerts::saveFailed(m_window, packed.errorString);
-    return false;
-}
-
-bool AppDelegate::writeDocument(const QString &path, const SpliceResult &packed)
-{
-    emit aboutToWrite(path);
-    QString error;
-    const bool written = DocumentFile::write(path, *packed.bytes, &error);
-    reportWritten(path, packed, written, error, m_undo.index());
-    return written && packed.unwritten.empty();
-}
-
-void AppDelegate::reportWritten(const QString &path, const SpliceResult &packed, bool written,
-                                const QString &error, int packedAt)
-{
-    if (!written) {
-        DocumentAlerts::saveFailed(m_window, error);
-        return;
-    }
-    emit documentWritten(path, *packed.bytes, packed.unwritten.empty());
-    // What could be written is on disk, but the edits still missing keep the mark.
-    if (!packed.unwritten.empty()) {
-        DocumentAlerts::unwritten(m_window, packed.unwritten);
-        return;
-    }
-    // Only a save over the open document makes its current state the saved one; a copy
-    // saved elsewhere leaves the document's own file behind. A step undone or redone while
-    // the save ran is not in the file.
-    if (m_undo.index() != packedAt) {
-        markEdited();
-        emit saved(path);
-        return;
-    }
-    if (m_state.document.documentPath == path)
-        m_undo.setClean();
-    setEdited(false);
-    emit saved(path);
-}
-
 void AppDelegate::save()
 {
-    const std::optional<QString> &path = m_state.document.documentPath;
-    if (!path)
-        return;
-    // The save works on a copy of the rows; the table takes no edits until it is done.
-    const bool hadRows = m_bank && m_bank->rowCount() > 0;
-    auto rows = std::make_shared<const std::vector<UnitRecord>>(m_bank ? m_bank->rows()
-                                                                       : std::vector<UnitRecord>{});
-    const int packedAt = m_undo.index();
-    m_merge.prepare(m_window, *path, rows,
-                    [this, hadRows, packedAt, path = *path](const MergedSave::Plan &plan) {
-                        writePlan(path, plan, hadRows, packedAt);
-                    });
-}
-
-void AppDelegate::writePlan(const QString &path, const MergedSave::Plan &plan, bool hadRows,
-                            int packedAt)
-{
-    // The export as it was is kept before the first save over it.
-    emit aboutToWrite(path);
-    auto outcome = std::make_shared<DocumentSave::Outcome>();
-    m_saveRunner.run(
-        m_window, path,
-        [outcome, plan, path] {
-            *outcome = DocumentSave::run(plan->fileBytes, plan->rows, path);
-            MergedSave::addNotPlaced(*plan, outcome->packed);
-        },
-        [this, outcome, plan, hadRows, packedAt, path] {
-            if (!packed(outcome->packed, hadRows))
-                return;
-            reportWritten(path, outcome->packed, outcome->written, outcome->writeError, packedAt);
-            if (outcome->written && outcome->packed.unwritten.empty() && m_undo.index() == packedAt)
-                adoptSaved(*outcome->packed.bytes, plan->merged);
-        });
-}
-
-void AppDelegate::adoptSaved(const QByteArray &bytes, bool merged)
-{
-    m_merge.setLoaded(bytes);
-    if (!merged || !m_bank)
-        return;
-    // Other programs' changes are in the file now: the table shows it as saved.
-    ReadResult result = XliffReader(m_state.parse).read(bytes);
-    if (!result.complete)
-        return;
-    m_undo.clear();
-    m_bank->setRows(std::move(result.units), std::move(result.files));
-    setEdited(false);
+    m_saves.save(SaveFlow::AfterSave::Nothing);
 }
 
 void AppDelegate::dupe()
 {
-    const std::optional<QString> &path = m_state.document.documentPath;
-    if (!path)
-        return;
-    const bool hadRows = m_bank && m_bank->rowCount() > 0;
-    auto rows = std::make_shared<const std::vector<UnitRecord>>(m_bank ? m_bank->rows()
-                                                                       : std::vector<UnitRecord>{});
-    const auto splice = [this, hadRows, path = *path](const MergedSave::Plan &plan) {
-        auto text = std::make_shared<SpliceResult>();
-        m_saveRunner.run(
-            m_window, path,
-            [text, plan] {
-                *text = XliffWriter::splice(plan->fileBytes, plan->rows);
-                MergedSave::addNotPlaced(*plan, *text);
-            },
-            [this, text, hadRows, path] {
-                if (packed(*text, hadRows))
-                    chooseCopy(path, text);
-            });
-    };
-    m_merge.prepare(m_window, *path, rows, splice);
-}
-
-void AppDelegate::chooseCopy(const QString &path, const std::shared_ptr<const SpliceResult> &text)
-{
-    const QFileInfo current(path);
-    auto *dialog = new QFileDialog(m_window, tr("Save As"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilter(tr("XLIFF files (*.xliff)"));
-    dialog->setDefaultSuffix(u"xliff"_s);
-    dialog->setDirectory(current.absolutePath());
-    dialog->selectFile(current.fileName());
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // The text is the one packed before the dialog opened; the dialog blocks the window,
-    // so no edit can come in between.
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this, text](const QString &chosen) { writeDocument(chosen, *text); });
-    dialog->open();
+    m_saves.saveAs();
 }
 
 AppDelegate::TerminateReply AppDelegate::shouldTerminate()
@@ -324,20 +188,17 @@ void AppDelegate::confSave()
 {
     const bool quitting = m_state.document.activeSheet.data() == m_confTerm.data();
     miss();
-    m_afterSave = quitting ? AfterSave::Close : AfterSave::Open;
-    save();
-    // A save that could not start leaves nothing waiting for it.
-    if (!m_saveRunner.isRunning())
-        m_afterSave = AfterSave::Nothing;
+    // What the question waited for follows the save through planning, a question about
+    // conflicts and the write; a save that is cancelled or fails takes it nowhere.
+    m_saves.save(quitting ? SaveFlow::AfterSave::Close : SaveFlow::AfterSave::Open);
 }
 
-void AppDelegate::continueAfterSave()
+void AppDelegate::continueAfterSave(SaveFlow::AfterSave next)
 {
-    const AfterSave next = std::exchange(m_afterSave, AfterSave::Nothing);
     // A failed or partial save keeps the mark and says why: the work stays on screen.
-    if (next == AfterSave::Nothing || !m_window || m_window->isWindowModified())
+    if (next == SaveFlow::AfterSave::Nothing || !m_window || m_window->isWindowModified())
         return;
-    if (next == AfterSave::Close)
+    if (next == SaveFlow::AfterSave::Close)
         m_window->close();
     else
         ride();

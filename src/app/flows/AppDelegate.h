@@ -4,6 +4,7 @@
 #include "app/flows/MergedSave.h"
 #include "app/flows/PickerSheet.h"
 #include "app/flows/RecentDocuments.h"
+#include "app/flows/SaveFlow.h"
 #include "app/flows/SaveRunner.h"
 #include "app/preferences/DictionaryController.h"
 #include "app/workbench/TargetEdits.h"
@@ -143,31 +144,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    /// What waits for a save that a question asked for.
-    enum class AfterSave
-    {
-        Nothing,
-        Close,
-        Open
-    };
-    void continueAfterSave();
+    friend class SaveFlow;
+    /// Goes on with what a question waited for, once its save has left nothing unsaved.
+    void continueAfterSave(SaveFlow::AfterSave next);
     void markEdited();
     void setEdited(bool edited);
     void showSheet(QWidget *sheet);
-    /// Whether a packed document can be written; else shows why (when there is work to lose).
-    bool packed(const SpliceResult &packed, bool hadRows);
-    /// Writes a packed document and reports the outcome; true when it is fully saved.
-    bool writeDocument(const QString &path, const SpliceResult &packed);
-    /// Asks where to write a copy of the packed document, then writes it.
-    void chooseCopy(const QString &path, const std::shared_ptr<const SpliceResult> &text);
-    /// Reports a save's outcome as writeDocument does; `packedAt` is the undo history's
-    /// place when the rows were taken.
-    void reportWritten(const QString &path, const SpliceResult &packed, bool written,
-                       const QString &error, int packedAt);
-    /// Writes a settled plan over the document at `path` and reports it.
-    void writePlan(const QString &path, const MergedSave::Plan &plan, bool hadRows, int packedAt);
-    /// The document is now the saved bytes; after a merge the table shows them.
-    void adoptSaved(const QByteArray &bytes, bool merged);
     void updateTitle();
     static void present(QWidget *window);
 
@@ -177,7 +159,7 @@ private:
     SaveRunner m_saveRunner;
     MergedSave m_merge{m_saveRunner};
     TargetEdits m_edits;
-    AfterSave m_afterSave = AfterSave::Nothing;
+    SaveFlow m_saves;
 
     QPointer<UnitTableModel> m_bank;
     QPointer<QAbstractItemModel> m_ctrl;

@@ -1,9 +1,7 @@
 // What the command-line tool writes, and where, when asked by a careless or hostile user:
 // each row checks the bytes on disk afterwards. Whatever is refused leaves the file
 // byte-identical; whatever is written reads back through expat on its own.
-#include "ExpatReadBack.h"
-#include "TestFiles.h"
-#include "cli/CliRun.h"
+#include "CliScratch.h"
 
 #include "splice/SpliceVerifier.h"
 #include "xliff/XliffReader.h"
@@ -21,27 +19,14 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using namespace CliScratchData;
 
 namespace {
-
-const QString sample = QStringLiteral(TARNWICK_SAMPLE);
-/// Unit 2 of the sample, "Preferences…", has no target.
-const QByteArray edit = "{\"port\": 2, \"tget\": \"設定…\"}\n";
-const QString edited = u"設定…"_s;
 
 mode_t fileType(const QString &path)
 {
     struct stat info = {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & S_IFMT : 0;
-}
-
-/// The target of unit `port` as expat reads it from `bytes`; "<not well-formed>" otherwise.
-std::optional<QString> targetOf(const QByteArray &bytes, int port)
-{
-    const auto targets = ExpatReadBack::targets(bytes);
-    if (!targets || port >= targets->size())
-        return u"<not well-formed>"_s;
-    return targets->at(port);
 }
 
 } // namespace
@@ -79,45 +64,24 @@ private slots:
     void lostOutput();
     void modes_data();
     void modes();
-    void editConflicts_data();
-    void editConflicts();
 
 private:
-    QString path(const QString &relative) const { return m_dir->filePath(relative); }
-    /// Runs the tool in the fixture folder, so rows name files by relative paths.
-    CliRun run(const QStringList &arguments, const QString &outputFile = {}) const;
-    /// The run failed with `message` and left the document as it was.
-    void expectRefused(const CliRun &run, const QString &message, const QString &document);
+    QString path(const QString &relative) const { return m_scratch.path(relative); }
+    CliRun run(const QStringList &arguments, const QString &outputFile = {}) const
+    {
+        return m_scratch.run(arguments, outputFile);
+    }
+    void expectRefused(const CliRun &run, const QString &message, const QString &document)
+    {
+        m_scratch.expectRefused(run, message, document);
+    }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QByteArray m_original;
+    CliScratch m_scratch;
 };
 
 void tst_CliSaves::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_original = TestFiles::read(sample);
-    const QDir dir(m_dir->path());
-    QVERIFY(dir.mkpath(u"pkg.xcloc/Localized Contents"_s) && dir.mkpath(u"two"_s) &&
-            dir.mkpath(u"folder"_s) && dir.mkpath(u"data/Tarnwick/Tarnwick"_s));
-    for (const QString &name : {u"doc.xliff"_s, u"pkg.xcloc/Localized Contents/ja.xliff"_s,
-                                u"two/a.xliff"_s, u"two/b.xliff"_s})
-        QVERIFY(TestFiles::write(path(name), m_original));
-    QVERIFY(TestFiles::write(path(u"edits.jsonl"_s), edit));
-    QCOMPARE(::mkfifo(QFile::encodeName(path(u"pipe"_s)).constData(), 0600), 0);
-}
-
-CliRun tst_CliSaves::run(const QStringList &arguments, const QString &outputFile) const
-{
-    return runCli(arguments, CliSetup{path(u"data"_s), m_dir->path(), outputFile});
-}
-
-void tst_CliSaves::expectRefused(const CliRun &run, const QString &message, const QString &document)
-{
-    QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains(message), qPrintable(run.err));
-    QCOMPARE(TestFiles::read(path(document)), m_original);
+    QVERIFY(m_scratch.setUp());
 }
 
 void tst_CliSaves::paths_data()
@@ -144,7 +108,7 @@ void tst_CliSaves::paths()
                                CliSetup{path(u"data"_s), path(cwd), {}});
     if (!refusal.isEmpty()) {
         expectRefused(done, refusal, u"two/a.xliff"_s);
-        QCOMPARE(TestFiles::read(path(u"two/b.xliff"_s)), m_original);
+        QCOMPARE(TestFiles::read(path(u"two/b.xliff"_s)), m_scratch.original());
         return;
     }
     QVERIFY2(done.exitCode == 0, qPrintable(done.err));
@@ -207,7 +171,7 @@ void tst_CliSaves::outputKinds()
         QVERIFY2(done.exitCode == 0, qPrintable(done.err));
     // Never replaced: what stood there still does, and the input is untouched.
     QCOMPARE(fileType(target), type);
-    QCOMPARE(TestFiles::read(path(u"doc.xliff"_s)), m_original);
+    QCOMPARE(TestFiles::read(path(u"doc.xliff"_s)), m_scratch.original());
     QByteArray written = done.out;
     if (reader >= 0) {
         QByteArray buffer(1 << 16, '\0');
@@ -229,10 +193,10 @@ void tst_CliSaves::sizeLimit()
     // The limit as opening applies it, scaled down: the save's proof refuses what opening would.
     QFETCH(qint64, spare);
     ParseState state;
-    std::vector<UnitRecord> rows = XliffReader(state).read(m_original).units;
+    std::vector<UnitRecord> rows = XliffReader(state).read(m_scratch.original()).units;
     rows[2].tget = edited;
     const QByteArray bytes =
-        QByteArray(m_original)
+        QByteArray(m_scratch.original())
             .replace("<source>Preferences…</source>",
                      "<source>Preferences…</source>\n        <target>設定…</target>");
     const SpliceResult result = SpliceVerifier::verify(bytes, rows, {}, bytes.size() + spare);
@@ -293,11 +257,11 @@ void tst_CliSaves::encodings()
     QFETCH(QByteArray, declaration);
     QFETCH(QString, refusal);
     // ASCII only, so that the old reading as UTF-8 met no invalid byte.
-    m_original = "<?xml version=\"1.0\"" + declaration +
-                 "?>\n<xliff version=\"1.2\"><file original=\"f\"><body>\n"
-                 "<trans-unit id=\"k\"><source>Yes</source></trans-unit>\n"
-                 "</body></file></xliff>\n";
-    QVERIFY(TestFiles::write(path(u"doc.xliff"_s), m_original));
+    m_scratch.original() = "<?xml version=\"1.0\"" + declaration +
+                           "?>\n<xliff version=\"1.2\"><file original=\"f\"><body>\n"
+                           "<trans-unit id=\"k\"><source>Yes</source></trans-unit>\n"
+                           "</body></file></xliff>\n";
+    QVERIFY(TestFiles::write(path(u"doc.xliff"_s), m_scratch.original()));
     QVERIFY(TestFiles::write(path(u"edits.jsonl"_s), "{\"port\": 0, \"tget\": \"はい\"}\n"));
     const CliRun done = run({u"apply"_s, u"doc.xliff"_s, u"edits.jsonl"_s});
     if (refusal.isEmpty()) {
@@ -403,53 +367,6 @@ void tst_CliSaves::modes()
     QCOMPARE(after.st_mode & 07777, before.st_mode & 07777);
     QCOMPARE(after.st_uid, before.st_uid);
     QCOMPARE(after.st_gid, before.st_gid);
-}
-
-void tst_CliSaves::editConflicts_data()
-{
-    QTest::addColumn<QByteArray>("edits");
-    QTest::addColumn<QString>("refusal");
-    const QString range = u"line 1: \"port\" must be a whole number from 0 on"_s;
-    const QString differ = u"line 1: \"port\" and \"name\" name different units"_s;
-    QTest::newRow("port and name agree")
-        << QByteArray("{\"port\": 2, \"name\": \"BOF-NM-1cW.title\", \"tget\": \"設定…\"}")
-        << QString();
-    QTest::newRow("leading byte-order mark") << "\xEF\xBB\xBF" + edit << QString();
-    QTest::newRow("port and name disagree")
-        << QByteArray("{\"port\": 3, \"name\": \"BOF-NM-1cW.title\", \"tget\": \"x\"}") << differ;
-    QTest::newRow("port and from disagree")
-        << QByteArray("{\"port\": 2, \"name\": \"BOF-NM-1cW.title\", \"from\": \"x\", "
-                      "\"tget\": \"x\"}")
-        << differ;
-    QTest::newRow("name, with a port past the units")
-        << QByteArray("{\"port\": 99, \"name\": \"BOF-NM-1cW.title\", \"tget\": \"x\"}") << differ;
-    QTest::newRow("one unit twice by port")
-        << edit + edit << u"line 2: the unit was already edited on line 1"_s;
-    QTest::newRow("one unit by port, then by name")
-        << edit + "\n{\"name\": \"BOF-NM-1cW.title\", \"tget\": \"x\"}"
-        << u"line 3: the unit was already edited on line 1"_s;
-    QTest::newRow("1e300") << QByteArray("{\"port\": 1e300, \"tget\": \"x\"}") << range;
-    QTest::newRow("2^63") << QByteArray("{\"port\": 9223372036854775808, \"tget\": \"x\"}")
-                          << range;
-    QTest::newRow("-1") << QByteArray("{\"port\": -1, \"tget\": \"x\"}") << range;
-    QTest::newRow("1.5") << QByteArray("{\"port\": 1.5, \"tget\": \"x\"}") << range;
-    QTest::newRow("2^53, past the units")
-        << QByteArray("{\"port\": 9007199254740992, \"tget\": \"x\"}")
-        << u"line 1: no such unit in the file"_s;
-}
-
-void tst_CliSaves::editConflicts()
-{
-    QFETCH(QByteArray, edits);
-    QFETCH(QString, refusal);
-    QVERIFY(TestFiles::write(path(u"edits.jsonl"_s), edits));
-    const CliRun done = run({u"apply"_s, u"doc.xliff"_s, u"edits.jsonl"_s});
-    if (!refusal.isEmpty()) {
-        expectRefused(done, u"edits.jsonl: "_s + refusal, u"doc.xliff"_s);
-        return;
-    }
-    QVERIFY2(done.exitCode == 0, qPrintable(done.err));
-    QCOMPARE(targetOf(TestFiles::read(path(u"doc.xliff"_s)), 2), edited);
 }
 
 QTEST_GUILESS_MAIN(tst_CliSaves)

@@ -1,0 +1,327 @@
+#include "memory/MemoryStore.h"
+
+#include "memory/LanguageTag.h"
+#include "memory/SqliteStatement.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <sqlite3.h>
+
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A unit's entry is one per file, id and source: a new target replaces the old one. An entry
+// without an id (a TMX unit) is one per source and target, since both translations stand.
+const char *const schema = R"(
+CREATE TABLE IF NOT EXISTS entries(
+    id INTEGER PRIMARY KEY,
+    source TEXT NOT NULL,
+    target TEXT NOT NULL,
+    source_language TEXT NOT NULL,
+    target_language TEXT NOT NULL,
+    source_primary TEXT NOT NULL,
+    target_primary TEXT NOT NULL,
+    original TEXT NOT NULL,
+    unit_id TEXT NOT NULL,
+    project TEXT NOT NULL,
+    created INTEGER NOT NULL,
+    variant TEXT NOT NULL,
+    UNIQUE(source_language, target_language, project, original, unit_id, source, variant));
+CREATE INDEX IF NOT EXISTS entries_pair ON entries(target_primary, source_primary);
+)";
+
+const char *const entryColumns =
+    "id, source, target, source_language, target_language, original, unit_id, project, created";
+
+MemoryEntry entryFrom(const SqliteStatement &row)
+{
+    return {row.text(1), row.text(2), row.text(3),   row.text(4),  row.text(5),
+            row.text(6), row.text(7), row.number(8), row.number(0)};
+}
+
+/// The WHERE clause of a filter and the texts it binds, in order.
+struct Where
+{
+    QByteArray sql;
+    QStringList values;
+};
+
+void addLanguage(Where &where, const QString &tag, const char *exact, const char *primary)
+{
+    if (tag.isEmpty())
+        return;
+    const QString normal = LanguageTag::normalized(tag);
+    const bool whole = normal.contains(u'-');
+    where.sql += where.sql.isEmpty() ? " WHERE " : " AND ";
+    where.sql += whole ? exact : primary;
+    where.sql += " = ?";
+    where.values.append(whole ? normal : LanguageTag::language(normal));
+}
+
+Where whereOf(const MemoryFilter &filter)
+{
+    Where where;
+    addLanguage(where, filter.sourceLanguage, "source_language", "source_primary");
+    addLanguage(where, filter.targetLanguage, "target_language", "target_primary");
+    const auto add = [&where](const std::optional<QString> &value, const char *column) {
+        if (!value)
+            return;
+        where.sql += where.sql.isEmpty() ? " WHERE " : " AND ";
+        where.sql += column;
+        where.sql += " = ?";
+        where.values.append(*value);
+    };
+    add(filter.project, "project");
+    add(filter.source, "source");
+    return where;
+}
+
+void bindAll(SqliteStatement &statement, const QStringList &values)
+{
+    for (qsizetype i = 0; i < values.size(); ++i)
+        statement.bind(int(i + 1), values[i]);
+}
+
+bool isDamage(int code)
+{
+    const int primary = code & 0xFF;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
+} // namespace
+
+QString MemoryStore::defaultPath()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty())
+        return {};
+    return QDir(folder).filePath(u"Memory/memory.sqlite"_s);
+}
+
+MemoryStore::MemoryStore(QString path) : m_path(std::move(path)) {}
+
+MemoryStore::~MemoryStore()
+{
+    close();
+}
+
+void MemoryStore::close()
+{
+    sqlite3_close(m_db);
+    m_db = nullptr;
+}
+
+QString MemoryStore::lastError() const
+{
+    return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
+}
+
+bool MemoryStore::exec(const char *sql)
+{
+    return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+bool MemoryStore::open()
+{
+    if (m_path.isEmpty()) {
+        m_error = tr("there is no data folder for the memory");
+        return false;
+    }
+    const QFileInfo info(m_path);
+    if (!QDir().mkpath(info.absolutePath())) {
+        m_error = tr("could not make the folder %1").arg(info.absolutePath());
+        return false;
+    }
+    if (openFile() && prepareSchema())
+        return true;
+    const int code = m_db ? sqlite3_extended_errcode(m_db) : SQLITE_CANTOPEN;
+    const QString reason = lastError();
+    close();
+    if (!isDamage(code) || !moveAside(reason)) {
+        if (m_error.isEmpty())
+            m_error = reason;
+        return false;
+    }
+    return openFile() && prepareSchema();
+}
+
+bool MemoryStore::openFile()
+{
+    const QByteArray file = QFile::encodeName(m_path);
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
+    if (sqlite3_open_v2(file.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
+        m_error = lastError();
+        return false;
+    }
+    sqlite3_extended_result_codes(m_db, 1);
+    // Another window or the tool may be writing: wait for it rather than fail.
+    sqlite3_busy_timeout(m_db, 30000);
+    return true;
+}
+
+bool MemoryStore::prepareSchema()
+{
+    // A damaged file shows here: reading the schema or the check fails.
+    if (!exec("PRAGMA journal_mode=WAL") || !exec("PRAGMA synchronous=NORMAL"))
+        return false;
+    SqliteStatement check(m_db, "PRAGMA quick_check(1)");
+    if (!check.next())
+        return false;
+    if (check.text(0) != u"ok") {
+        const QString problem = check.text(0);
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        if (!moveAside(problem))
+            return false;
+        return openFile() && prepareSchema();
+    }
+    return exec(schema);
+}
+
+bool MemoryStore::moveAside(const QString &reason)
+{
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(u"yyyyMMdd-HHmmss"_s);
+    const QString aside = u"%1.damaged-%2"_s.arg(m_path, stamp);
+    if (!QFile::rename(m_path, aside)) {
+        m_error =
+            tr("the memory %1 is damaged (%2) and could not be moved aside").arg(m_path, reason);
+        return false;
+    }
+    // The log belongs to the damaged file; the shared-memory index is rebuilt from it.
+    QFile::rename(m_path + u"-wal"_s, aside + u"-wal"_s);
+    QFile::remove(m_path + u"-shm"_s);
+    m_notice = tr("The memory %1 was damaged (%2); it was moved to %3 and a new one "
+                  "started.")
+                   .arg(m_path, reason, aside);
+    return true;
+}
+
+std::optional<MemoryStore::AddCounts> MemoryStore::add(const std::vector<MemoryEntry> &entries)
+{
+    // Taking the write lock at once: a reader turned writer could fail where waiting works.
+    if (!exec("BEGIN IMMEDIATE")) {
+        m_error = lastError();
+        return std::nullopt;
+    }
+    SqliteStatement insert(
+        m_db, "INSERT INTO entries(source, target, source_language, target_language, "
+              "source_primary, target_primary, original, unit_id, project, created, variant) "
+              "VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11) ON CONFLICT DO NOTHING");
+    SqliteStatement update(
+        m_db, "UPDATE entries SET target = ?2, created = max(created, ?10) WHERE source = ?1 "
+              "AND source_language = ?3 AND target_language = ?4 AND original = ?7 AND "
+              "unit_id = ?8 AND project = ?9 AND variant = ?11 AND target <> ?2");
+    AddCounts counts;
+    bool ok = insert.ok() && update.ok();
+    for (const MemoryEntry &entry : entries) {
+        if (!ok)
+            break;
+        const QString variant = entry.unitId.isEmpty() ? entry.target : QString();
+        for (SqliteStatement *statement : {&insert, &update}) {
+            statement->reset();
+            statement->bind(1, entry.source).bind(2, entry.target);
+            statement->bind(3, entry.sourceLanguage).bind(4, entry.targetLanguage);
+            statement->bind(5, LanguageTag::language(entry.sourceLanguage));
+            statement->bind(6, LanguageTag::language(entry.targetLanguage));
+            statement->bind(7, entry.original).bind(8, entry.unitId).bind(9, entry.project);
+            statement->bind(10, entry.created).bind(11, variant);
+        }
+        ok = insert.run();
+        if (ok && sqlite3_changes(m_db) > 0) {
+            ++counts.added;
+            continue;
+        }
+        ok = ok && update.run();
+        (ok && sqlite3_changes(m_db) > 0 ? counts.updated : counts.unchanged)++;
+    }
+    if (!ok || !exec("COMMIT")) {
+        m_error = lastError();
+        exec("ROLLBACK");
+        return std::nullopt;
+    }
+    return counts;
+}
+
+bool MemoryStore::forEach(const MemoryFilter &filter,
+                          const std::function<void(MemoryEntry &&)> &visit)
+{
+    const Where where = whereOf(filter);
+    const QByteArray sql = "SELECT " + QByteArray(entryColumns) + " FROM entries" + where.sql +
+                           " ORDER BY created, id";
+    SqliteStatement select(m_db, sql.constData());
+    bindAll(select, where.values);
+    while (select.next())
+        visit(entryFrom(select));
+    if (!select.ok() || select.failed()) {
+        m_error = lastError();
+        return false;
+    }
+    return true;
+}
+
+std::optional<qsizetype> MemoryStore::remove(const MemoryFilter &filter)
+{
+    const Where where = whereOf(filter);
+    const QByteArray sql = "DELETE FROM entries" + where.sql;
+    SqliteStatement statement(m_db, sql.constData());
+    bindAll(statement, where.values);
+    if (!statement.ok() || !statement.run()) {
+        m_error = lastError();
+        return std::nullopt;
+    }
+    return sqlite3_changes(m_db);
+}
+
+std::optional<std::vector<MemoryStore::PairCount>> MemoryStore::stats()
+{
+    SqliteStatement select(m_db, "SELECT source_language, target_language, count(*) FROM "
+                                 "entries GROUP BY 1, 2 ORDER BY 1, 2");
+    std::vector<PairCount> counts;
+    while (select.next())
+        counts.push_back({select.text(0), select.text(1), select.number(2)});
+    if (!select.ok() || select.failed()) {
+        m_error = lastError();
+        return std::nullopt;
+    }
+    return counts;
+}
+
+bool MemoryStore::forEachSource(const QString &sourceLanguage, const QString &targetLanguage,
+                                const std::function<void(MemoryEntry &&)> &visit)
+{
+    QByteArray sql = "SELECT id, source, '', source_language, target_language, original, "
+                     "unit_id, project, created FROM entries WHERE target_primary = ?1";
+    if (!sourceLanguage.isEmpty())
+        sql += " AND source_primary = ?2";
+    SqliteStatement select(m_db, sql.constData());
+    select.bind(1, LanguageTag::language(targetLanguage));
+    if (!sourceLanguage.isEmpty())
+        select.bind(2, LanguageTag::language(sourceLanguage));
+    while (select.next())
+        visit(entryFrom(select));
+    if (!select.ok() || select.failed()) {
+        m_error = lastError();
+        return false;
+    }
+    return true;
+}
+
+std::optional<MemoryEntry> MemoryStore::entry(qint64 rowId)
+{
+    m_error.clear();
+    const QByteArray sql = "SELECT " + QByteArray(entryColumns) + " FROM entries WHERE id = ?";
+    SqliteStatement select(m_db, sql.constData());
+    select.bind(1, rowId);
+    if (select.next())
+        return entryFrom(select);
+    if (select.failed())
+        m_error = lastError();
+    return std::nullopt;
+}

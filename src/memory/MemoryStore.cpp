@@ -4,10 +4,12 @@
 #include "memory/SqliteStatement.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <sqlite3.h>
 
@@ -36,6 +38,8 @@ CREATE TABLE IF NOT EXISTS entries(
     UNIQUE(source_language, target_language, project, original, unit_id, source, variant));
 CREATE INDEX IF NOT EXISTS entries_pair ON entries(target_primary, source_primary);
 )";
+
+constexpr int busyMilliseconds = 30000;
 
 const char *const entryColumns =
     "id, source, target, source_language, target_language, original, unit_id, project, created";
@@ -139,50 +143,78 @@ bool MemoryStore::open()
         m_error = tr("could not make the folder %1").arg(info.absolutePath());
         return false;
     }
-    if (openFile() && prepareSchema())
-        return true;
-    const int code = m_db ? sqlite3_extended_errcode(m_db) : SQLITE_CANTOPEN;
-    const QString reason = lastError();
-    close();
-    if (!isDamage(code) || !moveAside(reason)) {
-        if (m_error.isEmpty())
-            m_error = reason;
-        return false;
+    // Another process creating the database or switching it to WAL holds it for a moment,
+    // sometimes without SQLite's own waiting: try again for as long as a writer would wait.
+    QDeadlineTimer deadline(busyMilliseconds);
+    for (;;) {
+        if (openFile() && prepareSchema()) {
+            m_error.clear();
+            return true;
+        }
+        close();
+        const int primary = m_failCode & 0xFF;
+        if ((primary != SQLITE_BUSY && primary != SQLITE_LOCKED) || deadline.hasExpired())
+            break;
+        QThread::msleep(20);
     }
-    return openFile() && prepareSchema();
+    if (!isDamage(m_failCode) || !moveAside(m_error))
+        return false;
+    if (openFile() && prepareSchema()) {
+        m_error.clear();
+        return true;
+    }
+    close();
+    return false;
 }
 
 bool MemoryStore::openFile()
 {
     const QByteArray file = QFile::encodeName(m_path);
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
-    if (sqlite3_open_v2(file.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
-        m_error = lastError();
-        return false;
-    }
+    if (sqlite3_open_v2(file.constData(), &m_db, flags, nullptr) != SQLITE_OK)
+        return failed();
     sqlite3_extended_result_codes(m_db, 1);
     // Another window or the tool may be writing: wait for it rather than fail.
-    sqlite3_busy_timeout(m_db, 30000);
+    sqlite3_busy_timeout(m_db, busyMilliseconds);
     return true;
+}
+
+bool MemoryStore::failed()
+{
+    m_failCode = m_db ? sqlite3_extended_errcode(m_db) : SQLITE_CANTOPEN;
+    m_error = lastError();
+    return false;
 }
 
 bool MemoryStore::prepareSchema()
 {
     // A damaged file shows here: reading the schema or the check fails.
-    if (!exec("PRAGMA journal_mode=WAL") || !exec("PRAGMA synchronous=NORMAL"))
-        return false;
-    SqliteStatement check(m_db, "PRAGMA quick_check(1)");
-    if (!check.next())
-        return false;
-    if (check.text(0) != u"ok") {
-        const QString problem = check.text(0);
-        sqlite3_close(m_db);
-        m_db = nullptr;
-        if (!moveAside(problem))
-            return false;
-        return openFile() && prepareSchema();
+    QString journal;
+    {
+        SqliteStatement mode(m_db, "PRAGMA journal_mode");
+        if (!mode.next())
+            return failed();
+        journal = mode.text(0);
     }
-    return exec(schema);
+    if (journal != u"wal" && !exec("PRAGMA journal_mode=WAL"))
+        return failed();
+    if (!exec("PRAGMA synchronous=NORMAL"))
+        return failed();
+    QString verdict;
+    {
+        SqliteStatement check(m_db, "PRAGMA quick_check(1)");
+        if (!check.next())
+            return failed();
+        verdict = check.text(0);
+    }
+    if (verdict != u"ok") {
+        m_failCode = SQLITE_CORRUPT;
+        m_error = verdict;
+        return false;
+    }
+    if (!exec(schema))
+        return failed();
+    return true;
 }
 
 bool MemoryStore::moveAside(const QString &reason)

@@ -71,11 +71,14 @@ private:
     bool prepareSchema();
     bool moveAside(const QString &reason);
     void close();
+    /// Keeps SQLite's error while it is still there; false.
+    bool failed();
     bool exec(const char *sql);
     QString lastError() const;
 
     QString m_path;
     QString m_error;
     QString m_notice;
+    int m_failCode = 0; ///< SQLite's extended code of the failure `m_error` tells
     sqlite3 *m_db = nullptr;
 };

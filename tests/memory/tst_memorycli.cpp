@@ -54,6 +54,7 @@ private slots:
     void importTmxOfOtherTools_data();
     void importTmxOfOtherTools();
     void exportReadsBack();
+    void omegatReadsExport();
     void concurrentWriters();
     void deleteNeedsAFilter();
     void pretranslate_data();
@@ -69,6 +70,12 @@ void TestMemoryCli::importTmxOfOtherTools_data()
     QTest::newRow("translate-toolkit's po2tmx")
         << u"translate-toolkit-ja.tmx"_s << u"4 added, 0 updated, 0 already in the memory"_s
         << u"Fish & <b>Chips</b>"_s << u"フィッシュ＆<b>チップス</b>"_s;
+    QTest::newRow("OmegaT's project memory (TMX 1.1)")
+        << u"omegat-ja.tmx"_s << u"3 added, 0 updated, 0 already in the memory"_s
+        << u"Save the document?"_s << u"書類を保存しますか？"_s;
+    QTest::newRow("OmegaT's level 2 (TMX 1.4)")
+        << u"omegat-level2-ja.tmx"_s << u"3 added, 0 updated, 0 already in the memory"_s
+        << u"Open “%@”…"_s << u"“%@”を開く…"_s;
     // Languages in any case, "*all*" as every variant a source, inline markup kept as text.
     QTest::newRow("inline markup and *all*")
         << u"hand-written-inline.tmx"_s
@@ -149,6 +156,38 @@ print(len(units), units[0].source)
     QVERIFY(check.waitForFinished(60000));
     QVERIFY2(check.exitCode() == 0, check.readAllStandardError().constData());
     QVERIFY2(check.readAllStandardOutput().startsWith("6"), "six units");
+}
+
+void TestMemoryCli::omegatReadsExport()
+{
+    // OmegaT fills a project's text from our export put among its automatic memories.
+    const QString omegat = QStandardPaths::findExecutable(u"omegat"_s);
+    if (omegat.isEmpty())
+        QSKIP("OmegaT is not installed");
+    QTemporaryDir dir;
+    const QString db = dir.filePath(u"memory.sqlite"_s);
+    QCOMPARE(memory(db, {u"import"_s, data + u"/translate-toolkit-ja.tmx"_s}).exitCode, 0);
+    const QString project = dir.filePath(u"project"_s);
+    for (const char *folder : {"source", "target", "tm/auto", "omegat", "glossary", "dictionary"})
+        QVERIFY(QDir().mkpath(project + u'/' + QString::fromUtf8(folder)));
+    QCOMPARE(memory(db, {u"export"_s, u"-o"_s, project + u"/tm/auto/ours.tmx"_s}).exitCode, 0);
+    QVERIFY(TestFiles::write(project + u"/source/app.txt"_s, "Cancel\n\nFish & <b>Chips</b>\n"));
+    QVERIFY(
+        TestFiles::write(project + u"/omegat.project"_s, R"(<?xml version="1.0" encoding="UTF-8"?>
+<omegat><project version="1.0"><source_dir>__DEFAULT__</source_dir><target_dir>__DEFAULT__</target_dir>
+<tm_dir>__DEFAULT__</tm_dir><glossary_dir>__DEFAULT__</glossary_dir><glossary_file>__DEFAULT__</glossary_file>
+<dictionary_dir>__DEFAULT__</dictionary_dir><source_lang>EN-US</source_lang><target_lang>JA</target_lang>
+<source_tok>org.omegat.tokenizer.LuceneEnglishTokenizer</source_tok>
+<target_tok>org.omegat.tokenizer.LuceneJapaneseTokenizer</target_tok><sentence_seg>false</sentence_seg>
+<support_default_translations>true</support_default_translations><remove_tags>false</remove_tags>
+</project></omegat>
+)"));
+    QProcess run;
+    run.setWorkingDirectory(project);
+    run.start(omegat, {project, u"--mode=console-translate"_s});
+    QVERIFY(run.waitForFinished(300000));
+    QCOMPARE(QString::fromUtf8(TestFiles::read(project + u"/target/app.txt"_s)),
+             u"キャンセル\n\nフィッシュ＆<b>チップス</b>\n"_s);
 }
 
 void TestMemoryCli::concurrentWriters()

@@ -2,15 +2,13 @@
 
 #include <QStringView>
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
 /// The Levenshtein distance from one text (the pattern, usually the text looked up) to many
-/// others, over code points. A pattern of up to 64 code points takes Myers' bit-parallel
-/// algorithm, one machine word per character of the other text; a longer one a dynamic
-/// programme confined to the band of the distances still of interest. Either stops as soon
-/// as the distance is sure to exceed the bound it is given.
+/// others, over code points, by Myers' bit-parallel algorithm: a pattern of up to 64 code
+/// points is one machine word per character of the other text, a longer one a word per 64
+/// of its code points. It stops as soon as the distance is sure to exceed the bound given.
 class EditDistance
 {
 public:
@@ -18,22 +16,23 @@ public:
     explicit EditDistance(QStringView pattern);
 
     /// The pattern's length in code points.
-    int length() const { return int(m_pattern.size()); }
+    int length() const { return int(m_length); }
 
     /// The distance to `text` (of `textLength` code points) when it is at most `bound`;
     /// otherwise some value above `bound`.
     int within(QStringView text, int textLength, int bound) const;
 
 private:
-    int myers(QStringView text, int textLength, int bound) const;
-    int banded(QStringView text, int textLength, int bound) const;
-    std::uint64_t equalities(char32_t c) const;
+    int singleWord(QStringView text, int textLength, int bound) const;
+    int blocks(QStringView text, int textLength, int bound) const;
+    /// The masks of `c`, one word per block: bit i set where the pattern holds `c` at i.
+    const std::uint64_t *equalities(char32_t c) const;
 
-    std::vector<char32_t> m_pattern;
-    // Bit i of a character's mask is set where the pattern has that character at i. ASCII
-    // is looked up directly, anything else in a small open-addressed table.
-    std::array<std::uint64_t, 128> m_ascii{};
-    static constexpr std::size_t tableSize = 256;
-    std::array<char32_t, tableSize> m_keys{};
-    std::array<std::uint64_t, tableSize> m_masks{};
+    std::size_t m_length = 0;
+    std::size_t m_blocks = 0;
+    // ASCII is looked up directly, anything else in an open-addressed table.
+    std::vector<std::uint64_t> m_ascii; ///< 128 × m_blocks
+    std::vector<char32_t> m_keys;       ///< a power of two, at least twice the characters
+    std::vector<std::uint64_t> m_masks; ///< m_keys.size() × m_blocks
+    std::vector<std::uint64_t> m_none;  ///< m_blocks zeros
 };

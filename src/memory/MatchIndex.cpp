@@ -23,6 +23,35 @@ std::uint64_t maskOf(QStringView text)
     return mask;
 }
 
+constexpr std::uint32_t pairBuckets = 1u << 16;
+
+std::vector<char32_t> codePointsOf(QStringView text)
+{
+    std::vector<char32_t> points;
+    points.reserve(std::size_t(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
+        points.push_back(c);
+    }
+    return points;
+}
+
+/// The bucket of each pair of adjacent code points, sorted, repeats kept.
+std::vector<std::uint32_t> pairsOf(QStringView text)
+{
+    const std::vector<char32_t> points = codePointsOf(text);
+    std::vector<std::uint32_t> pairs;
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const std::uint32_t mixed =
+            std::uint32_t(points[i - 1]) * 0x9E3779B1u ^ std::uint32_t(points[i]) * 0x85EBCA6Bu;
+        pairs.push_back((mixed ^ (mixed >> 15)) & (pairBuckets - 1));
+    }
+    std::sort(pairs.begin(), pairs.end());
+    return pairs;
+}
+
 std::uint64_t contextOf(const QString &original, const QString &unitId)
 {
     if (original.isEmpty() || unitId.isEmpty())
@@ -89,6 +118,7 @@ void MatchIndex::finish()
         text.insert(text.end(), from, from + item.units);
     }
     m_text = std::move(text);
+    indexPairs();
     const std::uint32_t longest = m_items.empty() ? 0 : m_items.back().length;
     m_lengthStart.assign(std::size_t(longest) + 2, 0);
     std::size_t at = 0;
@@ -99,10 +129,55 @@ void MatchIndex::finish()
     }
 }
 
+void MatchIndex::indexPairs()
+{
+    const auto distinctPairs = [this](const Item &item) {
+        std::vector<std::uint32_t> pairs =
+            pairsOf(QStringView(m_text.data() + item.offset, item.units));
+        pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+        return pairs;
+    };
+    m_pairStart.assign(pairBuckets + 1, 0);
+    for (const Item &item : m_items) {
+        for (const std::uint32_t pair : distinctPairs(item))
+            ++m_pairStart[pair + 1];
+    }
+    for (std::uint32_t b = 0; b < pairBuckets; ++b)
+        m_pairStart[b + 1] += m_pairStart[b];
+    m_postings.assign(m_pairStart.back(), 0);
+    std::vector<std::uint32_t> cursor(m_pairStart.begin(), m_pairStart.end() - 1);
+    for (std::uint32_t i = 0; i < m_items.size(); ++i) {
+        for (const std::uint32_t pair : distinctPairs(m_items[i]))
+            m_postings[cursor[pair]++] = i;
+    }
+}
+
+std::vector<std::uint32_t> MatchIndex::sharedPairs(QStringView text, std::uint32_t from,
+                                                   std::uint32_t to) const
+{
+    // Each pair of the text counts once for every item that holds its bucket: at least as
+    // many as the pairs an alignment keeps, so the bound stays a bound.
+    std::vector<std::uint32_t> counts(to - from, 0);
+    const std::vector<std::uint32_t> pairs = pairsOf(text);
+    for (std::size_t i = 0; i < pairs.size();) {
+        std::size_t j = i;
+        while (j < pairs.size() && pairs[j] == pairs[i])
+            ++j;
+        const auto *begin = m_postings.data() + m_pairStart[pairs[i]];
+        const auto *end = m_postings.data() + m_pairStart[pairs[i] + 1];
+        const std::uint32_t weight = std::uint32_t(j - i);
+        for (const auto *p = std::lower_bound(begin, end, from); p != end && *p < to; ++p)
+            counts[*p - from] += weight;
+        i = j;
+    }
+    return counts;
+}
+
 qsizetype MatchIndex::bytes() const
 {
     return qsizetype(m_text.capacity() * sizeof(char16_t) + m_items.capacity() * sizeof(Item) +
-                     m_lengthStart.capacity() * sizeof(std::uint32_t));
+                     m_lengthStart.capacity() * sizeof(std::uint32_t) +
+                     (m_pairStart.capacity() + m_postings.capacity()) * sizeof(std::uint32_t));
 }
 
 std::vector<MatchIndex::Hit> MatchIndex::lookup(const Query &query) const
@@ -122,6 +197,18 @@ std::vector<MatchIndex::Hit> MatchIndex::lookup(const Query &query) const
     std::vector<Ranked> kept; // sorted, at most `limit`
     int floor = minimum;      // the lowest score still worth keeping
     const int longest = int(m_lengthStart.size()) - 2;
+    const auto reachable = [&](int length) {
+        return std::abs(n - length) <= Similarity::maxDistance(std::max(n, length), minimum);
+    };
+    int shortest = std::min(n, longest + 1);
+    while (shortest > 0 && reachable(shortest - 1))
+        --shortest;
+    int widest = std::min(n, longest);
+    while (widest < longest && reachable(widest + 1))
+        ++widest;
+    const std::uint32_t from = m_lengthStart[std::size_t(shortest)];
+    const std::uint32_t to = m_lengthStart[std::size_t(std::max(widest, shortest - 1)) + 1];
+    const std::vector<std::uint32_t> shared = sharedPairs(text, from, std::max(from, to));
 
     // Returns false once this length, and so every length further from n, can't score.
     const auto scan = [&](int length) {
@@ -134,6 +221,8 @@ std::vector<MatchIndex::Hit> MatchIndex::lookup(const Query &query) const
         for (std::uint32_t i = m_lengthStart[std::size_t(length)]; i < end; ++i) {
             const Item &item = m_items[i];
             const int k = Similarity::maxDistance(std::max(n, length), floor);
+            if (n - 1 - 2 * k > 0 && shared[i - from] < std::uint32_t(n - 1 - 2 * k))
+                continue;
             // Each character class one text holds and the other lacks costs an edit.
             const int missing =
                 std::max(std::popcount(mask & ~item.mask), std::popcount(item.mask & ~mask));

@@ -9,11 +9,13 @@
 
 /// The sources of one pair of languages, held for searching by similarity. Sources are
 /// kept in NFC, ordered by length in code points, each with a 64-bit mask of the characters
-/// it holds. A search reads only the lengths whose scores can reach the minimum, nearest
-/// length first, skips a source whose mask already shows too many characters missing, and
+/// it holds, and listed under each pair of adjacent characters (hashed) they contain. A
+/// search reads only the lengths whose scores can reach the minimum, nearest length first;
+/// it skips a source that shares too few character pairs with the text (k edits destroy at
+/// most 2k of its n − 1 pairs) or whose mask shows too many characters missing, and
 /// measures the rest with a bounded edit distance; the bound tightens to the worst of the
-/// matches kept once `limit` are found. Every bound is a proven lower bound of the distance,
-/// so no entry the minimum admits is missed.
+/// matches kept once `limit` are found. Every filter rests on a proven lower bound of the
+/// distance, so no entry the minimum admits is missed.
 class MatchIndex
 {
 public:
@@ -59,9 +61,18 @@ private:
     };
     struct Ranked;
 
+    void indexPairs();
+    /// For each item in [from, to): how many of the text's pairs of characters it holds.
+    std::vector<std::uint32_t> sharedPairs(QStringView text, std::uint32_t from,
+                                           std::uint32_t to) const;
+
     std::vector<char16_t> m_text;
     std::vector<Item> m_items;
     std::vector<QString> m_tags;
     /// m_lengthStart[l]: the first item of length l or more, once finished.
     std::vector<std::uint32_t> m_lengthStart;
+    /// The items holding each pair bucket, in item order: m_postings[m_pairStart[b] …
+    /// m_pairStart[b + 1]).
+    std::vector<std::uint32_t> m_pairStart;
+    std::vector<std::uint32_t> m_postings;
 };

@@ -96,6 +96,8 @@ void TestMatchIndex::distance_data()
     QTest::newRow("japanese") << u"保存しますか？"_s << u"保存しませんか"_s;
     QTest::newRow("64 code points") << sixtyFour << sixtyFour.left(60) + u"bbbb"_s;
     QTest::newRow("65 code points") << sixtyFour + u'c' << u'c' + sixtyFour;
+    QTest::newRow("three words of Japanese") << QString(70, u'あ') + u"い"_s + QString(70, u'う')
+                                             << u"x"_s + QString(69, u'あ') + QString(72, u'う');
     QTest::newRow("long") << QString(150, u'x') + u"tail"_s << u"head"_s + QString(149, u'x');
 }
 

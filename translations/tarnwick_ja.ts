@@ -1115,6 +1115,33 @@
     </message>
 </context>
 <context>
+    <name>PretranslateFlow</name>
+    <message>
+        <source>Pre-translate From Memory…</source>
+        <translation>メモリから事前翻訳…</translation>
+    </message>
+    <message>
+        <source>Pre-translate From Memory</source>
+        <translation>メモリから事前翻訳</translation>
+    </message>
+    <message>
+        <source>Fill untranslated units from matches scoring at least (%):</source>
+        <translation>一致率がこの値 (%) 以上の候補で未翻訳のユニットを埋めます:</translation>
+    </message>
+    <message>
+        <source>Nothing Pre-translated</source>
+        <translation>事前翻訳されませんでした</translation>
+    </message>
+    <message>
+        <source>Pre-translated From Memory</source>
+        <translation>メモリから事前翻訳しました</translation>
+    </message>
+    <message>
+        <source>%1 exact, %2 fuzzy, %3 not found. The filled units are marked Needs Review.</source>
+        <translation>完全一致 %1 件、類似 %2 件、該当なし %3 件。埋めたユニットは「要確認」になっています。</translation>
+    </message>
+</context>
+<context>
     <name>Pretranslation</name>
     <message>
         <source>the document names no target language</source>

@@ -357,3 +357,9 @@ std::optional<MemoryEntry> MemoryStore::entry(qint64 rowId)
         m_error = lastError();
     return std::nullopt;
 }
+
+qint64 MemoryStore::dataVersion()
+{
+    SqliteStatement version(m_db, "PRAGMA data_version");
+    return version.next() ? version.number(0) : -1;
+}

@@ -63,6 +63,9 @@ public:
     /// only; an empty source language takes every one): the entry with `target` left empty.
     bool forEachSource(const QString &sourceLanguage, const QString &targetLanguage,
                        const std::function<void(MemoryEntry &&)> &visit);
+    /// A number that changes whenever another connection (another window, the tool) has
+    /// committed a change since this one last looked; -1 on a failure.
+    qint64 dataVersion();
     /// One whole entry by its key.
     std::optional<MemoryEntry> entry(qint64 rowId);
 

@@ -6,6 +6,11 @@
 const MatchIndex *TranslationMemory::index(const QString &sourceLanguage,
                                            const QString &targetLanguage)
 {
+    const qint64 version = m_store.dataVersion();
+    if (version != m_dataVersion) {
+        m_indexes.clear();
+        m_dataVersion = version;
+    }
     const std::pair key{LanguageTag::language(sourceLanguage),
                         LanguageTag::language(targetLanguage)};
     auto found = m_indexes.find(key);

@@ -14,8 +14,9 @@
 class MemoryStore;
 
 /// Looks texts up in a memory: each pair of languages asked for is read from the store once
-/// into a `MatchIndex`, and the matches found are read back whole. Call `forget` after
-/// writing to the store, so the next lookup reads it again.
+/// into a `MatchIndex`, and the matches found are read back whole. What another process
+/// writes is seen at the next lookup (the indexes are read again); call `forget` after
+/// writing to the store through the same connection.
 class TranslationMemory
 {
 public:
@@ -40,4 +41,5 @@ public:
 private:
     MemoryStore &m_store;
     std::map<std::pair<QString, QString>, std::unique_ptr<MatchIndex>> m_indexes;
+    qint64 m_dataVersion = -1; ///< the store's when the indexes were read
 };

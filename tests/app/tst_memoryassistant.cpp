@@ -4,12 +4,15 @@
 #include "AppHarness.h"
 #include "app/memory/MemoryAssistant.h"
 #include "app/memory/MemoryPanel.h"
+#include "app/memory/PretranslateFlow.h"
 #include "app/workbench/UnitFilterProxy.h"
 #include "app/workbench/UnitTableView.h"
 #include "document/ExportText.h"
 #include "hardening/TestFiles.h"
 #include "memory/MemoryStore.h"
 
+#include <QInputDialog>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -46,9 +49,11 @@ class TestMemoryAssistant : public QObject
 
 private slots:
     void initTestCase();
+    void init();
     void matchesAndCtrlN();
     void sameSourceOffer();
     void saveFillsTheMemory();
+    void pretranslateFromTheEditMenu();
 
 private:
     QString writeDocument();
@@ -58,6 +63,11 @@ private:
 void TestMemoryAssistant::initTestCase()
 {
     AppHarness::initSettings();
+}
+
+void TestMemoryAssistant::init()
+{
+    // Each test starts from a memory holding one entry of another project.
     const QString path = MemoryStore::defaultPath();
     for (const QString &suffix : {u""_s, u"-wal"_s, u"-shm"_s})
         QFile::remove(path + suffix);
@@ -148,6 +158,35 @@ void TestMemoryAssistant::saveFillsTheMemory()
     QTRY_VERIFY(!app.edited());
     // The translated units, "Cancel" and the one just typed; the untranslated stay out.
     QTRY_COMPARE(entriesOf(u"Loop"_s), 2);
+}
+
+void TestMemoryAssistant::pretranslateFromTheEditMenu()
+{
+    AppHarness app;
+    QVERIFY(app.delegate.openFile(writeDocument()));
+    QAction *item = nullptr;
+    for (QAction *menu : app.window.menuBar()->actions()) {
+        for (QAction *action : menu->menu() ? menu->menu()->actions() : QList<QAction *>()) {
+            if (action->text() == u"Pre-translate From Memory…"_s)
+                item = action;
+        }
+    }
+    QVERIFY(item);
+    item->trigger();
+    auto *flow = app.window.findChild<PretranslateFlow *>();
+    QVERIFY(flow && flow->dialog()->isVisible());
+    QCOMPARE(flow->dialog()->intValue(), 100);
+    flow->dialog()->setIntValue(90);
+    flow->dialog()->accept();
+    // "Save the document" takes the 94 % match, marked for review; nothing else is near.
+    QTRY_VERIFY(flow->message());
+    QCOMPARE(flow->message()->text(),
+             u"0 exact, 1 fuzzy, 4 not found. The filled units are marked Needs Review."_s);
+    QCOMPARE(app.bank().record(1)->tget, std::optional(u"書類を保存しますか？"_s));
+    QCOMPARE(app.bank().record(1)->state, std::optional(u"needs-review-l10n"_s));
+    QCOMPARE(app.bank().record(0)->tget, std::nullopt);
+    app.delegate.undoStack().undo();
+    QCOMPARE(app.bank().record(1)->tget, std::nullopt);
 }
 
 QTEST_MAIN(TestMemoryAssistant)

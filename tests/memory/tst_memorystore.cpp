@@ -156,6 +156,14 @@ void TestMemoryStore::lookupReadsWholeEntries()
     QCOMPARE(matches->at(1).score, 85); // one edit in seven
     QCOMPARE(matches->at(1).entry.targetLanguage, u"ja-JP"_s);
     QCOMPARE(matches->at(1).entry.project, u"Loop"_s);
+
+    // What another connection adds shows at the next lookup.
+    MemoryStore other(store.path());
+    QVERIFY(other.open());
+    QVERIFY(other.add({entry(u"Cancel!"_s, u"キャンセル！"_s, u"ja"_s, u"10"_s)}));
+    const auto again = memory.lookup(u"en"_s, {u"Cancel"_s, {}, {}, u"ja"_s, 70, 5});
+    QVERIFY(again);
+    QCOMPARE(again->size(), std::size_t(3));
 }
 
 QTEST_GUILESS_MAIN(TestMemoryStore)

@@ -2,6 +2,7 @@
 
 #include "app/flows/AppDelegate.h"
 #include "app/memory/MemoryService.h"
+#include "app/memory/PretranslateFlow.h"
 #include "app/workbench/UnitFilterProxy.h"
 #include "app/workbench/UnitTableModel.h"
 #include "app/workbench/UnitTableView.h"
@@ -11,6 +12,9 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -43,6 +47,22 @@ MemoryAssistant::MemoryAssistant(AppDelegate &delegate, Workbench &workbench, QW
     connect(bank, &QAbstractItemModel::modelReset, this, &MemoryAssistant::currentChanged);
     connect(bank, &UnitTableModel::targetsChanged, this, &MemoryAssistant::targetsChanged);
     connect(&delegate, &AppDelegate::saved, this, &MemoryAssistant::remember);
+    addToEditMenu(new PretranslateFlow(delegate, *m_service, window));
+}
+
+void MemoryAssistant::addToEditMenu(PretranslateFlow *flow)
+{
+    auto *main = qobject_cast<QMainWindow *>(&m_window);
+    if (!main)
+        return;
+    const QString edit = QCoreApplication::translate("WindowMenus", "&Edit");
+    for (QAction *entry : main->menuBar()->actions()) {
+        if (entry->menu() && entry->text() == edit) {
+            entry->menu()->addSeparator();
+            entry->menu()->addAction(flow->action());
+            return;
+        }
+    }
 }
 
 int MemoryAssistant::currentRow() const

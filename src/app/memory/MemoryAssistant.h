@@ -9,6 +9,7 @@
 
 class AppDelegate;
 class MemoryService;
+class PretranslateFlow;
 class Workbench;
 
 /// Brings the translation memory into the window: the current unit's matches as you move
@@ -33,6 +34,8 @@ public:
     void fillSameSource();
 
 private:
+    /// Puts the flow's item at the end of the window's Edit menu.
+    void addToEditMenu(PretranslateFlow *flow);
     int currentRow() const;
     void currentChanged();
     void showMatches(const std::vector<TranslationMemory::Match> &fromMemory);

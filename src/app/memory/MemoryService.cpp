@@ -88,3 +88,14 @@ void MemoryService::remember(std::vector<MemoryEntry> entries)
         backend.memory->forget();
     });
 }
+
+void MemoryService::pretranslate(std::vector<UnitRecord> rows, std::vector<FileHeader> files,
+                                 Pretranslation::Options options)
+{
+    post([this, rows = std::move(rows), files = std::move(files), options](Backend &backend) {
+        Pretranslation::Result result = Pretranslation::run(rows, files, *backend.memory, options);
+        QMetaObject::invokeMethod(
+            this, [this, result = std::move(result)] { emit pretranslated(result); },
+            Qt::QueuedConnection);
+    });
+}

@@ -2,6 +2,7 @@
 
 #include "memory/MatchIndex.h"
 #include "memory/MemoryEntry.h"
+#include "memory/Pretranslation.h"
 #include "memory/TranslationMemory.h"
 
 #include <QObject>
@@ -26,9 +27,13 @@ public:
     quint64 lookup(const QString &sourceLanguage, const MatchIndex::Query &query);
     /// Adds entries in the background (what a save gives the memory).
     void remember(std::vector<MemoryEntry> entries);
+    /// Runs a pre-translation of a copy of a document's rows; `pretranslated` answers.
+    void pretranslate(std::vector<UnitRecord> rows, std::vector<FileHeader> files,
+                      Pretranslation::Options options);
 
 signals:
     void matchesFound(quint64 ticket, const std::vector<TranslationMemory::Match> &matches);
+    void pretranslated(const Pretranslation::Result &result);
     /// Something the user should know: the memory could not be opened or was damaged.
     void problem(const QString &message);
 

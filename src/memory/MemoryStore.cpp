@@ -363,3 +363,48 @@ qint64 MemoryStore::dataVersion()
     SqliteStatement version(m_db, "PRAGMA data_version");
     return version.next() ? version.number(0) : -1;
 }
+
+std::optional<std::vector<MemoryEntry>> MemoryStore::search(const QString &text, int limit)
+{
+    // instr() rather than LIKE, which SQLite 3.40 gets wrong for some non-ASCII patterns;
+    // lower() folds ASCII only, the same way on both sides, so nothing else is lost.
+    const QByteArray sql = "SELECT " + QByteArray(entryColumns) +
+                           " FROM entries WHERE instr(lower(source), lower(?1)) > 0 OR "
+                           "instr(lower(target), lower(?1)) > 0 ORDER BY created DESC, id DESC "
+                           "LIMIT ?2";
+    SqliteStatement select(m_db, sql.constData());
+    select.bind(1, text).bind(2, qint64(limit));
+    std::vector<MemoryEntry> found;
+    while (select.next())
+        found.push_back(entryFrom(select));
+    if (!select.ok() || select.failed()) {
+        m_error = lastError();
+        return std::nullopt;
+    }
+    return found;
+}
+
+std::optional<qsizetype> MemoryStore::removeEntries(const std::vector<qint64> &rowIds)
+{
+    if (!exec("BEGIN IMMEDIATE")) {
+        m_error = lastError();
+        return std::nullopt;
+    }
+    SqliteStatement remove(m_db, "DELETE FROM entries WHERE id = ?1");
+    qsizetype removed = 0;
+    bool ok = remove.ok();
+    for (const qint64 id : rowIds) {
+        if (!ok)
+            break;
+        remove.reset();
+        remove.bind(1, id);
+        ok = remove.run();
+        removed += ok ? sqlite3_changes(m_db) : 0;
+    }
+    if (!ok || !exec("COMMIT")) {
+        m_error = lastError();
+        exec("ROLLBACK");
+        return std::nullopt;
+    }
+    return removed;
+}

@@ -48,6 +48,11 @@ public:
 
     /// Calls `visit` with every entry the filter takes, oldest first; false on a failure.
     bool forEach(const MemoryFilter &filter, const std::function<void(MemoryEntry &&)> &visit);
+    /// Entries whose source or target holds `text` (ASCII letters in any case), newest
+    /// first, at most `limit`; nothing on a failure.
+    std::optional<std::vector<MemoryEntry>> search(const QString &text, int limit);
+    /// Removes the entries with these keys; how many, or nothing on a failure.
+    std::optional<qsizetype> removeEntries(const std::vector<qint64> &rowIds);
     /// Removes the entries the filter takes; how many, or nothing on a failure.
     std::optional<qsizetype> remove(const MemoryFilter &filter);
 

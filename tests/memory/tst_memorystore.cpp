@@ -37,6 +37,7 @@ private slots:
     void damagedDatabase_data();
     void damagedDatabase();
     void lookupReadsWholeEntries();
+    void searchAndRemoveEntries();
 };
 
 void TestMemoryStore::addKeepsOnePerUnit()
@@ -164,6 +165,25 @@ void TestMemoryStore::lookupReadsWholeEntries()
     const auto again = memory.lookup(u"en"_s, {u"Cancel"_s, {}, {}, u"ja"_s, 70, 5});
     QVERIFY(again);
     QCOMPARE(again->size(), std::size_t(3));
+}
+
+void TestMemoryStore::searchAndRemoveEntries()
+{
+    QTemporaryDir dir;
+    MemoryStore store(dir.filePath(u"memory.sqlite"_s));
+    QVERIFY(store.open());
+    QVERIFY(store.add({entry(u"Save As…"_s, u"別名で保存…"_s), entry(u"Save"_s, u"保存"_s, u"ja"_s, u"2"_s),
+                       entry(u"Open"_s, u"開く"_s, u"ja"_s, u"3"_s)}));
+    // Two non-ASCII characters, and ASCII in another case.
+    for (const auto &[text, expected] : {std::pair{u"保存"_s, 2}, {u"save as"_s, 1}, {u"xyz"_s, 0}}) {
+        const auto found = store.search(text, 10);
+        QVERIFY(found);
+        QCOMPARE(int(found->size()), expected);
+    }
+    const auto found = store.search(u"保存"_s, 1);
+    QCOMPARE(found->size(), std::size_t(1));
+    QCOMPARE(store.removeEntries({found->front().rowId}), std::optional<qsizetype>(1));
+    QCOMPARE(store.search(u"保存"_s, 10)->size(), std::size_t(1));
 }
 
 QTEST_GUILESS_MAIN(TestMemoryStore)

@@ -839,6 +839,57 @@
         <source>Translation Memory</source>
         <translation>翻訳メモリ</translation>
     </message>
+    <message>
+        <source>Search Memory…</source>
+        <translation>メモリを検索…</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryBrowser</name>
+    <message>
+        <source>Search Memory</source>
+        <translation>メモリを検索</translation>
+    </message>
+    <message>
+        <source>Find in the memory's sources and targets</source>
+        <translation>メモリの原文と訳文を検索</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>原文</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>訳文</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>出典</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>追加日時</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) deleted</source>
+        <translation>
+            <numerusform>%n 件を削除しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) found</source>
+        <translation>
+            <numerusform>%n 件見つかりました</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MemoryCommand</name>
@@ -1005,6 +1056,10 @@
     <message>
         <source>The translations could not be added to the memory: %1</source>
         <translation>翻訳をメモリに追加できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The entries could not be deleted: %1</source>
+        <translation>エントリを削除できませんでした: %1</translation>
     </message>
 </context>
 <context>

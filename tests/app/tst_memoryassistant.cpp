@@ -3,6 +3,7 @@
 // and a save giving the memory its translated units.
 #include "AppHarness.h"
 #include "app/memory/MemoryAssistant.h"
+#include "app/memory/MemoryBrowser.h"
 #include "app/memory/MemoryPanel.h"
 #include "app/memory/PretranslateFlow.h"
 #include "app/workbench/UnitFilterProxy.h"
@@ -12,8 +13,10 @@
 #include "memory/MemoryStore.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -54,6 +57,7 @@ private slots:
     void sameSourceOffer();
     void saveFillsTheMemory();
     void pretranslateFromTheEditMenu();
+    void searchAndDeleteEntries();
 
 private:
     QString writeDocument();
@@ -160,17 +164,22 @@ void TestMemoryAssistant::saveFillsTheMemory()
     QTRY_COMPARE(entriesOf(u"Loop"_s), 2);
 }
 
+QAction *menuItem(AppHarness &app, const QString &text)
+{
+    for (QAction *menu : app.window.menuBar()->actions()) {
+        for (QAction *action : menu->menu() ? menu->menu()->actions() : QList<QAction *>()) {
+            if (action->text() == text)
+                return action;
+        }
+    }
+    return nullptr;
+}
+
 void TestMemoryAssistant::pretranslateFromTheEditMenu()
 {
     AppHarness app;
     QVERIFY(app.delegate.openFile(writeDocument()));
-    QAction *item = nullptr;
-    for (QAction *menu : app.window.menuBar()->actions()) {
-        for (QAction *action : menu->menu() ? menu->menu()->actions() : QList<QAction *>()) {
-            if (action->text() == u"Pre-translate From Memory…"_s)
-                item = action;
-        }
-    }
+    QAction *item = menuItem(app, u"Pre-translate From Memory…"_s);
     QVERIFY(item);
     item->trigger();
     auto *flow = app.window.findChild<PretranslateFlow *>();
@@ -187,6 +196,28 @@ void TestMemoryAssistant::pretranslateFromTheEditMenu()
     QCOMPARE(app.bank().record(0)->tget, std::nullopt);
     app.delegate.undoStack().undo();
     QCOMPARE(app.bank().record(1)->tget, std::nullopt);
+}
+
+void TestMemoryAssistant::searchAndDeleteEntries()
+{
+    AppHarness app;
+    QAction *item = menuItem(app, u"Search Memory…"_s);
+    QVERIFY(item);
+    item->trigger();
+    auto *browser = app.window.findChild<MemoryBrowser *>();
+    QVERIFY(browser && browser->isVisible());
+    // A concordance over targets: two non-ASCII characters.
+    browser->searchField()->setText(u"保存"_s); // as typed: the search follows a pause
+    QTRY_COMPARE(browser->table()->rowCount(), 1);
+    QCOMPARE(browser->table()->item(0, 0)->text(), u"Save the document?"_s);
+    QCOMPARE(browser->table()->item(0, 2)->text(), u"en → ja-JP"_s);
+    QTableWidget *table = browser->table();
+    table->selectionModel()->select(table->model()->index(0, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QVERIFY(browser->deleteButton()->isEnabled());
+    QTest::mouseClick(browser->deleteButton(), Qt::LeftButton);
+    QTRY_COMPARE(browser->table()->rowCount(), 0);
+    QCOMPARE(entriesOf(u"Older"_s), 0);
 }
 
 QTEST_MAIN(TestMemoryAssistant)

@@ -172,10 +172,12 @@ void TestMemoryStore::searchAndRemoveEntries()
     QTemporaryDir dir;
     MemoryStore store(dir.filePath(u"memory.sqlite"_s));
     QVERIFY(store.open());
-    QVERIFY(store.add({entry(u"Save As…"_s, u"別名で保存…"_s), entry(u"Save"_s, u"保存"_s, u"ja"_s, u"2"_s),
+    QVERIFY(store.add({entry(u"Save As…"_s, u"別名で保存…"_s),
+                       entry(u"Save"_s, u"保存"_s, u"ja"_s, u"2"_s),
                        entry(u"Open"_s, u"開く"_s, u"ja"_s, u"3"_s)}));
     // Two non-ASCII characters, and ASCII in another case.
-    for (const auto &[text, expected] : {std::pair{u"保存"_s, 2}, {u"save as"_s, 1}, {u"xyz"_s, 0}}) {
+    for (const auto &[text, expected] :
+         {std::pair{u"保存"_s, 2}, {u"save as"_s, 1}, {u"xyz"_s, 0}}) {
         const auto found = store.search(text, 10);
         QVERIFY(found);
         QCOMPARE(int(found->size()), expected);

@@ -1,6 +1,7 @@
 #include "app/memory/MemoryAssistant.h"
 
 #include "app/flows/AppDelegate.h"
+#include "app/memory/MemoryBrowser.h"
 #include "app/memory/MemoryService.h"
 #include "app/memory/PretranslateFlow.h"
 #include "app/workbench/UnitFilterProxy.h"
@@ -10,7 +11,9 @@
 #include "document/TranslationStatus.h"
 #include "memory/DocumentEntries.h"
 
+#include <QAction>
 #include <QDateTime>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
@@ -47,10 +50,17 @@ MemoryAssistant::MemoryAssistant(AppDelegate &delegate, Workbench &workbench, QW
     connect(bank, &QAbstractItemModel::modelReset, this, &MemoryAssistant::currentChanged);
     connect(bank, &UnitTableModel::targetsChanged, this, &MemoryAssistant::targetsChanged);
     connect(&delegate, &AppDelegate::saved, this, &MemoryAssistant::remember);
-    addToEditMenu(new PretranslateFlow(delegate, *m_service, window));
+    m_browser = new MemoryBrowser(*m_service, &window);
+    auto *search = new QAction(tr("Search Memory…"), this);
+    connect(search, &QAction::triggered, m_browser, [this] {
+        m_browser->show();
+        m_browser->raise();
+        m_browser->searchField()->setFocus();
+    });
+    addToEditMenu({search, (new PretranslateFlow(delegate, *m_service, window))->action()});
 }
 
-void MemoryAssistant::addToEditMenu(PretranslateFlow *flow)
+void MemoryAssistant::addToEditMenu(const QList<QAction *> &actions)
 {
     auto *main = qobject_cast<QMainWindow *>(&m_window);
     if (!main)
@@ -59,7 +69,7 @@ void MemoryAssistant::addToEditMenu(PretranslateFlow *flow)
     for (QAction *entry : main->menuBar()->actions()) {
         if (entry->menu() && entry->text() == edit) {
             entry->menu()->addSeparator();
-            entry->menu()->addAction(flow->action());
+            entry->menu()->addActions(actions);
             return;
         }
     }

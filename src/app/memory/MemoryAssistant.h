@@ -9,7 +9,8 @@
 
 class AppDelegate;
 class MemoryService;
-class PretranslateFlow;
+class MemoryBrowser;
+class QAction;
 class Workbench;
 
 /// Brings the translation memory into the window: the current unit's matches as you move
@@ -27,6 +28,7 @@ public:
 
     MemoryPanel *panel() const { return m_panel; }
     MemoryService *service() const { return m_service; }
+    MemoryBrowser *browser() const { return m_browser; }
 
     /// Puts match `index` (0-based, as shown) into the current unit's target.
     void use(int index);
@@ -34,8 +36,8 @@ public:
     void fillSameSource();
 
 private:
-    /// Puts the flow's item at the end of the window's Edit menu.
-    void addToEditMenu(PretranslateFlow *flow);
+    /// Puts the items at the end of the window's Edit menu.
+    void addToEditMenu(const QList<QAction *> &actions);
     int currentRow() const;
     void currentChanged();
     void showMatches(const std::vector<TranslationMemory::Match> &fromMemory);
@@ -51,6 +53,7 @@ private:
     QWidget &m_window;
     MemoryService *m_service = nullptr;
     MemoryPanel *m_panel = nullptr;
+    MemoryBrowser *m_browser = nullptr;
     quint64 m_ticket = 0;
     int m_row = -1;
     std::vector<MemoryPanel::Shown> m_fromDocument;

@@ -99,3 +99,29 @@ void MemoryService::pretranslate(std::vector<UnitRecord> rows, std::vector<FileH
             Qt::QueuedConnection);
     });
 }
+
+void MemoryService::search(const QString &text, int limit)
+{
+    post([this, text, limit](Backend &backend) {
+        auto found = backend.store->search(text, limit);
+        if (!found)
+            return report(tr("The translation memory could not be read: %1")
+                              .arg(backend.store->errorString()));
+        QMetaObject::invokeMethod(
+            this, [this, text, entries = std::move(*found)] { emit searched(text, entries); },
+            Qt::QueuedConnection);
+    });
+}
+
+void MemoryService::removeEntries(std::vector<qint64> rowIds)
+{
+    post([this, rowIds = std::move(rowIds)](Backend &backend) {
+        const auto count = backend.store->removeEntries(rowIds);
+        if (!count)
+            return report(
+                tr("The entries could not be deleted: %1").arg(backend.store->errorString()));
+        backend.memory->forget();
+        QMetaObject::invokeMethod(
+            this, [this, removed = *count] { emit this->removed(removed); }, Qt::QueuedConnection);
+    });
+}

@@ -31,7 +31,14 @@ public:
     void pretranslate(std::vector<UnitRecord> rows, std::vector<FileHeader> files,
                       Pretranslation::Options options);
 
+    /// Finds entries holding `text` in the background; `searched` answers.
+    void search(const QString &text, int limit);
+    /// Removes entries in the background; `removed` answers.
+    void removeEntries(std::vector<qint64> rowIds);
+
 signals:
+    void searched(const QString &text, const std::vector<MemoryEntry> &entries);
+    void removed(qsizetype count);
     void matchesFound(quint64 ticket, const std::vector<TranslationMemory::Match> &matches);
     void pretranslated(const Pretranslation::Result &result);
     /// Something the user should know: the memory could not be opened or was damaged.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -18,4 +20,13 @@ struct MemoryFilter
     {
         return sourceLanguage.isEmpty() && targetLanguage.isEmpty() && !project && !source;
     }
+
+    /// The filter as the WHERE clause of the memory's table (empty for every entry) and
+    /// the texts it binds, in order.
+    struct Where
+    {
+        QByteArray sql;
+        QStringList values;
+    };
+    Where where() const;
 };

@@ -50,43 +50,6 @@ MemoryEntry entryFrom(const SqliteStatement &row)
             row.text(6), row.text(7), row.number(8), row.number(0)};
 }
 
-/// The WHERE clause of a filter and the texts it binds, in order.
-struct Where
-{
-    QByteArray sql;
-    QStringList values;
-};
-
-void addLanguage(Where &where, const QString &tag, const char *exact, const char *primary)
-{
-    if (tag.isEmpty())
-        return;
-    const QString normal = LanguageTag::normalized(tag);
-    const bool whole = normal.contains(u'-');
-    where.sql += where.sql.isEmpty() ? " WHERE " : " AND ";
-    where.sql += whole ? exact : primary;
-    where.sql += " = ?";
-    where.values.append(whole ? normal : LanguageTag::language(normal));
-}
-
-Where whereOf(const MemoryFilter &filter)
-{
-    Where where;
-    addLanguage(where, filter.sourceLanguage, "source_language", "source_primary");
-    addLanguage(where, filter.targetLanguage, "target_language", "target_primary");
-    const auto add = [&where](const std::optional<QString> &value, const char *column) {
-        if (!value)
-            return;
-        where.sql += where.sql.isEmpty() ? " WHERE " : " AND ";
-        where.sql += column;
-        where.sql += " = ?";
-        where.values.append(*value);
-    };
-    add(filter.project, "project");
-    add(filter.source, "source");
-    return where;
-}
-
 void bindAll(SqliteStatement &statement, const QStringList &values)
 {
     for (qsizetype i = 0; i < values.size(); ++i)
@@ -284,7 +247,7 @@ std::optional<MemoryStore::AddCounts> MemoryStore::add(const std::vector<MemoryE
 bool MemoryStore::forEach(const MemoryFilter &filter,
                           const std::function<void(MemoryEntry &&)> &visit)
 {
-    const Where where = whereOf(filter);
+    const MemoryFilter::Where where = filter.where();
     const QByteArray sql = "SELECT " + QByteArray(entryColumns) + " FROM entries" + where.sql +
                            " ORDER BY created, id";
     SqliteStatement select(m_db, sql.constData());
@@ -300,7 +263,7 @@ bool MemoryStore::forEach(const MemoryFilter &filter,
 
 std::optional<qsizetype> MemoryStore::remove(const MemoryFilter &filter)
 {
-    const Where where = whereOf(filter);
+    const MemoryFilter::Where where = filter.where();
     const QByteArray sql = "DELETE FROM entries" + where.sql;
     SqliteStatement statement(m_db, sql.constData());
     bindAll(statement, where.values);

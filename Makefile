@@ -50,14 +50,18 @@ test-sanitize:
 	$(MAKE) test PRESET=sanitize
 
 # Times open, save and the replacement pass against expat's bare parse on generated exports,
-# then runs the in-process benchmarks. BENCH_SIZES picks the export sizes (units).
+# then runs the in-process benchmarks and the translation memory's import and lookups against
+# brute force. BENCH_SIZES picks the export sizes (units).
 BENCH_SIZES ?= 1000 10000 50000 200000
+# The translation memory's benchmark: entries in the generated memories.
+MEMORY_BENCH_SIZES ?= 200000 1000000
 bench: deps
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
 	bench/run.sh build/bench $(BENCH_SIZES)
 	build/bench/bench/tarnwick-bench --benchmark_min_time=0.5
 	build/bench/bench/tarnwick-workbench-bench --benchmark_min_time=0.5
+	build/bench/bench/tarnwick-memory-bench $(MEMORY_BENCH_SIZES)
 
 # Builds the libFuzzer targets (clang) and runs each for FUZZ_SECONDS seconds.
 fuzz: deps

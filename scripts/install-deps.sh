@@ -9,7 +9,7 @@ if ! command -v dpkg-query >/dev/null; then exit 0; fi
 packages=(
   cmake ninja-build g++ pkg-config make git dpkg-dev
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
-  libgl-dev libicu-dev libexpat1-dev expat
+  libgl-dev libicu-dev libexpat1-dev expat libsqlite3-dev
   libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth imagemagick time xdotool
   fonts-noto-cjk

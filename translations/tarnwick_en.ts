@@ -42,6 +42,57 @@
     </message>
 </context>
 <context>
+    <name>MemoryBrowser</name>
+    <message numerus="yes">
+        <source>%n entry(s) deleted</source>
+        <translation>
+            <numerusform>%n entry deleted</numerusform>
+            <numerusform>%n entries deleted</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) found</source>
+        <translation>
+            <numerusform>%n entry found</numerusform>
+            <numerusform>%n entries found</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MemoryCommand</name>
+    <message numerus="yes">
+        <source>%n entry(s) exported</source>
+        <translation>
+            <numerusform>%n entry exported</numerusform>
+            <numerusform>%n entries exported</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) left out: they hold control characters XML cannot carry</source>
+        <translation>
+            <numerusform>%n entry left out: it holds control characters XML cannot carry</numerusform>
+            <numerusform>%n entries left out: they hold control characters XML cannot carry</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) deleted</source>
+        <translation>
+            <numerusform>%n entry deleted</numerusform>
+            <numerusform>%n entries deleted</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MemoryPanel</name>
+    <message numerus="yes">
+        <source>Use for %n other unit(s) with this source (Ctrl+Shift+U)</source>
+        <translation>
+            <numerusform>Use for %n other unit with this source (Ctrl+Shift+U)</numerusform>
+            <numerusform>Use for %n other units with this source (Ctrl+Shift+U)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProblemStatus</name>
     <message numerus="yes">
         <source>%n error(s)</source>

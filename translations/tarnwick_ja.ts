@@ -264,6 +264,14 @@
         <source>the stream refused it</source>
         <translation>ストリームが受け付けませんでした</translation>
     </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 には値が必要です</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>不明なオプション %1</translation>
+    </message>
 </context>
 <context>
     <name>ConflictSheet</name>
@@ -806,6 +814,274 @@
     </message>
 </context>
 <context>
+    <name>MemoryAssistant</name>
+    <message>
+        <source>this document · %1</source>
+        <translation>この書類 · %1</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <translation>%1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>Use Match %1</source>
+        <translation>候補 %1 を使用</translation>
+    </message>
+    <message>
+        <source>Use for Units With This Source</source>
+        <translation>同じ原文のユニットに使用</translation>
+    </message>
+    <message>
+        <source>Translation Memory</source>
+        <translation>翻訳メモリ</translation>
+    </message>
+    <message>
+        <source>Search Memory…</source>
+        <translation>メモリを検索…</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryBrowser</name>
+    <message>
+        <source>Search Memory</source>
+        <translation>メモリを検索</translation>
+    </message>
+    <message>
+        <source>Find in the memory's sources and targets</source>
+        <translation>メモリの原文と訳文を検索</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>原文</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>訳文</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>出典</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>追加日時</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) deleted</source>
+        <translation>
+            <numerusform>%n 件を削除しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) found</source>
+        <translation>
+            <numerusform>%n 件見つかりました</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MemoryCommand</name>
+    <message>
+        <source>memory needs one of import, export, lookup, stats, delete</source>
+        <translation>memory には import、export、lookup、stats、delete のいずれかが必要です</translation>
+    </message>
+    <message>
+        <source>unknown memory command &quot;%1&quot;</source>
+        <translation>不明な memory コマンド「%1」</translation>
+    </message>
+    <message>
+        <source>memory export takes -o FILE and no other file</source>
+        <translation>memory export には -o FILE を指定し、他のファイルは指定しません</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) exported</source>
+        <translation>
+            <numerusform>%n 件を書き出しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) left out: they hold control characters XML cannot carry</source>
+        <translation>
+            <numerusform>%n 件を除外しました: XML に書けない制御文字を含みます</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>memory stats takes no file</source>
+        <translation>memory stats にファイルは指定できません</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>memory delete takes no file</source>
+        <translation>memory delete にファイルは指定できません</translation>
+    </message>
+    <message>
+        <source>memory delete needs --source-language, --target-language, --project or --source, or else --all alone</source>
+        <translation>memory delete には --source-language、--target-language、--project、--source のいずれか、または --all のみが必要です</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) deleted</source>
+        <translation>
+            <numerusform>%n 件を削除しました</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MemoryImportCommand</name>
+    <message>
+        <source>memory import needs at least one FILE</source>
+        <translation>memory import には FILE が 1 つ以上必要です</translation>
+    </message>
+    <message>
+        <source>units without a variant in their source language</source>
+        <translation>原文の言語の版がないユニット</translation>
+    </message>
+    <message>
+        <source>units without a variant in another language</source>
+        <translation>他の言語の版がないユニット</translation>
+    </message>
+    <message>
+        <source>variants without a language</source>
+        <translation>言語のない版</translation>
+    </message>
+    <message>
+        <source>empty segments</source>
+        <translation>空のセグメント</translation>
+    </message>
+    <message>
+        <source>untranslated</source>
+        <translation>未翻訳</translation>
+    </message>
+    <message>
+        <source>still to review</source>
+        <translation>要確認</translation>
+    </message>
+    <message>
+        <source>not to translate</source>
+        <translation>翻訳対象外</translation>
+    </message>
+    <message>
+        <source>in a &lt;file&gt; without source or target language</source>
+        <translation>原文または訳文の言語がない &lt;file&gt; 内</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 updated, %4 already in the memory</source>
+        <translation>%1: %2 件追加、%3 件更新、%4 件は登録済み</translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation>除外: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryLookupCommand</name>
+    <message>
+        <source>memory lookup needs --target-language and reads standard input</source>
+        <translation>memory lookup には --target-language が必要で、標準入力を読みます</translation>
+    </message>
+    <message>
+        <source>--min takes 0 to 100, --limit a number from 1</source>
+        <translation>--min は 0〜100、--limit は 1 以上の数です</translation>
+    </message>
+    <message>
+        <source>could not read standard input: %1</source>
+        <translation>標準入力を読めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>standard input, line %1: not an object with a &quot;srcs&quot; string</source>
+        <translation>標準入力 %1 行目: 文字列 &quot;srcs&quot; を持つオブジェクトではありません</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryPanel</name>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>一致率</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>原文</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>訳文</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>出典</translation>
+    </message>
+    <message>
+        <source>Ctrl+%1</source>
+        <translation>Ctrl+%1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>Use for %n other unit(s) with this source (Ctrl+Shift+U)</source>
+        <translation>
+            <numerusform>同じ原文の他の %n 件のユニットにも使用 (Ctrl+Shift+U)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MemoryService</name>
+    <message>
+        <source>The translation memory %1 could not be opened: %2</source>
+        <translation>翻訳メモリ %1 を開けませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The translation memory could not be read: %1</source>
+        <translation>翻訳メモリを読めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The translations could not be added to the memory: %1</source>
+        <translation>翻訳をメモリに追加できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The entries could not be deleted: %1</source>
+        <translation>エントリを削除できませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryStore</name>
+    <message>
+        <source>there is no data folder for the memory</source>
+        <translation>メモリを置くデータフォルダがありません</translation>
+    </message>
+    <message>
+        <source>could not make the folder %1</source>
+        <translation>フォルダ %1 を作成できませんでした</translation>
+    </message>
+    <message>
+        <source>the memory %1 is damaged (%2) and could not be moved aside</source>
+        <translation>メモリ %1 は壊れていて (%2)、退避できませんでした</translation>
+    </message>
+    <message>
+        <source>The memory %1 was damaged (%2); it was moved to %3 and a new one started.</source>
+        <translation>メモリ %1 は壊れていました (%2)。%3 に移動し、新しいメモリを作成しました。</translation>
+    </message>
+</context>
+<context>
     <name>MenuPeriodCheck</name>
     <message>
         <source>A menu item title ends with “。”.</source>
@@ -876,6 +1152,59 @@
     <message>
         <source>The setting could not be saved to %1.</source>
         <translation>設定を %1 に保存できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>PretranslateCommand</name>
+    <message>
+        <source>pretranslate takes one PATH</source>
+        <translation>pretranslate には PATH を 1 つ指定します</translation>
+    </message>
+    <message>
+        <source>--min takes 1 to 100</source>
+        <translation>--min は 1〜100 です</translation>
+    </message>
+    <message>
+        <source>%1 exact, %2 fuzzy, %3 not found</source>
+        <translation>完全一致 %1 件、類似 %2 件、該当なし %3 件</translation>
+    </message>
+</context>
+<context>
+    <name>PretranslateFlow</name>
+    <message>
+        <source>Pre-translate From Memory…</source>
+        <translation>メモリから事前翻訳…</translation>
+    </message>
+    <message>
+        <source>Pre-translate From Memory</source>
+        <translation>メモリから事前翻訳</translation>
+    </message>
+    <message>
+        <source>Fill untranslated units from matches scoring at least (%):</source>
+        <translation>一致率がこの値 (%) 以上の候補で未翻訳のユニットを埋めます:</translation>
+    </message>
+    <message>
+        <source>Nothing Pre-translated</source>
+        <translation>事前翻訳されませんでした</translation>
+    </message>
+    <message>
+        <source>Pre-translated From Memory</source>
+        <translation>メモリから事前翻訳しました</translation>
+    </message>
+    <message>
+        <source>%1 exact, %2 fuzzy, %3 not found. The filled units are marked Needs Review.</source>
+        <translation>完全一致 %1 件、類似 %2 件、該当なし %3 件。埋めたユニットは「要確認」になっています。</translation>
+    </message>
+</context>
+<context>
+    <name>Pretranslation</name>
+    <message>
+        <source>the document names no target language</source>
+        <translation>書類に訳文の言語がありません</translation>
+    </message>
+    <message>
+        <source>the memory could not be read</source>
+        <translation>メモリを読めませんでした</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "app/flows/AppDelegate.h"
 #include "app/flows/ConfirmSheet.h"
 #include "app/flows/PickerSheet.h"
+#include "app/memory/MemoryAssistant.h"
 #include "app/preferences/DictionaryController.h"
 #include "app/preferences/DictionaryModel.h"
 #include "app/preferences/PreferencesWindow.h"
@@ -17,6 +18,7 @@
 #include "app/workbench/UnitTableModel.h"
 #include "app/workbench/UnitTableView.h"
 #include "app/workbench/Workbench.h"
+#include "memory/MemoryStore.h"
 #include "views/HelpWindow.h"
 
 #include <QApplication>
@@ -67,6 +69,7 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     new FocusKeeper(*this);
     buildMenus();
     connectWorkbench();
+    new MemoryAssistant(m_delegate, *m_workbench, *this, MemoryStore::defaultPath());
     restoreLayout();
 }
 

@@ -5,6 +5,8 @@
 #include "cli/CheckCommand.h"
 #include "cli/DictionaryCommand.h"
 #include "cli/FillCommand.h"
+#include "cli/MemoryCommand.h"
+#include "cli/PretranslateCommand.h"
 #include "cli/StatsCommand.h"
 #include "cli/UnitsCommand.h"
 #include "cli/VerifyCommand.h"
@@ -70,6 +72,31 @@ Commands:
                              checks: format, plural, blanks, line-breaks,
                              ellipsis, punctuation, markup, unchanged,
                              half-width-kana, menu-period.
+  memory import FILE... [--memory DB]
+                             Add TMX files and the translated units of exports
+                             to the translation memory; print what was added,
+                             skipped and why.
+  memory export -o FILE [--source-language L] [--target-language L]
+                             Write the memory (or the entries of the languages
+                             given) as TMX 1.4b.
+  memory lookup --target-language L [--source-language L] [--min N] [--limit K]
+                             Read JSON Lines {"srcs": "..."} from standard input
+                             and print each text's matches (score 0-100, at
+                             least N, default 70; at most K, default 5) as one
+                             JSON line {"srcs", "matches": [{"score", "srcs",
+                             "tget", "from", "name", "project"}]}.
+  memory stats               Count the entries of each pair of languages.
+  memory delete [--source-language L] [--target-language L] [--project P]
+                [--source TEXT] | --all
+                             Delete the entries that match every option given.
+  pretranslate PATH [--min N] [-o OUT] [--exact-as-translated]
+                             Fill untranslated units from their best match in
+                             the memory scoring at least N (default 100), each
+                             marked for review (100 % matches too, unless
+                             --exact-as-translated). Saves as apply does; the
+                             counts go to standard error.
+  The memory is the one in the data folder; --memory DB names another file.
+  Languages are BCP 47 tags: "ja" takes "ja-JP" too.
 
 Options:
   -h, --help                 Show this help.
@@ -140,6 +167,10 @@ int CliTool::command(const QStringList &arguments)
     }
     if (command == u"carry")
         return CarryCommand(*this).run(rest);
+    if (command == u"memory")
+        return MemoryCommand(*this).run(rest);
+    if (command == u"pretranslate")
+        return PretranslateCommand(*this).run(rest);
     return usage(tr("unknown command \"%1\"").arg(command));
 }
 

@@ -1,0 +1,44 @@
+#include "memory/TranslationMemory.h"
+
+#include "memory/LanguageTag.h"
+#include "memory/MemoryStore.h"
+
+const MatchIndex *TranslationMemory::index(const QString &sourceLanguage,
+                                           const QString &targetLanguage)
+{
+    const qint64 version = m_store.dataVersion();
+    if (version != m_dataVersion) {
+        m_indexes.clear();
+        m_dataVersion = version;
+    }
+    const std::pair key{LanguageTag::language(sourceLanguage),
+                        LanguageTag::language(targetLanguage)};
+    auto found = m_indexes.find(key);
+    if (found != m_indexes.end())
+        return found->second.get();
+    auto index = std::make_unique<MatchIndex>();
+    const bool read = m_store.forEachSource(key.first, key.second,
+                                            [&index](MemoryEntry &&entry) { index->add(entry); });
+    if (!read)
+        return nullptr;
+    index->finish();
+    return m_indexes.emplace(key, std::move(index)).first->second.get();
+}
+
+std::optional<std::vector<TranslationMemory::Match>>
+TranslationMemory::lookup(const QString &sourceLanguage, const MatchIndex::Query &query)
+{
+    const MatchIndex *pair = index(sourceLanguage, query.targetLanguage);
+    if (!pair)
+        return std::nullopt;
+    std::vector<Match> matches;
+    for (const MatchIndex::Hit &hit : pair->lookup(query)) {
+        std::optional<MemoryEntry> entry = m_store.entry(hit.rowId);
+        // An entry another process removed since the index was read is simply gone.
+        if (entry)
+            matches.push_back({hit.score, std::move(*entry)});
+        else if (!m_store.errorString().isEmpty())
+            return std::nullopt;
+    }
+    return matches;
+}

@@ -31,9 +31,11 @@ void checkRows(const std::vector<UnitRecord> &rows, const CatalogUnits::Units &a
         if (unplaced.count(i))
             continue;
         const UnitRecord &row = rows[i];
-        const auto found = byName.constFind(row.name.value_or(QString()));
-        const bool landed = found != byName.cend() && after.units[*found].tget == row.tget &&
-                            after.units[*found].state == splice.expectedStates[i];
+        std::size_t unit = std::size_t(row.port);
+        if (unit >= after.units.size() || after.units[unit].name != row.name)
+            unit = byName.value(row.name.value_or(QString()), after.units.size());
+        const bool landed = unit < after.units.size() && after.units[unit].tget == row.tget &&
+                            after.units[unit].state == splice.expectedStates[i];
         if (!landed)
             failed.push_back(i);
     }

@@ -109,20 +109,24 @@ bool CatalogUnits::walkDevices(const Entry &entry, const JsonNode *shape, const 
         return false;
     // The source's devices first, then any the target adds: filling one device of several
     // keeps the others on offer.
+    const JsonNode *sourceDevices = objectMember(objectMember(source, u"variations"), u"device");
     QStringList names;
-    for (const JsonNode *each :
-         {objectMember(objectMember(source, u"variations"), u"device"), devices}) {
+    for (const JsonNode *each : {sourceDevices, devices}) {
         for (const JsonMember &device : each ? each->members : noMembers) {
             if (!names.contains(device.key))
                 names.append(device.key);
         }
     }
     for (const QString &name : std::as_const(names)) {
+        // The source's own device, else its "other"; a source that does not vary by device
+        // serves every device. Each step goes deeper, so shapes made to loop cannot.
         const JsonNode *sourceDevice = variation(source, u"device", name);
+        if (!sourceDevice)
+            sourceDevice = variation(source, u"device", u"other");
         const Place inner{place.path + QStringList{u"variations"_s, u"device"_s, name},
-                          place.suffix + u"device."_s + name + u'.'};
-        walk(entry, sourceDevice ? sourceDevice : source, variation(target, u"device", name), inner,
-             out);
+                          place.suffix + u"device."_s + name + u'.', textOf(source)};
+        walk(entry, sourceDevices ? sourceDevice : source, variation(target, u"device", name),
+             inner, out);
     }
     return true;
 }
@@ -132,14 +136,15 @@ bool CatalogUnits::walkPlural(const Entry &entry, const JsonNode *shape, const J
 {
     if (!objectMember(objectMember(shape, u"variations"), u"plural"))
         return false;
+    const bool sourcePlural = objectMember(objectMember(source, u"variations"), u"plural");
     for (const QString &category : categories(shape, shape == target)) {
         const JsonNode *sourceLeaf = variation(source, u"plural", category);
         if (!sourceLeaf)
             sourceLeaf = variation(source, u"plural", u"other");
         const Place inner{place.path + QStringList{u"variations"_s, u"plural"_s, category},
-                          place.suffix + u"plural."_s + category + u'.'};
-        walk(entry, sourceLeaf ? sourceLeaf : source, variation(target, u"plural", category), inner,
-             out);
+                          place.suffix + u"plural."_s + category + u'.', textOf(source)};
+        walk(entry, sourcePlural ? sourceLeaf : source, variation(target, u"plural", category),
+             inner, out);
     }
     return true;
 }
@@ -182,7 +187,7 @@ void CatalogUnits::substitutions(const Entry &entry, const JsonNode *source, con
         const JsonNode *targetSub = objectMember(targetSubs, name);
         if (!objectMember(targetSub ? targetSub : sourceSub, u"variations"))
             continue;
-        const Place place{{u"substitutions"_s, name}, u"substitutions."_s + name + u'.'};
+        const Place place{{u"substitutions"_s, name}, u"substitutions."_s + name + u'.', {}};
         walk(entry, sourceSub, targetSub, place, out);
     }
 }
@@ -194,7 +199,9 @@ void CatalogUnits::leaf(const Entry &entry, const JsonNode *source, const JsonNo
     unit.from = m_from;
     unit.name =
         place.suffix.isEmpty() ? entry.key : entry.key + u"|==|"_s + place.suffix.chopped(1);
-    const QString sourceText = textOf(source);
+    QString sourceText = source ? textOf(source) : QString();
+    if (sourceText.isNull())
+        sourceText = place.sourceText;
     unit.srcs = sourceText.isNull() ? entry.key : sourceText;
     CatalogSlot slot{entry.index, place.path, false};
     const JsonNode *stringUnit = objectMember(target, u"stringUnit");

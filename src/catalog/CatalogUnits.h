@@ -41,6 +41,8 @@ private:
     {
         QStringList path;
         QString suffix; ///< the id's part after "|==|", built as the walk descends
+        /// The source text where the source has nothing at this place (its `other`).
+        QString sourceText;
     };
 
     void walk(const Entry &entry, const JsonNode *source, const JsonNode *target,

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "catalog/CatalogReader.h"
+#include "catalog/JsonScanner.h"
+#include "catalog/XcodeJsonWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,4 +96,27 @@ inline QStringList twoLanguages(const QByteArray &bytes)
         }
     }
     return {read.sourceLanguage, other};
+}
+
+/// The bytes as Xcode would write them, the final newline (or its absence) kept.
+inline QByteArray xcodeLayout(const QByteArray &bytes)
+{
+    const JsonScanner::Result parsed = JsonScanner::parse(bytes);
+    if (!parsed.root)
+        return {};
+    QByteArray out = XcodeJsonWriter().write(*parsed.root, 0);
+    return bytes.endsWith('\n') ? out + '\n' : out;
+}
+
+/// The units of one language.
+inline std::vector<UnitRecord> unitsOf(const QByteArray &bytes, const QString &language)
+{
+    return CatalogReader::read(bytes, language, QStringLiteral("L.xcstrings")).result.units;
+}
+
+/// A catalog in Xcode's layout around the members of `strings` given.
+inline QByteArray catalog(const QByteArray &strings)
+{
+    return "{\n  \"sourceLanguage\" : \"en\",\n  \"strings\" : {\n" + strings +
+           "\n  },\n  \"version\" : \"1.0\"\n}";
 }

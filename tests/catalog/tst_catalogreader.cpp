@@ -58,12 +58,6 @@ Optional oracleState(const QJsonObject &holder)
     return std::nullopt;
 }
 
-QByteArray catalog(const QByteArray &strings)
-{
-    return "{\n  \"sourceLanguage\" : \"en\",\n  \"strings\" : {\n" + strings +
-           "\n  },\n  \"version\" : \"1.0\"\n}";
-}
-
 QStringList ids(const CatalogRead &read)
 {
     QStringList out;

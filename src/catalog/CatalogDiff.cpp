@@ -52,6 +52,28 @@ QString firstDifference(const Slices &a, const Slices &b)
     return QString();
 }
 
+/// Where two entries of one key differ outside `language`'s localization, or a null string.
+QString entryDifference(const JsonNode &a, QByteArrayView aBytes, const JsonNode &b,
+                        QByteArrayView bBytes, const QString &language)
+{
+    if (!a.isObject() || !b.isObject())
+        return bytesOf(a, aBytes) == bytesOf(b, bBytes) ? QString() : u"(entry)"_s;
+    const qsizetype aLoc = indexOf(&a, u"localizations");
+    const qsizetype bLoc = indexOf(&b, u"localizations");
+    const QString where = firstDifference(slices(&a, aBytes, aLoc), slices(&b, bBytes, bLoc));
+    if (!where.isNull())
+        return where;
+    const JsonNode *aLocs = aLoc >= 0 ? &a.members[aLoc].value : nullptr;
+    const JsonNode *bLocs = bLoc >= 0 ? &b.members[bLoc].value : nullptr;
+    // Localizations that are not an object are text no save touches.
+    if ((aLocs && !aLocs->isObject()) || (bLocs && !bLocs->isObject())) {
+        const bool same = aLocs && bLocs && bytesOf(*aLocs, aBytes) == bytesOf(*bLocs, bBytes);
+        return same ? QString() : u"localizations"_s;
+    }
+    return firstDifference(slices(aLocs, aBytes, indexOf(aLocs, language)),
+                           slices(bLocs, bBytes, indexOf(bLocs, language)));
+}
+
 } // namespace
 
 CatalogDiff::Result CatalogDiff::compare(const CatalogDocument &original,
@@ -67,49 +89,21 @@ CatalogDiff::Result CatalogDiff::compare(const CatalogDocument &original,
         result.where = u"(around the catalog)"_s;
         return result;
     }
-    const qsizetype aStrings = indexOf(&a, u"strings");
-    const qsizetype bStrings = indexOf(&b, u"strings");
-    result.where =
-        firstDifference(slices(&a, originalBytes, aStrings), slices(&b, editedBytes, bStrings));
+    result.where = firstDifference(slices(&a, originalBytes, indexOf(&a, u"strings")),
+                                   slices(&b, editedBytes, indexOf(&b, u"strings")));
     if (!result.where.isNull())
         return result;
     const std::vector<JsonMember> &aEntries = original.strings().members;
     const std::vector<JsonMember> &bEntries = edited.strings().members;
-    if (aEntries.size() != bEntries.size()) {
-        result.where = u"strings"_s;
-        return result;
-    }
-    for (std::size_t i = 0; i < aEntries.size(); ++i) {
-        const JsonNode &aEntry = aEntries[i].value;
-        const JsonNode &bEntry = bEntries[i].value;
-        const QString path = u"strings › "_s + aEntries[i].key;
-        if (aEntries[i].key != bEntries[i].key || !aEntry.isObject() || !bEntry.isObject()) {
-            if (aEntries[i].key == bEntries[i].key &&
-                bytesOf(aEntry, originalBytes) == bytesOf(bEntry, editedBytes))
-                continue;
-            result.where = path;
+    for (std::size_t i = 0; i < std::max(aEntries.size(), bEntries.size()); ++i) {
+        if (i >= aEntries.size() || i >= bEntries.size() || aEntries[i].key != bEntries[i].key) {
+            result.where = u"strings › "_s + (i < aEntries.size() ? aEntries[i] : bEntries[i]).key;
             return result;
         }
-        const qsizetype aLoc = indexOf(&aEntry, u"localizations");
-        const qsizetype bLoc = indexOf(&bEntry, u"localizations");
-        QString where = firstDifference(slices(&aEntry, originalBytes, aLoc),
-                                        slices(&bEntry, editedBytes, bLoc));
-        if (where.isNull()) {
-            const JsonNode *aLocs = aLoc >= 0 ? &aEntry.members[aLoc].value : nullptr;
-            const JsonNode *bLocs = bLoc >= 0 ? &bEntry.members[bLoc].value : nullptr;
-            // Localizations that are not an object are text no save touches.
-            if ((aLocs && !aLocs->isObject()) || (bLocs && !bLocs->isObject())) {
-                if (!aLocs || !bLocs ||
-                    bytesOf(*aLocs, originalBytes) != bytesOf(*bLocs, editedBytes))
-                    where = u"localizations"_s;
-                aLocs = bLocs = nullptr;
-            }
-            if (where.isNull())
-                where = firstDifference(slices(aLocs, originalBytes, indexOf(aLocs, language)),
-                                        slices(bLocs, editedBytes, indexOf(bLocs, language)));
-        }
+        const QString where = entryDifference(aEntries[i].value, originalBytes, bEntries[i].value,
+                                              editedBytes, language);
         if (!where.isNull()) {
-            result.where = path + u" › "_s + where;
+            result.where = u"strings › "_s + aEntries[i].key + u" › "_s + where;
             return result;
         }
     }

@@ -2,6 +2,8 @@
 // saves that must keep what they cannot read.
 #include "CatalogTests.h"
 
+#include "catalog/CatalogDiff.h"
+#include "catalog/CatalogDocument.h"
 #include "catalog/CatalogSave.h"
 
 using namespace Qt::StringLiterals;
@@ -15,6 +17,8 @@ private slots:
     void createdInXcodeOrder();
     void duplicateKeyEditsFirstCopy();
     void refusals();
+    void diffSeesChangesOutsideTheLanguage_data();
+    void diffSeesChangesOutsideTheLanguage();
 };
 
 void TestCatalogShapes::createdInXcodeOrder_data()
@@ -242,6 +246,48 @@ void TestCatalogShapes::refusals()
     QCOMPARE(saved.unplaced, (std::vector<std::size_t>{0, 1}));
     QVERIFY(!CatalogSave::pack("{\"strings\" : {}}", u"de"_s, {}).bytes);
     QVERIFY(!CatalogSave::pack("{", u"de"_s, {}).bytes);
+}
+
+void TestCatalogShapes::diffSeesChangesOutsideTheLanguage_data()
+{
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<QString>("where"); ///< null: only the language changed
+
+    QTest::newRow("the language's value") << QByteArray("Weiter") << QByteArray("Los") << QString();
+    QTest::newRow("the language removed")
+        << QByteArray(R"("de":{"stringUnit":{"state":"translated","value":"Weiter"}},)")
+        << QByteArray() << QString();
+    QTest::newRow("another language")
+        << QByteArray("\"value\":\"Next\"") << QByteArray("\"value\":\"Onward\"")
+        << u"strings › Next › en"_s;
+    QTest::newRow("a comment") << QByteArray("\"c\"") << QByteArray("\"d\"")
+                               << u"strings › Next › comment"_s;
+    QTest::newRow("a key") << QByteArray("\"Next\"") << QByteArray("\"Later\"")
+                           << u"strings › Next"_s;
+    QTest::newRow("the version") << QByteArray("1.0") << QByteArray("1.1") << u"version"_s;
+    QTest::newRow("a final newline")
+        << QByteArray("\"1.0\"}") << QByteArray("\"1.0\"}\n") << u"(around the catalog)"_s;
+}
+
+void TestCatalogShapes::diffSeesChangesOutsideTheLanguage()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(QString, where);
+    const QByteArray original =
+        R"({"sourceLanguage":"en","strings":{"Next":{"comment":"c","localizations":{)"
+        R"("de":{"stringUnit":{"state":"translated","value":"Weiter"}},)"
+        R"("en":{"stringUnit":{"state":"translated","value":"Next"}}}}},"version":"1.0"})";
+    QByteArray edited = original;
+    edited.replace(original.indexOf(from), from.size(), to);
+    const CatalogDocument::Parsed a = CatalogDocument::parse(original);
+    const CatalogDocument::Parsed b = CatalogDocument::parse(edited);
+    QVERIFY(a.document && b.document);
+    const CatalogDiff::Result diff =
+        CatalogDiff::compare(*a.document, original, *b.document, edited, u"de"_s);
+    QCOMPARE(diff.onlyLanguage, where.isNull());
+    QCOMPARE(diff.where, where);
 }
 
 QTEST_GUILESS_MAIN(TestCatalogShapes)

@@ -4,7 +4,7 @@
 #include "catalog/CatalogDocument.h"
 #include "catalog/CatalogSplicer.h"
 #include "catalog/CatalogUnits.h"
-#include "document/DocumentFile.h"
+#include "files/DocumentFile.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,14 +1,16 @@
 #include "app/flows/AppDelegate.h"
 
+#include "app/flows/CatalogFile.h"
+#include "app/flows/CatalogLanguageSheet.h"
 #include "app/flows/ConfirmSheet.h"
 #include "app/flows/DocumentAlerts.h"
 #include "app/flows/PickerSheet.h"
 #include "app/workbench/UnitTableModel.h"
+#include "catalog/CatalogReader.h"
 #include "files/DocumentFile.h"
 #include "splice/DocumentSave.h"
 #include "xliff/XliffFinder.h"
 #include "xliff/XliffReader.h"
-#include "splice/XliffWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -89,6 +91,10 @@ void AppDelegate::ride()
 
 bool AppDelegate::read(const QString &path)
 {
+    if (CatalogReader::isCatalogPath(path)) {
+        offerLanguages(path);
+        return true;
+    }
     if (XliffFinder::isXliffPath(path)) {
         walk(path);
         setEdited(false);
@@ -114,14 +120,38 @@ bool AppDelegate::read(const QString &path)
     return true;
 }
 
+void AppDelegate::offerLanguages(const QString &path)
+{
+    // A file with no languages to offer is no catalog: the read says why.
+    if (!CatalogLanguageSheet::ask(m_window, path, this, &AppDelegate::walkCatalog))
+        walkCatalog(path, QString());
+}
+
+void AppDelegate::walkCatalog(const QString &path, const QString &language)
+{
+    QByteArray bytes;
+    QStringList warnings;
+    ReadResult result = CatalogFile::read(path, language, &bytes, &warnings);
+    m_catalogLanguage = result.complete ? language : QString();
+    load(path, std::move(result), bytes);
+    setEdited(false);
+    if (!warnings.isEmpty())
+        DocumentAlerts::show(m_window, tr("A Key Is Written Twice"), warnings.join(u'\n'));
+}
+
 void AppDelegate::walk(const QString &path)
+{
+    m_catalogLanguage.clear();
+    QByteArray bytes;
+    ReadResult result = XliffReader(m_state.parse).readFile(path, &bytes);
+    load(path, std::move(result), bytes);
+}
+
+void AppDelegate::load(const QString &path, ReadResult result, const QByteArray &bytes)
 {
     m_state.document.documentPath = path;
     m_recent.add(path);
     updateTitle();
-    XliffReader reader(m_state.parse);
-    QByteArray bytes;
-    ReadResult result = reader.readFile(path, &bytes);
     // A file that can't be read or parsed leaves the table empty, and the user is told
     // why rather than left with an empty table and no reason.
     if (!result.complete)
@@ -221,7 +251,9 @@ void AppDelegate::save()
     emit aboutToWrite(*path);
     m_saveRunner.run(
         m_window, *path,
-        [outcome, rows, path = *path] { *outcome = DocumentSave::run(path, *rows, path); },
+        [outcome, rows, path = *path, language = m_catalogLanguage] {
+            *outcome = CatalogFile::saveDocument(path, language, *rows);
+        },
         [this, outcome, hadRows, packedAt, path = *path] {
             if (packed(outcome->packed, hadRows))
                 reportWritten(path, outcome->packed, outcome->written, outcome->writeError,
@@ -239,7 +271,10 @@ void AppDelegate::dupe()
                                                                        : std::vector<UnitRecord>{});
     auto text = std::make_shared<SpliceResult>();
     m_saveRunner.run(
-        m_window, *path, [text, rows, path = *path] { *text = XliffWriter::pack(path, *rows); },
+        m_window, *path,
+        [text, rows, path = *path, language = m_catalogLanguage] {
+            *text = CatalogFile::packDocument(path, language, *rows);
+        },
         [this, text, hadRows, path = *path] {
             if (packed(*text, hadRows))
                 chooseCopy(path, text);
@@ -252,8 +287,10 @@ void AppDelegate::chooseCopy(const QString &path, const std::shared_ptr<const Sp
     auto *dialog = new QFileDialog(m_window, tr("Save As"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilter(tr("XLIFF files (*.xliff)"));
-    dialog->setDefaultSuffix(u"xliff"_s);
+    const bool catalog = !m_catalogLanguage.isEmpty();
+    dialog->setNameFilter(catalog ? tr("String Catalogs (*.xcstrings)")
+                                  : tr("XLIFF files (*.xliff)"));
+    dialog->setDefaultSuffix(catalog ? u"xcstrings"_s : u"xliff"_s);
     dialog->setDirectory(current.absolutePath());
     dialog->selectFile(current.fileName());
     dialog->setWindowModality(Qt::WindowModal);
@@ -347,7 +384,9 @@ void AppDelegate::updateTitle()
         m_window->setWindowTitle(app + u"[*]"_s);
         return;
     }
-    const QString file = QFileInfo(*m_state.document.documentPath).fileName();
+    QString file = QFileInfo(*m_state.document.documentPath).fileName();
+    if (!m_catalogLanguage.isEmpty())
+        file = tr("%1 (%2)").arg(file, m_catalogLanguage);
     m_window->setWindowTitle(tr("%1[*] — %2").arg(file, app));
 }
 

@@ -4,12 +4,12 @@
 #include "app/flows/PickerSheet.h"
 #include "app/flows/RecentDocuments.h"
 #include "app/flows/SaveRunner.h"
+#include "app/preferences/DictionaryController.h"
 #include "app/workbench/TargetEdits.h"
 #include "app/workbench/UnitTableModel.h"
-#include "app/preferences/DictionaryController.h"
-#include "xliff/ProcessState.h"
 #include "document/ReadResult.h"
 #include "splice/SpliceResult.h"
+#include "xliff/ProcessState.h"
 
 #include <QAbstractItemModel>
 #include <QObject>
@@ -93,6 +93,10 @@ public slots:
     bool read(const QString &path);
     /// Loads one file into the table.
     void walk(const QString &path);
+    /// Loads one language of a String Catalog into the table.
+    void walkCatalog(const QString &path, const QString &language);
+    /// The language of the open String Catalog; empty for an export.
+    const QString &catalogLanguage() const { return m_catalogLanguage; }
     /// The confirm button of the picker.
     void pass();
     /// Ends the sheet on show.
@@ -150,6 +154,11 @@ private:
                        const QString &error, int packedAt);
     void updateTitle();
     static void present(QWidget *window);
+    /// Asks which language of the catalog at `path` to open, in a sheet.
+    void offerLanguages(const QString &path);
+    /// Puts a read document in the table (none when the read failed, with an alert saying
+    /// why) and starts its history afresh.
+    void load(const QString &path, ReadResult result, const QByteArray &bytes);
 
     ProcessState m_state;
     RecentDocuments m_recent;
@@ -168,4 +177,5 @@ private:
     QPointer<DictionaryController> m_dictionary;
     QPointer<QWidget> m_preferences;
     QPointer<QWidget> m_help;
+    QString m_catalogLanguage; ///< the open catalog's language; empty for an export
 };

@@ -42,6 +42,16 @@
     <message>
         <source>Nothing Replaced</source>
         <translation>置き換えませんでした</translation>
+        <source>A Key Is Written Twice</source>
+        <translation>同じキーが 2 回書かれています</translation>
+    </message>
+    <message>
+        <source>String Catalogs (*.xcstrings)</source>
+        <translation>文字列カタログ (*.xcstrings)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -153,6 +163,73 @@
     <message>
         <source>Fill From Earlier &amp;Translation…</source>
         <translation>以前の翻訳から埋める(&amp;T)…</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogCli</name>
+    <message>
+        <source>--language needs a language, such as de or pt-BR</source>
+        <translation>--language には de や pt-BR のような言語を指定してください</translation>
+    </message>
+    <message>
+        <source>--language is given twice</source>
+        <translation>--language が 2 回指定されています</translation>
+    </message>
+    <message>
+        <source>a String Catalog holds every language: name one with --language L (it has %1)</source>
+        <translation>文字列カタログにはすべての言語が入っています。--language L で 1 つ指定してください (含まれる言語: %1)</translation>
+    </message>
+    <message>
+        <source>differs outside %1 at %2</source>
+        <translation>%1 以外の場所 (%2) が異なります</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogDocument</name>
+    <message>
+        <source>not a String Catalog (no &quot;sourceLanguage&quot; and &quot;strings&quot;)</source>
+        <translation>文字列カタログではありません (&quot;sourceLanguage&quot; と &quot;strings&quot; がありません)</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogLanguageSheet</name>
+    <message>
+        <source>Choose a Language</source>
+        <translation>言語を選択</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds every language of the project. Which one do you want to translate?</source>
+        <translation>「%1」にはプロジェクトのすべての言語が入っています。どの言語を翻訳しますか?</translation>
+    </message>
+    <message>
+        <source>%1 (source): %2 of %3 translated</source>
+        <translation>%1 (ソース): %3 件中 %2 件翻訳済み</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 translated</source>
+        <translation>%1: %3 件中 %2 件翻訳済み</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogReader</name>
+    <message>
+        <source>no language was chosen</source>
+        <translation>言語が選ばれていません</translation>
+    </message>
+    <message>
+        <source>The key &quot;%1&quot; is written twice. Tarnwick shows and edits the first copy and keeps the second as it is.</source>
+        <translation>キー「%1」が 2 回書かれています。Tarnwick は 1 つ目を表示して編集し、2 つ目はそのまま残します。</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogSave</name>
+    <message>
+        <source>the saved catalog would not read back: %1</source>
+        <translation>保存後のカタログを読み戻せません: %1</translation>
+    </message>
+    <message>
+        <source>the save would change the catalog outside %1 (at %2)</source>
+        <translation>保存するとカタログの %1 以外の場所 (%2) が変わってしまいます</translation>
     </message>
 </context>
 <context>
@@ -296,6 +373,12 @@
     <message>
         <source>Keep the File&apos;s</source>
         <translation>ファイルの内容を残す</translation>
+        <source>verify of String Catalogs takes --language L</source>
+        <translation>文字列カタログの verify には --language L が必要です</translation>
+    </message>
+    <message>
+        <source>%1: %2 (compared with %3)</source>
+        <translation>%1: %2 (%3 との比較)</translation>
     </message>
 </context>
 <context>
@@ -782,6 +865,68 @@
     <message>
         <source>Tarnwick Help</source>
         <translation>Tarnwick ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>JsonScanner</name>
+    <message>
+        <source>the file is not UTF-8</source>
+        <translation>ファイルが UTF-8 ではありません</translation>
+    </message>
+    <message>
+        <source>text after the end of the JSON</source>
+        <translation>JSON の終わりの後にテキストがあります</translation>
+    </message>
+    <message>
+        <source>values nested too deeply</source>
+        <translation>値の入れ子が深すぎます</translation>
+    </message>
+    <message>
+        <source>a key was expected</source>
+        <translation>キーがありません</translation>
+    </message>
+    <message>
+        <source>&quot;:&quot; was expected</source>
+        <translation>&quot;:&quot; がありません</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;}&quot; was expected</source>
+        <translation>&quot;,&quot; または &quot;}&quot; がありません</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;]&quot; was expected</source>
+        <translation>&quot;,&quot; または &quot;]&quot; がありません</translation>
+    </message>
+    <message>
+        <source>a control character inside a string</source>
+        <translation>文字列の中に制御文字があります</translation>
+    </message>
+    <message>
+        <source>a string is not closed</source>
+        <translation>文字列が閉じられていません</translation>
+    </message>
+    <message>
+        <source>an unknown escape</source>
+        <translation>不明なエスケープです</translation>
+    </message>
+    <message>
+        <source>a \u escape needs 4 hex digits</source>
+        <translation>\u エスケープには 16 進数 4 桁が必要です</translation>
+    </message>
+    <message>
+        <source>a value was expected</source>
+        <translation>値がありません</translation>
+    </message>
+    <message>
+        <source>a digit was expected</source>
+        <translation>数字がありません</translation>
+    </message>
+</context>
+<context>
+    <name>JsonTextEdits</name>
+    <message>
+        <source>two changes of the catalog overlap</source>
+        <translation>カタログへの 2 つの変更が重なっています</translation>
     </message>
 </context>
 <context>
@@ -1693,6 +1838,10 @@
         <source>XLIFF files (*.xliff)</source>
         <translation>XLIFF ファイル (*.xliff)</translation>
     </message>
+    <message>
+        <source>String Catalogs (*.xcstrings)</source>
+        <translation>文字列カタログ (*.xcstrings)</translation>
+    </message>
 </context>
 <context>
     <name>SaveMerge</name>
@@ -1974,10 +2123,6 @@
         <translation>フォルダを開く</translation>
     </message>
     <message>
-        <source>XLIFF files (*.xliff)</source>
-        <translation>XLIFF ファイル (*.xliff)</translation>
-    </message>
-    <message>
         <source>All files (*)</source>
         <translation>すべてのファイル (*)</translation>
     </message>
@@ -2083,6 +2228,10 @@
     <message>
         <source>Switch Between &amp;Table and Target</source>
         <translation>表と訳文を切り替える(&amp;T)</translation>
+    </message>
+    <message>
+        <source>XLIFF files and String Catalogs (*.xliff *.xcstrings)</source>
+        <translation>XLIFF ファイルと文字列カタログ (*.xliff *.xcstrings)</translation>
     </message>
 </context>
 <context>

@@ -204,7 +204,8 @@ void WindowMenus::chooseToOpen(bool folder)
     auto *dialog = new QFileDialog(&m_window, folder ? tr("Open Folder") : tr("Open"));
     dialog->setFileMode(folder ? QFileDialog::Directory : QFileDialog::ExistingFile);
     if (!folder)
-        dialog->setNameFilters({tr("XLIFF files (*.xliff)"), tr("All files (*)")});
+        dialog->setNameFilters(
+            {tr("XLIFF files and String Catalogs (*.xliff *.xcstrings)"), tr("All files (*)")});
     const std::optional<QString> &current = m_delegate.state().document.documentPath;
     if (current)
         dialog->setDirectory(QFileInfo(*current).absolutePath());

@@ -1,11 +1,14 @@
 #include "cli/CarryCommand.h"
 
-#include "cli/CliTool.h"
 #include "carryover/CarryOver.h"
 #include "carryover/EarlierTranslation.h"
+#include "catalog/CatalogReader.h"
+#include "cli/CliTool.h"
+#include "files/DocumentFile.h"
 #include "xliff/StateAttribute.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -14,6 +17,29 @@ namespace {
 QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
 {
     return QCoreApplication::translate("CarryCommand", text, disambiguation, n);
+}
+
+/// The earlier translation: an export as `EarlierTranslation` finds it, or one language of a
+/// String Catalog.
+EarlierTranslation::Loaded loadEarlier(const QString &path, const std::optional<QString> &language)
+{
+    if (!CatalogReader::isCatalogPath(path))
+        return EarlierTranslation::load(path, language);
+    EarlierTranslation::Loaded loaded;
+    loaded.path = path;
+    const DocumentFile::Bytes bytes = DocumentFile::read(path);
+    if (!bytes.error.isEmpty()) {
+        loaded.error = u"%1: %2"_s.arg(path, bytes.error);
+        return loaded;
+    }
+    CatalogRead read =
+        CatalogReader::read(bytes.bytes, language.value_or(QString()), QFileInfo(path).fileName());
+    if (!read.result.complete) {
+        loaded.error = u"%1: %2"_s.arg(path, read.result.errorString);
+        return loaded;
+    }
+    loaded.content = std::move(read.result);
+    return loaded;
 }
 
 } // namespace
@@ -33,12 +59,14 @@ int CarryCommand::run(const QStringList &arguments)
 
     const ReadResult &content = document->content;
     const EarlierTranslation::Loaded earlier =
-        EarlierTranslation::load(parsed->positional[0], FileHeader::targetLanguageOf(content.files));
+        loadEarlier(parsed->positional[0], FileHeader::targetLanguageOf(content.files));
     if (!earlier.error.isEmpty())
         return m_tool.fail(earlier.error);
+    // A catalog's strings always carry a state, so a suggestion is marked for review there.
+    const bool statesUsed =
+        !document->catalogLanguage.isEmpty() || StateAttribute::usedIn(document->bytes);
     const CarryOver::Result carried =
-        CarryOver::carry(content.units, content.files, earlier.content,
-                         {overwrite, StateAttribute::usedIn(document->bytes)});
+        CarryOver::carry(content.units, content.files, earlier.content, {overwrite, statesUsed});
     if (!carried.error.isEmpty())
         return m_tool.fail(u"%1: %2"_s.arg(earlier.path, carried.error));
     CarryOver::apply(document->content.units, carried.changes);

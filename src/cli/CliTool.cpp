@@ -1,7 +1,10 @@
 #include "cli/CliTool.h"
 
+#include "catalog/CatalogReader.h"
+#include "catalog/CatalogSave.h"
 #include "cli/ApplyCommand.h"
 #include "cli/CarryCommand.h"
+#include "cli/CatalogCli.h"
 #include "cli/CheckCommand.h"
 #include "cli/DictionaryCommand.h"
 #include "cli/FillCommand.h"
@@ -12,12 +15,13 @@
 #include "cli/VerifyCommand.h"
 #include "files/DocumentFile.h"
 #include "splice/DocumentSave.h"
+#include "splice/XliffWriter.h"
 #include "xliff/XliffFinder.h"
 #include "xliff/XliffReader.h"
-#include "splice/XliffWriter.h"
 
 #include <QCoreApplication>
 #include <QFileDevice>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -26,7 +30,8 @@ namespace {
 const char *const helpText = R"(Usage: tarnwick-cli COMMAND ...
 
 Reads and edits XLIFF files exported by Xcode. PATH is an .xliff file or a folder
-(such as an .xcloc) holding exactly one .xliff file.
+(such as an .xcloc) holding exactly one .xliff file, or a String Catalog
+(.xcstrings), which every command reads for the one language --language L names.
 
 Commands:
   units PATH                 Print every unit as one JSON object per line, in
@@ -40,7 +45,8 @@ Commands:
                              standard output; a pipe or character device is
                              written straight into, never replaced.
   stats PATH                 Count units with a target, with an empty target and
-                             without one, per <file> element and in total.
+                             without one, per <file> element and in total; for a
+                             String Catalog without --language, per language.
   fill PATH [-o OUT] [--dictionary FILE]
                              Fill targets from the replacement dictionary (the
                              application's, or FILE in the format `dictionary`
@@ -60,7 +66,8 @@ Commands:
                              target elements (and inserted target lines); list
                              each changed unit as a JSON line (from, name, port).
                              Exit 1 naming the first difference outside a target
-                             otherwise.
+                             otherwise. For String Catalogs (with --language L):
+                             only L's strings may differ.
   check PATH [--json] [--only ID,...] [--warnings-as-errors]
                              Check the translated units for mistakes: format
                              specifiers and plural forms (errors), blanks, line
@@ -99,6 +106,7 @@ Commands:
   Languages are BCP 47 tags: "ja" takes "ja-JP" too.
 
 Options:
+  --language L               The language of a String Catalog to read and write.
   -h, --help                 Show this help.
   --version                  Show the version.
 
@@ -138,7 +146,12 @@ int CliTool::command(const QStringList &arguments)
     if (arguments.isEmpty())
         return usage(tr("no command given"));
     const QString &command = arguments.first();
-    const QStringList rest = arguments.mid(1);
+    QStringList rest = arguments.mid(1);
+    QString problem;
+    if (!CatalogCli::takeLanguage(rest, m_language, &problem))
+        return usage(problem);
+    if (const QString needed = languageNeeded(command, rest); !needed.isEmpty())
+        return usage(needed);
     if (command == u"-h" || command == u"--help") {
         m_out << QString::fromUtf8(helpText);
         return Success;
@@ -223,6 +236,8 @@ int CliTool::fail(const QString &message)
 
 CliTool::Document *CliTool::load(const QString &path)
 {
+    if (CatalogReader::isCatalogPath(path))
+        return loadCatalog(path);
     QString file = path;
     if (!XliffFinder::isXliffPath(path)) {
         const QStringList found = XliffFinder::find(path);
@@ -257,6 +272,8 @@ CliTool::Document *CliTool::load(const QString &path)
 
 int CliTool::save(Document &document, const QString &target)
 {
+    if (!document.catalogLanguage.isEmpty())
+        return saveCatalog(document, target);
     // The rows were read from these very bytes a moment ago: they are spliced as read.
     const QString &source = document.path;
     if (target == u"-") {
@@ -286,6 +303,73 @@ int CliTool::reportUnplaced(const SpliceResult &result, const QString &target)
                  .arg(target)
           << '\n';
     for (const UnwrittenUnit &unit : result.unwritten) {
+        m_err << "  " << unit.from.value_or(QString()) << '\t' << unit.name.value_or(QString())
+              << '\t' << tr("unit %1").arg(unit.port) << '\n';
+    }
+    return PartlyWritten;
+}
+
+QString CliTool::languageNeeded(const QString &command, const QStringList &arguments) const
+{
+    // `stats` counts every language without one; `dictionary` reads no document.
+    if (!m_language.isEmpty() || command == u"stats" || command == u"dictionary")
+        return QString();
+    for (const QString &argument : arguments) {
+        if (!CatalogReader::isCatalogPath(argument))
+            continue;
+        const DocumentFile::Bytes bytes = DocumentFile::read(argument);
+        if (bytes.error.isEmpty() && CatalogReader::read(bytes.bytes, u"-"_s, {}).result.complete)
+            return u"%1: %2"_s.arg(argument, CatalogCli::languageNeeded(bytes.bytes));
+    }
+    return QString();
+}
+
+CliTool::Document *CliTool::loadCatalog(const QString &path)
+{
+    DocumentFile::Bytes bytes = DocumentFile::read(path);
+    if (!bytes.error.isEmpty()) {
+        fail(u"%1: %2"_s.arg(path, bytes.error));
+        return nullptr;
+    }
+    // A catalog that does not parse says so before anything is asked of its languages.
+    const QString language = m_language.isEmpty() ? u"-"_s : m_language;
+    const CatalogRead read = CatalogReader::read(bytes.bytes, language, QFileInfo(path).fileName());
+    if (read.result.complete && m_language.isEmpty()) {
+        usage(u"%1: %2"_s.arg(path, CatalogCli::languageNeeded(bytes.bytes)));
+        return nullptr;
+    }
+    if (!read.result.complete) {
+        fail(u"%1:%2:%3: %4"_s.arg(path)
+                 .arg(read.result.line)
+                 .arg(read.result.column)
+                 .arg(read.result.errorString));
+        return nullptr;
+    }
+    for (const QString &warning : read.warnings)
+        m_err << "tarnwick-cli: " << path << ": " << warning << '\n';
+    Document &document = m_document.emplace(path, std::move(bytes.bytes), read.result);
+    document.catalogLanguage = m_language;
+    return &document;
+}
+
+int CliTool::saveCatalog(Document &document, const QString &target)
+{
+    const CatalogSave::Result result =
+        CatalogSave::pack(document.bytes, document.catalogLanguage, document.content.units);
+    if (!result.bytes)
+        return fail(u"%1: %2"_s.arg(document.path, result.errorString));
+    QString error;
+    const bool written = target == u"-" ? writeOut(*result.bytes)
+                                        : DocumentFile::write(target, *result.bytes, &error);
+    if (!written)
+        return error.isEmpty() ? Error : fail(u"%1: %2"_s.arg(target, error));
+    if (result.unplaced.empty())
+        return Success;
+    m_err << tr("%1: %n target(s) could not be placed:", nullptr, int(result.unplaced.size()))
+                 .arg(target)
+          << '\n';
+    for (const std::size_t row : result.unplaced) {
+        const UnitRecord &unit = document.content.units[row];
         m_err << "  " << unit.from.value_or(QString()) << '\t' << unit.name.value_or(QString())
               << '\t' << tr("unit %1").arg(unit.port) << '\n';
     }

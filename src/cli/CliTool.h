@@ -1,8 +1,8 @@
 #pragma once
 
-#include "xliff/ProcessState.h"
 #include "document/ReadResult.h"
 #include "splice/SpliceResult.h"
+#include "xliff/ProcessState.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -36,6 +36,8 @@ public:
         QString path;
         QByteArray bytes; ///< the file as read
         ReadResult content;
+        /// The language read from a String Catalog; empty for an export.
+        QString catalogLanguage;
     };
 
     struct Options
@@ -57,6 +59,8 @@ public:
     int save(Document &document, const QString &target);
     int usage(const QString &problem);
     int fail(const QString &message);
+    /// The language `--language` named (for String Catalogs); empty when none was.
+    const QString &language() const { return m_language; }
     /// Writes UTF-8 output as it is, past the text stream's encoding; false when it fails.
     bool writeOut(QByteArrayView utf8);
 
@@ -66,10 +70,16 @@ private:
     int finish(int exit);
     /// Lists the targets a save could not place (exit 3), or says all went well.
     int reportUnplaced(const SpliceResult &result, const QString &target);
+    /// Why `command` cannot run on a String Catalog among `arguments` without --language.
+    QString languageNeeded(const QString &command, const QStringList &arguments) const;
+    /// `load` and `save` for a String Catalog, one language of it.
+    Document *loadCatalog(const QString &path);
+    int saveCatalog(Document &document, const QString &target);
 
     QTextStream &m_out;
     QTextStream &m_err;
     ProcessState m_state;
     std::optional<Document> m_document; ///< the document read last
     bool m_outputFailed = false;        ///< a write failed and was reported
+    QString m_language;                 ///< --language, taken before the command runs
 };

@@ -1,6 +1,11 @@
 #include "cli/StatsCommand.h"
 
+#include "catalog/CatalogReader.h"
+#include "cli/CatalogCli.h"
 #include "cli/CliTool.h"
+#include "files/DocumentFile.h"
+
+using namespace Qt::StringLiterals;
 
 #include "document/UnitRecord.h"
 #include "document/WordCount.h"
@@ -34,6 +39,20 @@ int StatsCommand::run(const QStringList &arguments)
 {
     if (arguments.size() != 1)
         return m_tool.usage(CliTool::tr("stats takes one PATH"));
+    // A catalog without a language: every language's counts, one line each.
+    if (CatalogReader::isCatalogPath(arguments.first()) && m_tool.language().isEmpty()) {
+        const DocumentFile::Bytes bytes = DocumentFile::read(arguments.first());
+        if (!bytes.error.isEmpty())
+            return m_tool.fail(u"%1: %2"_s.arg(arguments.first(), bytes.error));
+        const ReadResult read = CatalogReader::read(bytes.bytes, u"-"_s, {}).result;
+        if (!read.complete)
+            return m_tool.fail(u"%1:%2:%3: %4"_s.arg(arguments.first())
+                                   .arg(read.line)
+                                   .arg(read.column)
+                                   .arg(read.errorString));
+        return m_tool.writeOut(CatalogCli::languageStats(bytes.bytes)) ? CliTool::Success
+                                                                       : CliTool::Error;
+    }
     const CliTool::Document *document = m_tool.load(arguments.first());
     if (!document)
         return CliTool::Error;

@@ -5,7 +5,7 @@
 class CliTool;
 
 /// `tarnwick-cli verify EDITED ORIGINAL`: proves an edited export differs from its original only
-/// in targets and lists the units whose target changed.
+/// in targets (a String Catalog: only in one language) and lists the units whose target changed.
 class VerifyCommand
 {
 public:
@@ -15,5 +15,9 @@ public:
     int run(const QStringList &arguments);
 
 private:
+    /// Two String Catalogs: only the language `--language` names may differ.
+    int verifyCatalog(const QStringList &arguments, const QByteArray &edited,
+                      const QByteArray &original);
+
     CliTool &m_tool;
 };

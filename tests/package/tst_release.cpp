@@ -152,6 +152,7 @@ void TestRelease::documentTypes_data()
     QTest::addColumn<bool>("folder");
     QTest::newRow("xliff file") << u"xliff"_s << false;
     QTest::newRow("xcloc package") << u"xcloc"_s << true;
+    QTest::newRow("String Catalog") << u"xcstrings"_s << false;
 }
 
 void TestRelease::documentTypes()

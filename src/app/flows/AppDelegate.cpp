@@ -1,10 +1,13 @@
 #include "app/flows/AppDelegate.h"
 
+#include "app/flows/CatalogFile.h"
+#include "app/flows/CatalogLanguageSheet.h"
 #include "app/flows/ConfirmSheet.h"
 #include "app/flows/DocumentAlerts.h"
 #include "app/flows/DocumentQuestions.h"
 #include "app/flows/PickerSheet.h"
 #include "app/workbench/UnitTableModel.h"
+#include "catalog/CatalogReader.h"
 #include "xliff/XliffFinder.h"
 #include "xliff/XliffReader.h"
 
@@ -91,6 +94,10 @@ void AppDelegate::ride()
 
 bool AppDelegate::read(const QString &path)
 {
+    if (CatalogReader::isCatalogPath(path)) {
+        offerLanguages(path);
+        return true;
+    }
     if (XliffFinder::isXliffPath(path)) {
         walk(path);
         setEdited(false);
@@ -116,14 +123,38 @@ bool AppDelegate::read(const QString &path)
     return true;
 }
 
+void AppDelegate::offerLanguages(const QString &path)
+{
+    // A file with no languages to offer is no catalog: the read says why.
+    if (!CatalogLanguageSheet::ask(m_window, path, this, &AppDelegate::walkCatalog))
+        walkCatalog(path, QString());
+}
+
+void AppDelegate::walkCatalog(const QString &path, const QString &language)
+{
+    QByteArray bytes;
+    QStringList warnings;
+    ReadResult result = CatalogFile::read(path, language, &bytes, &warnings);
+    m_catalogLanguage = result.complete ? language : QString();
+    load(path, std::move(result), bytes);
+    setEdited(false);
+    if (!warnings.isEmpty())
+        DocumentAlerts::show(m_window, tr("A Key Is Written Twice"), warnings.join(u'\n'));
+}
+
 void AppDelegate::walk(const QString &path)
+{
+    m_catalogLanguage.clear();
+    QByteArray bytes;
+    ReadResult result = XliffReader(m_state.parse).readFile(path, &bytes);
+    load(path, std::move(result), bytes);
+}
+
+void AppDelegate::load(const QString &path, ReadResult result, const QByteArray &bytes)
 {
     m_state.document.documentPath = path;
     m_recent.add(path);
     updateTitle();
-    XliffReader reader(m_state.parse);
-    QByteArray bytes;
-    ReadResult result = reader.readFile(path, &bytes);
     // A file that can't be read or parsed leaves the table empty, and the user is told
     // why rather than left with an empty table and no reason.
     if (!result.complete)
@@ -281,7 +312,9 @@ void AppDelegate::updateTitle()
         m_window->setWindowTitle(app + u"[*]"_s);
         return;
     }
-    const QString file = QFileInfo(*m_state.document.documentPath).fileName();
+    QString file = QFileInfo(*m_state.document.documentPath).fileName();
+    if (!m_catalogLanguage.isEmpty())
+        file = tr("%1 (%2)").arg(file, m_catalogLanguage);
     m_window->setWindowTitle(tr("%1[*] — %2").arg(file, app));
 }
 

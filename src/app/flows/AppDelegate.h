@@ -97,6 +97,10 @@ public slots:
     bool read(const QString &path);
     /// Loads one file into the table.
     void walk(const QString &path);
+    /// Loads one language of a String Catalog into the table.
+    void walkCatalog(const QString &path, const QString &language);
+    /// The language of the open String Catalog; empty for an export.
+    const QString &catalogLanguage() const { return m_catalogLanguage; }
     /// The confirm button of the picker.
     void pass();
     /// Ends the sheet on show.
@@ -152,6 +156,11 @@ private:
     void showSheet(QWidget *sheet);
     void updateTitle();
     static void present(QWidget *window);
+    /// Asks which language of the catalog at `path` to open, in a sheet.
+    void offerLanguages(const QString &path);
+    /// Puts a read document in the table (none when the read failed, with an alert saying
+    /// why) and starts its history afresh.
+    void load(const QString &path, ReadResult result, const QByteArray &bytes);
 
     ProcessState m_state;
     RecentDocuments m_recent;
@@ -172,4 +181,5 @@ private:
     QPointer<DictionaryController> m_dictionary;
     QPointer<QWidget> m_preferences;
     QPointer<QWidget> m_help;
+    QString m_catalogLanguage; ///< the open catalog's language; empty for an export
 };

@@ -1,6 +1,7 @@
 #include "app/flows/SaveFlow.h"
 
 #include "app/flows/AppDelegate.h"
+#include "app/flows/CatalogFile.h"
 #include "app/flows/DocumentAlerts.h"
 #include "app/workbench/UnitTableModel.h"
 #include "files/DocumentFile.h"
@@ -73,6 +74,10 @@ void SaveFlow::save(AfterSave next)
     auto rows = std::make_shared<const std::vector<UnitRecord>>(bank ? bank->rows()
                                                                      : std::vector<UnitRecord>{});
     const int packedAt = m_delegate.undoStack().index();
+    if (const QString &language = m_delegate.catalogLanguage(); !language.isEmpty()) {
+        saveCatalog(*path, language, rows, hadRows, packedAt, next);
+        return;
+    }
     m_delegate.mergedSave().prepare(
         m_delegate.window(), *path, rows,
         [this, hadRows, packedAt, next, path = *path](const MergedSave::Plan &plan) {
@@ -118,6 +123,25 @@ void SaveFlow::adoptSaved(const QByteArray &bytes, bool merged)
     m_delegate.setEdited(false);
 }
 
+void SaveFlow::saveCatalog(const QString &path, const QString &language,
+                           std::shared_ptr<const std::vector<UnitRecord>> rows, bool hadRows,
+                           int packedAt, AfterSave next)
+{
+    // A catalog is spliced into its file as it is now: only the chosen language's values
+    // change, whatever else another program wrote stays.
+    emit m_delegate.aboutToWrite(path);
+    auto outcome = std::make_shared<DocumentSave::Outcome>();
+    m_delegate.saveRunner().run(
+        m_delegate.window(), path,
+        [outcome, rows, language, path] { *outcome = CatalogFile::save(path, language, *rows); },
+        [this, outcome, hadRows, packedAt, next, path] {
+            if (!packed(outcome->packed, hadRows))
+                return;
+            reportWritten(path, outcome->packed, outcome->written, outcome->writeError, packedAt);
+            m_delegate.continueAfterSave(next);
+        });
+}
+
 void SaveFlow::saveAs()
 {
     UnitTableModel *bank = m_delegate.bank();
@@ -127,6 +151,19 @@ void SaveFlow::saveAs()
     const bool hadRows = bank && bank->rowCount() > 0;
     auto rows = std::make_shared<const std::vector<UnitRecord>>(bank ? bank->rows()
                                                                      : std::vector<UnitRecord>{});
+    if (const QString &language = m_delegate.catalogLanguage(); !language.isEmpty()) {
+        auto text = std::make_shared<SpliceResult>();
+        m_delegate.saveRunner().run(
+            m_delegate.window(), *path,
+            [text, rows, language, path = *path] {
+                *text = CatalogFile::pack(path, language, *rows);
+            },
+            [this, text, hadRows, path = *path] {
+                if (packed(*text, hadRows))
+                    chooseCopy(path, text);
+            });
+        return;
+    }
     const auto splice = [this, hadRows, path = *path](const MergedSave::Plan &plan) {
         auto text = std::make_shared<SpliceResult>();
         m_delegate.saveRunner().run(
@@ -149,8 +186,10 @@ void SaveFlow::chooseCopy(const QString &path, const std::shared_ptr<const Splic
     auto *dialog = new QFileDialog(m_delegate.window(), tr("Save As"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilter(tr("XLIFF files (*.xliff)"));
-    dialog->setDefaultSuffix(u"xliff"_s);
+    const bool catalog = !m_delegate.catalogLanguage().isEmpty();
+    dialog->setNameFilter(catalog ? tr("String Catalogs (*.xcstrings)")
+                                  : tr("XLIFF files (*.xliff)"));
+    dialog->setDefaultSuffix(catalog ? u"xcstrings"_s : u"xliff"_s);
     dialog->setDirectory(current.absolutePath());
     dialog->selectFile(current.fileName());
     dialog->setWindowModality(Qt::WindowModal);

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class AppDelegate;
 
@@ -48,6 +49,10 @@ private:
     /// Writes a settled plan over the document at `path` and reports it.
     void writePlan(const QString &path, const MergedSave::Plan &plan, bool hadRows, int packedAt,
                    AfterSave next);
+    /// Saves the open String Catalog's language over the catalog at `path`.
+    void saveCatalog(const QString &path, const QString &language,
+                     std::shared_ptr<const std::vector<UnitRecord>> rows, bool hadRows,
+                     int packedAt, AfterSave next);
     /// The document is now the saved bytes; after a merge the table shows them.
     void adoptSaved(const QByteArray &bytes, bool merged);
 

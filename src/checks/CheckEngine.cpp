@@ -117,8 +117,10 @@ void CheckEngine::appendUnit(const UnitRecord &unit, std::size_t row,
     if (!unit.translatable || TranslationStatus::isUntranslated(unit))
         return;
     const bool known = unit.file >= 0 && std::size_t(unit.file) < m_languages.size();
-    const CheckedUnit checked{unit, unit.srcs ? QStringView(*unit.srcs) : QStringView(),
-                              QStringView(*unit.tget), known ? m_languages[unit.file] : m_unknown,
+    const std::optional<QString> &source = unit.rawSource();
+    const CheckedUnit checked{unit, source ? QStringView(*source) : QStringView(),
+                              QStringView(*unit.rawTarget()),
+                              known ? m_languages[unit.file] : m_unknown,
                               &m_terms};
     for (const auto &check : m_checks) {
         if (std::optional<Finding> found = check->inspect(checked))

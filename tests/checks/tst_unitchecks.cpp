@@ -9,6 +9,8 @@
 #include "checks/MenuPeriodCheck.h"
 #include "checks/PunctuationCheck.h"
 #include "checks/UnchangedCheck.h"
+#include "document/ParseState.h"
+#include "document/XliffReader.h"
 
 #include <QTest>
 
@@ -93,6 +95,7 @@ private slots:
     void menuPeriod() { verify(MenuPeriodCheck()); }
     void untranslatedUnitsAreNotChecked();
     void onlyRunsTheNamedChecks();
+    void blanksOfTheFile();
 };
 
 void TestUnitChecks::format_data()
@@ -398,6 +401,22 @@ void TestUnitChecks::onlyRunsTheNamedChecks()
     };
     QCOMPARE(checks({}), QStringList({u"format"_s, u"punctuation"_s}));
     QCOMPARE(checks({u"punctuation"_s}), QStringList({u"punctuation"_s}));
+}
+
+void TestUnitChecks::blanksOfTheFile()
+{
+    ParseState state;
+    const ReadResult read = XliffReader(state).read(
+        "<xliff version=\"1.2\"><file original=\"a\" source-language=\"en\" "
+        "target-language=\"ja\"><body>"
+        "<trans-unit id=\"1\"><source>Name: </source><target>名前：</target></trans-unit>"
+        "<trans-unit id=\"2\"><source> of </source><target> / </target></trans-unit>"
+        "</body></file></xliff>");
+    QVERIFY(read.complete);
+    const std::vector<Problem> problems =
+        CheckEngine(read.files, {u"blanks"_s}).check(read.units);
+    QCOMPARE(problems.size(), 1u);
+    QCOMPARE(problems[0].row, 0u);
 }
 
 QTEST_GUILESS_MAIN(TestUnitChecks)

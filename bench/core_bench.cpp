@@ -199,13 +199,19 @@ void longUnit(benchmark::State &state, QString piece)
 } // namespace
 
 BENCHMARK_CAPTURE(longUnit, specifiers, u"%1$@ "_s)
-    ->RangeMultiplier(10)->Range(1000, 100000)->Complexity(benchmark::oN)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Complexity(benchmark::oN)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(longUnit, angleBrackets, u"<"_s)
-    ->RangeMultiplier(10)->Range(10000, 1000000)->Complexity(benchmark::oN)
+    ->RangeMultiplier(10)
+    ->Range(10000, 1000000)
+    ->Complexity(benchmark::oN)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(longUnit, tags, u"<b>a</b>"_s)
-    ->RangeMultiplier(10)->Range(1000, 100000)->Complexity(benchmark::oN)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Complexity(benchmark::oN)
     ->Unit(benchmark::kMillisecond);
 
 // Sizes, then the shape: 0 an interface export, 1 a strings table.

@@ -11,11 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CarryOver", text);
-}
-
 QString normalisedLanguage(const QString &code)
 {
     return QString(code).replace(u'_', u'-').toLower();
@@ -31,24 +26,32 @@ QString fileName(const FileHeader &file, qsizetype index)
 QString languageError(const std::vector<FileHeader> &files, const std::vector<FileHeader> &earlier)
 {
     if (earlier.empty())
-        return tr("The earlier translation holds no <file> element: it is not an XLIFF export.");
+        return QCoreApplication::translate(
+            "CarryOver",
+            "The earlier translation holds no <file> element: it is not an XLIFF export.");
     const QString language = earlier.front().targetLanguage.value_or(QString());
     for (size_t i = 0; i < earlier.size(); ++i) {
         const std::optional<QString> &own = earlier[i].targetLanguage;
         if (!own || own->isEmpty())
-            return tr("The earlier translation's file \"%1\" names no target language: only a "
-                      "translation into this file's language can be carried over.")
+            return QCoreApplication::translate(
+                       "CarryOver",
+                       "The earlier translation's file \"%1\" names no target language: only a "
+                       "translation into this file's language can be carried over.")
                 .arg(fileName(earlier[i], qsizetype(i)));
         if (!CarryOver::sameLanguage(*own, language))
-            return tr("The earlier translation is into \"%1\" and \"%2\": only a translation "
-                      "into one language can be carried over.")
+            return QCoreApplication::translate(
+                       "CarryOver",
+                       "The earlier translation is into \"%1\" and \"%2\": only a translation "
+                       "into one language can be carried over.")
                 .arg(language, *own);
     }
     for (const FileHeader &file : files) {
         if (file.targetLanguage && !file.targetLanguage->isEmpty() &&
             !CarryOver::sameLanguage(*file.targetLanguage, language))
-            return tr("The earlier translation is into \"%1\", this file into \"%2\": only a "
-                      "translation into the same language can be carried over.")
+            return QCoreApplication::translate(
+                       "CarryOver",
+                       "The earlier translation is into \"%1\", this file into \"%2\": only a "
+                       "translation into the same language can be carried over.")
                 .arg(language, *file.targetLanguage);
     }
     return {};

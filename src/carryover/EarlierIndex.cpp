@@ -8,8 +8,9 @@ EarlierIndex::EarlierIndex(std::span<const UnitRecord> units)
         const bool translated = !TranslationStatus::isUntranslated(unit);
         // Untranslated units keep their place, so repeated identities pair up in order.
         m_exact[identity(unit)].push_back(
-            translated ? std::optional(Target{*unit.rawTarget(), TranslationStatus::needsReview(unit)})
-                       : std::nullopt);
+            translated
+                ? std::optional(Target{*unit.rawTarget(), TranslationStatus::needsReview(unit)})
+                : std::nullopt);
         // A target equal to its source is an English copy, not a translation to suggest.
         if (!translated || !unit.srcs || unit.srcs->isEmpty() || unit.tget == unit.srcs)
             continue;

@@ -120,8 +120,7 @@ void CheckEngine::appendUnit(const UnitRecord &unit, std::size_t row,
     const std::optional<QString> &source = unit.rawSource();
     const CheckedUnit checked{unit, source ? QStringView(*source) : QStringView(),
                               QStringView(*unit.rawTarget()),
-                              known ? m_languages[unit.file] : m_unknown,
-                              &m_terms};
+                              known ? m_languages[unit.file] : m_unknown, &m_terms};
     for (const auto &check : m_checks) {
         if (std::optional<Finding> found = check->inspect(checked))
             out.push_back({row, check->id(), found->severity.value_or(check->severity()),

@@ -1,8 +1,8 @@
 #include "checks/FormatCheck.h"
 
 #include "checks/FormatSpecifier.h"
-#include "checks/PluralVariant.h"
 #include "checks/Placeholders.h"
+#include "checks/PluralVariant.h"
 
 #include <QHash>
 #include <QSet>
@@ -94,8 +94,8 @@ bool spellsOutItsCount(const CheckedUnit &unit)
 std::optional<Finding> lonePercent(const FormatSpecifier::Scan &source,
                                    const FormatSpecifier::Scan &target, QStringView targetText)
 {
-    const bool escapes = source.lonePercents == 0 &&
-                         (source.escapedPercents > 0 || !source.specifiers.empty());
+    const bool escapes =
+        source.lonePercents == 0 && (source.escapedPercents > 0 || !source.specifiers.empty());
     if (!escapes || target.lonePercents == 0)
         return std::nullopt;
     if (targetText.endsWith(u'%') && !targetText.endsWith(u"%%"))
@@ -112,8 +112,8 @@ std::optional<Finding> placeholders(QStringView source, QStringView target)
         return Finding(FormatCheck::tr("The target lacks %1, which the source has.")
                            .arg(lacking.join(u", "_s)));
     if (!extra.isEmpty())
-        return Finding(FormatCheck::tr("The target has %1, which the source lacks.")
-                           .arg(extra.join(u", "_s)));
+        return Finding(
+            FormatCheck::tr("The target has %1, which the source lacks.").arg(extra.join(u", "_s)));
     return std::nullopt;
 }
 
@@ -140,11 +140,11 @@ std::optional<Finding> specifiers(const CheckedUnit &unit, const Specifiers &sou
         spellsOutItsCount(unit))
         return std::nullopt;
     if (targetLeft.empty())
-        return Finding(FormatCheck::tr("The target lacks %1, which the source has.")
-                           .arg(written(sourceLeft)));
+        return Finding(
+            FormatCheck::tr("The target lacks %1, which the source has.").arg(written(sourceLeft)));
     if (sourceLeft.empty())
-        return Finding(FormatCheck::tr("The target has %1, which the source lacks.")
-                           .arg(written(targetLeft)));
+        return Finding(
+            FormatCheck::tr("The target has %1, which the source lacks.").arg(written(targetLeft)));
     return Finding(FormatCheck::tr("The target has %1 where the source has %2.")
                        .arg(written(targetLeft), written(sourceLeft)));
 }

@@ -44,5 +44,4 @@ struct FormatSpecifier
     static std::vector<FormatSpecifier> parse(QStringView text);
     /// The same, with the percent signs that are not specifiers counted.
     static Scan scan(QStringView text);
-
 };

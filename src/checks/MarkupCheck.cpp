@@ -126,7 +126,8 @@ std::optional<Finding> MarkupCheck::inspect(const CheckedUnit &unit) const
     if (lacking)
         return Finding(tr("The target lacks the tag %1 of the source.").arg(lacking->written));
     if (extra)
-        return Finding(tr("The target has the tag %1, which the source lacks.").arg(extra->written));
+        return Finding(
+            tr("The target has the tag %1, which the source lacks.").arg(extra->written));
     if (!balanced(target))
         return tr("The target's tags are not closed in the order they were opened.");
     return std::nullopt;

@@ -47,7 +47,8 @@ std::optional<Finding> PunctuationCheck::inspect(const CheckedUnit &unit) const
         endsWithEllipsis(target) || TextShape::isDeveloperKey(source))
         return std::nullopt;
     const bool greek = unit.languages.greekTarget();
-    const bool sourceEnds = isEnding(source.back(), false) && !TextShape::endsWithAbbreviation(source);
+    const bool sourceEnds =
+        isEnding(source.back(), false) && !TextShape::endsWithAbbreviation(source);
     const bool targetEnds = isEnding(target.back(), greek) || (sourceEnds && marksOnWord(target));
     if (sourceEnds && !targetEnds)
         return Finding(tr("The source ends with “%1”; the target drops it.").arg(source.back()));

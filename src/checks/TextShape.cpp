@@ -23,9 +23,9 @@ bool isVowel(QChar c)
 bool isCommonAbbreviation(QStringView word)
 {
     static constexpr QStringView common[] = {
-        u"approx", u"avg",  u"ca",  u"dept", u"dia", u"est",  u"etc", u"ex",   u"excl",
-        u"fig",    u"incl", u"info", u"max", u"min", u"misc", u"no",  u"num",  u"opt",
-        u"orig",   u"ref",  u"sec", u"temp", u"tot", u"vol",  u"vs",  u"wk",   u"yr"};
+        u"approx", u"avg",  u"ca",   u"dept", u"dia", u"est",  u"etc", u"ex",  u"excl",
+        u"fig",    u"incl", u"info", u"max",  u"min", u"misc", u"no",  u"num", u"opt",
+        u"orig",   u"ref",  u"sec",  u"temp", u"tot", u"vol",  u"vs",  u"wk",  u"yr"};
     for (const QStringView abbreviation : common) {
         if (word.compare(abbreviation, Qt::CaseInsensitive) == 0)
             return true;

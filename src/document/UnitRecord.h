@@ -28,8 +28,8 @@ struct UnitRecord
     /// The target as the file holds it where that differs from `tget`; gone once the target
     /// is set (`setTarget`), since a typed or carried target is kept as it is.
     std::optional<QString> tgetRaw;
-    std::optional<QString> note; ///< text of the unit's last `<note>`, trimmed
-    std::optional<QString> part; ///< class named by the note, e.g. "NSMenuItem"
+    std::optional<QString> note;  ///< text of the unit's last `<note>`, trimmed
+    std::optional<QString> part;  ///< class named by the note, e.g. "NSMenuItem"
     std::optional<QString> state; ///< the target's `state` attribute, e.g. "new", "translated"
     quint64 port = 0;             ///< zero-based position of the unit in the file
     bool translatable = true;     ///< false where the unit says translate="no"

@@ -166,9 +166,9 @@ void TestCarryOver::matching_data()
         << QStringList{u"a#n|%lld items |-"_s} << false << QStringList{u" %lld 件 "_s}
         << QStringList{u"-"_s} << QList<int>{1, 0, 0, 0};
     QTest::newRow("blanks kept, suggested")
-        << QStringList{u"a#n|Name: |<target>名前： </target>"_s}
-        << QStringList{u"a#m|Name: |-"_s} << false << QStringList{u"名前： "_s}
-        << QStringList{u"needs-review-l10n"_s} << QList<int>{0, 1, 0, 0};
+        << QStringList{u"a#n|Name: |<target>名前： </target>"_s} << QStringList{u"a#m|Name: |-"_s}
+        << false << QStringList{u"名前： "_s} << QStringList{u"needs-review-l10n"_s}
+        << QList<int>{0, 1, 0, 0};
     QTest::newRow("earlier mark for review kept")
         << QStringList{u"a#open|Open|<target state=\"needs-review-l10n\">開く</target>"_s}
         << QStringList{u"a#open|Open|<target state=\"new\">Open</target>"_s} << false
@@ -242,8 +242,8 @@ void TestCarryOver::languagesOfEveryFile_data()
         const QString attribute =
             language.isNull() ? QString() : u" target-language=\"%1\""_s.arg(language);
         return u"<file original=\"%1\" source-language=\"en\"%2><body><trans-unit id=\"t\">"
-               "<source>Open</source><target>開く</target></trans-unit></body></file>"_s
-            .arg(original, attribute);
+               "<source>Open</source><target>開く</target></trans-unit></body></file>"_s.arg(
+                   original, attribute);
     };
     const auto xliffOf = [](const QStringList &files) {
         return (u"<xliff version=\"1.2\">"_s + files.join(QString()) + u"</xliff>"_s).toUtf8();
@@ -268,7 +268,8 @@ void TestCarryOver::languagesOfEveryFile()
     QFETCH(QString, error);
     const ReadResult opened = parse(document);
     QVERIFY(opened.complete);
-    const CarryOver::Result result = CarryOver::carry(opened.units, opened.files, parse(earlier), {});
+    const CarryOver::Result result =
+        CarryOver::carry(opened.units, opened.files, parse(earlier), {});
     if (error.isEmpty())
         QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
     else
@@ -317,8 +318,8 @@ void TestCarryOver::writtenStates()
     const QByteArray original = xliff(document);
     std::vector<UnitRecord> rows = readUnits(original);
     QFETCH(QString, tget);
-    CarryOver::apply(rows, {{size_t(row), tget,
-                             state.isNull() ? std::nullopt : std::optional<QString>(state)}});
+    CarryOver::apply(
+        rows, {{size_t(row), tget, state.isNull() ? std::nullopt : std::optional<QString>(state)}});
     const SpliceResult saved = XliffWriter::splice(original, rows);
     QVERIFY(saved.unwritten.empty());
     QVERIFY2(saved.text()->contains(expected), qPrintable(*saved.text()));

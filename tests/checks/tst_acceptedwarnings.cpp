@@ -45,10 +45,10 @@ void TestAcceptedWarnings::keyedByFileIdCheckAndSource()
     QVERIFY(accepted.accepts(open, warning(u"unchanged"_s)));
     QVERIFY(!accepted.accepts(open, warning(u"punctuation"_s)));
     QVERIFY(!accepted.accepts(unit(u"b.strings"_s, u"open"_s, u"Open"_s), warning(u"unchanged"_s)));
-    QVERIFY(!accepted.accepts(unit(u"a.strings"_s, u"open"_s, u"Open…"_s),
-                              warning(u"unchanged"_s)));
-    QVERIFY(!accepted.accepts(unit(u"a.strings"_s, u"open"_s, std::nullopt),
-                              warning(u"unchanged"_s)));
+    QVERIFY(
+        !accepted.accepts(unit(u"a.strings"_s, u"open"_s, u"Open…"_s), warning(u"unchanged"_s)));
+    QVERIFY(
+        !accepted.accepts(unit(u"a.strings"_s, u"open"_s, std::nullopt), warning(u"unchanged"_s)));
     QVERIFY(!accepted.accepts(open, {0, u"unchanged"_s, Problem::Severity::Error, u"m"_s}));
     QVERIFY(accepted.revoke(open, u"unchanged"_s));
     QVERIFY(!accepted.accepts(open, warning(u"unchanged"_s)));

@@ -136,8 +136,7 @@ void TestUnitChecks::format_data()
     // Each class of false alarm next to its true twin.
     row("lone percent signs Xcode numbered", u"Between 50%1$ and 150%2$"_s,
         u"Entre 50%1$ et 150%2$"_s, false, u"fr"_s);
-    row("numbered specifiers dropped", u"Between %1$@ and %2$@"_s, u"Entre %1$@"_s, true,
-        u"fr"_s);
+    row("numbered specifiers dropped", u"Between %1$@ and %2$@"_s, u"Entre %1$@"_s, true, u"fr"_s);
     row("harmless size on a double", u"%lf km"_s, u"%f km"_s, true);
     row("old spelling of long", u"%D items"_s, u"%ld 件"_s, false);
     row("old spellings read", u"%U of %O"_s, u"%lu / %@"_s, true);
@@ -175,10 +174,11 @@ void TestUnitChecks::formatMessage_data()
                            << u"The target changes the order of the format specifiers without "
                               "numbering them; write them with positions, such as %1$@ and %2$d."_s
                            << false;
-    QTest::newRow("long double size on a double") << u"%.1lf km"_s << u"%.1f km"_s
-                                      << u"The target writes %.1f where the source has %.1lf; "
-                                         "both print alike."_s
-                                      << true;
+    QTest::newRow("long double size on a double")
+        << u"%.1lf km"_s << u"%.1f km"_s
+        << u"The target writes %.1f where the source has %.1lf; "
+           "both print alike."_s
+        << true;
     QTest::newRow("hex digits' case") << u"#%06x"_s << u"#%06X"_s
                                       << u"The target writes %06X where the source has %06x; "
                                          "both print alike."_s
@@ -265,8 +265,7 @@ void TestUnitChecks::punctuation_data()
     row("Arabic question mark", u"Delete?"_s, u"حذف؟"_s, false, u"ar"_s);
     row("Arabic question mark dropped", u"Delete?"_s, u"حذف"_s, true, u"ar"_s);
     row("Greek question mark", u"Delete?"_s, u"Διαγραφή;"_s, false, u"el"_s);
-    row("semicolon is no question mark outside Greek", u"Delete?"_s, u"Löschen;"_s, true,
-        u"de"_s);
+    row("semicolon is no question mark outside Greek", u"Delete?"_s, u"Löschen;"_s, true, u"de"_s);
     row("Devanagari full stop", u"Saved."_s, u"सहेजा गया।"_s, false, u"hi"_s);
     row("Armenian question mark on the word", u"Delete?"_s, u"Ջնջե՞լ"_s, false, u"hy"_s);
     row("Armenian full stop", u"Saved."_s, u"Պահված է։"_s, false, u"hy"_s);
@@ -296,8 +295,7 @@ void TestUnitChecks::markup_data()
     row("void tag", u"One<br>Two"_s, u"一<br>二"_s, false);
     row("angle brackets as text", u"Tap <Start> to begin"_s, u"<開始> をタップ"_s, false);
     row("comparison", u"a < b"_s, u"a < b"_s, false);
-    row("many tags, one lacking", u"<b>a</b>"_s.repeated(50), u"<b>a</b>"_s.repeated(49),
-        true);
+    row("many tags, one lacking", u"<b>a</b>"_s.repeated(50), u"<b>a</b>"_s.repeated(49), true);
     row("many tags, one more", u"<i>a</i>"_s.repeated(50), u"<i>a</i>"_s.repeated(50) + u"<br>"_s,
         true);
     row("many angle brackets as text", u"<"_s.repeated(1000) + u"b>"_s,
@@ -320,18 +318,18 @@ void TestUnitChecks::unchanged_data()
         plist);
     row("Info.plist key that is no name", u"Take photos"_s, u"Take photos"_s, true, u"es"_s, {},
         u"NSCameraUsageDescription"_s, plist);
-    row("same name in a strings file", u"Widgy"_s, u"Widgy"_s, true, u"es"_s, {},
-        u"CFBundleName"_s, u"App/en.lproj/Localizable.strings"_s);
+    row("same name in a strings file", u"Widgy"_s, u"Widgy"_s, true, u"es"_s, {}, u"CFBundleName"_s,
+        u"App/en.lproj/Localizable.strings"_s);
     row("e-mail address", u"help@example.org"_s, u"help@example.org"_s, false, u"de"_s);
     row("web address", u"https://example.org/help"_s, u"https://example.org/help"_s, false,
         u"de"_s);
     row("domain name", u"geocaching.com"_s, u"geocaching.com"_s, false, u"de"_s);
-    row("words beside an address", u"Write to help@example.org"_s,
-        u"Write to help@example.org"_s, true, u"de"_s);
+    row("words beside an address", u"Write to help@example.org"_s, u"Write to help@example.org"_s,
+        true, u"de"_s);
     row("copyright line", u"Copyright © 2022 Tarn Ltd. All rights reserved."_s,
         u"Copyright © 2022 Tarn Ltd. All rights reserved."_s, false, u"de"_s);
-    row("copyright without the word", u"(c) 2013 Robot Media SL"_s,
-        u"(c) 2013 Robot Media SL"_s, false, u"de"_s);
+    row("copyright without the word", u"(c) 2013 Robot Media SL"_s, u"(c) 2013 Robot Media SL"_s,
+        false, u"de"_s);
     row("names in camel case", u"iCloud ProMotion YCbCr Base32"_s,
         u"iCloud ProMotion YCbCr Base32"_s, false, u"de"_s);
     row("a name beside a word", u"Display P3"_s, u"Display P3"_s, true, u"de"_s);
@@ -413,8 +411,7 @@ void TestUnitChecks::blanksOfTheFile()
         "<trans-unit id=\"2\"><source> of </source><target> / </target></trans-unit>"
         "</body></file></xliff>");
     QVERIFY(read.complete);
-    const std::vector<Problem> problems =
-        CheckEngine(read.files, {u"blanks"_s}).check(read.units);
+    const std::vector<Problem> problems = CheckEngine(read.files, {u"blanks"_s}).check(read.units);
     QCOMPARE(problems.size(), 1u);
     QCOMPARE(problems[0].row, 0u);
 }

@@ -159,8 +159,8 @@ void TestCheckCommand::acceptedWarnings_data()
         << changed << QStringList{u"--only=punctuation"_s} << 0 << u"0 error(s), 1 warning(s)"_s;
     QByteArray format = punctuation;
     format.replace("Could not connect.", "%@ has %d items").replace("punctuation", "format");
-    QTest::newRow("an error is never accepted") << format << QStringList{} << 4
-                                                << u"1 error(s), 1 warning(s)"_s;
+    QTest::newRow("an error is never accepted")
+        << format << QStringList{} << 4 << u"1 error(s), 1 warning(s)"_s;
     QTest::newRow("not an object") << QByteArray("[1]") << QStringList{} << 1 << QString();
 }
 

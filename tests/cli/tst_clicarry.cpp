@@ -62,8 +62,8 @@ void TestCliCarry::carry_data()
                                 << QStringList{u"<target>開く</target>"_s, u"<target/>"_s}
                                 << QByteArray();
     QTest::newRow("json to standard output with the file")
-        << QStringList{u"--json"_s, u"-o"_s, u"-"_s} << earlier << 2 << u"--json"_s
-        << QStringList{} << QByteArray();
+        << QStringList{u"--json"_s, u"-o"_s, u"-"_s} << earlier << 2 << u"--json"_s << QStringList{}
+        << QByteArray();
     QTest::newRow("a malformed file in a folder")
         << QStringList{u"-o"_s, out} << QByteArray("malformed") << 1 << u"malformed"_s
         << QStringList{} << QByteArray();
@@ -152,10 +152,10 @@ void TestCliCarry::filledUnitsAsJson()
     const QString path = dir.filePath(u"ja.xliff"_s);
     QVERIFY(TestFiles::write(path, exportOf(u"ja"_s, {u"-"_s, u"-"_s, u"-"_s})));
     const QString earlier = dir.filePath(u"earlier.xliff"_s);
-    QVERIFY(TestFiles::write(earlier, exportOf(u"ja"_s,
-                                               {u"<target>開く</target>"_s,
-                                                u"<target>閉じる</target>"_s, u"-"_s},
-                                               u"close-old"_s)));
+    QVERIFY(TestFiles::write(
+        earlier,
+        exportOf(u"ja"_s, {u"<target>開く</target>"_s, u"<target>閉じる</target>"_s, u"-"_s},
+                 u"close-old"_s)));
     const CliRun run = runCli({u"carry"_s, u"--json"_s, earlier, path});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QByteArray("{\"from\":\"MainMenu.xib\",\"kind\":\"exact\",\"name\":\"open\","

@@ -118,8 +118,8 @@ void TestXliffReader::rawValues_data()
     QTest::newRow("plain values") << QByteArray("<source>Open</source><target>開く</target>")
                                   << Optional(u"Open"_s) << Optional(u"開く"_s) << true;
     QTest::newRow("blanks at the ends")
-        << QByteArray("<source>%lld — </source><target> %lld — </target>")
-        << Optional(u"%lld — "_s) << Optional(u" %lld — "_s) << false;
+        << QByteArray("<source>%lld — </source><target> %lld — </target>") << Optional(u"%lld — "_s)
+        << Optional(u" %lld — "_s) << false;
     QTest::newRow("line breaks and indentation")
         << QByteArray("<source>\n  Open\n</source><target>\t開く\r\n</target>")
         << Optional(u"\n  Open\n"_s) << Optional(u"\t開く\n"_s) << false;
@@ -128,8 +128,9 @@ void TestXliffReader::rawValues_data()
         << Optional(u" & "_s) << false;
     QTest::newRow("blank target") << QByteArray("<source>Open</source><target> \n </target>")
                                   << Optional(u"Open"_s) << Optional(u" \n "_s) << false;
-    QTest::newRow("ideographic space") << QByteArray("<source>A</source><target>\xe3\x80\x80あ</target>")
-                                       << Optional(u"A"_s) << Optional(u"\u3000あ"_s) << false;
+    QTest::newRow("ideographic space")
+        << QByteArray("<source>A</source><target>\xe3\x80\x80あ</target>") << Optional(u"A"_s)
+        << Optional(u"\u3000あ"_s) << false;
     QTest::newRow("nested element")
         << QByteArray("<source> Search <mrk mtype=\"x\">on</mrk> </source>")
         << Optional(u" Search on "_s) << Optional() << false;
@@ -147,7 +148,8 @@ void TestXliffReader::rawValues()
     QFETCH(bool, shared);
     QCOMPARE(!record.srcsRaw && !record.tgetRaw, shared);
     // The stored values stay trimmed, as the table and the splice know them.
-    QCOMPARE(record.srcs, record.rawSource() ? Optional(record.rawSource()->trimmed()) : Optional());
+    QCOMPARE(record.srcs,
+             record.rawSource() ? Optional(record.rawSource()->trimmed()) : Optional());
 }
 
 void TestXliffReader::fileElementsCarryOriginalAndCountOn()

@@ -9,8 +9,8 @@
 #include "checks/MenuPeriodCheck.h"
 #include "checks/PunctuationCheck.h"
 #include "checks/UnchangedCheck.h"
-#include "document/ParseState.h"
-#include "document/XliffReader.h"
+#include "xliff/ParseState.h"
+#include "xliff/XliffReader.h"
 
 #include <QTest>
 

@@ -347,6 +347,14 @@
         <source>Problems:</source>
         <translation>問題:</translation>
     </message>
+    <message>
+        <source>Accept Warnings</source>
+        <translation>警告を承認</translation>
+    </message>
+    <message>
+        <source>Keep this unit&apos;s warnings as they are: they are no longer counted and ask again only when the source changes.</source>
+        <translation>このユニットの警告をそのまま認めます。数えられなくなり、原文が変わったときだけ再び表示されます。</translation>
+    </message>
 </context>
 <context>
     <name>DictionaryController</name>
@@ -927,6 +935,13 @@
     <message>
         <source>The setting could not be saved to %1.</source>
         <translation>設定を %1 に保存できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemIndex</name>
+    <message>
+        <source>%1 (accepted)</source>
+        <translation>%1（承認済み）</translation>
     </message>
 </context>
 <context>
@@ -1794,6 +1809,13 @@
     <message>
         <source>Switch Between &amp;Table and Target</source>
         <translation>表と訳文を切り替える(&amp;T)</translation>
+    </message>
+</context>
+<context>
+    <name>Workbench</name>
+    <message>
+        <source>The accepted warnings could not be stored: %1</source>
+        <translation>承認した警告を保存できませんでした: %1</translation>
     </message>
 </context>
 <context>

@@ -141,7 +141,7 @@ bool FormatSpecifier::isInteger() const
 
 QString FormatSpecifier::key() const
 {
-    return u"%1|%2|%3|%4"_s.arg(position).arg(size, conversion, variable);
+    return QString::number(position) + u'|' + size + u'|' + conversion + u'|' + variable;
 }
 
 QString FormatSpecifier::looseKey() const
@@ -154,7 +154,8 @@ QString FormatSpecifier::looseKey() const
                                   conversion != u"C"_s
                               ? conversion.toLower()
                               : conversion;
-    return u"%1|%2|%3|%4"_s.arg(position).arg(isFloating ? QString() : size, loose, variable);
+    return QString::number(position) + u'|' + (isFloating ? QString() : size) + u'|' + loose +
+           u'|' + variable;
 }
 
 bool FormatSpecifier::sameArgument(const FormatSpecifier &other) const

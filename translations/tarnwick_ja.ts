@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>AcceptedWarnings</name>
+    <message>
+        <source>expected an object with the text &quot;check&quot;</source>
+        <translation>テキスト「check」を持つオブジェクトが必要です</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <source>Not Found</source>
@@ -85,9 +92,25 @@
             <numerusform>%n 件の候補は、異なる訳文のうち最も多いものを選びました</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--json lists the filled units on standard output; write the file with -o FILE</source>
+        <translation>--json は埋めたユニットを標準出力に一覧表示します。ファイルは -o FILE で書き出してください</translation>
+    </message>
 </context>
 <context>
     <name>CarryOver</name>
+    <message>
+        <source>The earlier translation holds no &lt;file&gt; element: it is not an XLIFF export.</source>
+        <translation>以前の翻訳には &lt;file&gt; 要素がありません。XLIFF の書き出しではありません。</translation>
+    </message>
+    <message>
+        <source>The earlier translation&apos;s file &quot;%1&quot; names no target language: only a translation into this file&apos;s language can be carried over.</source>
+        <translation>以前の翻訳のファイル「%1」には翻訳先の言語がありません。このファイルと同じ言語の翻訳しか引き継げません。</translation>
+    </message>
+    <message>
+        <source>The earlier translation is into &quot;%1&quot; and &quot;%2&quot;: only a translation into one language can be carried over.</source>
+        <translation>以前の翻訳は「%1」と「%2」向けです。1 つの言語の翻訳しか引き継げません。</translation>
+    </message>
     <message>
         <source>The earlier translation is into &quot;%1&quot;, this file into &quot;%2&quot;: only a translation into the same language can be carried over.</source>
         <translation>以前の翻訳は「%1」向け、このファイルは「%2」向けです。同じ言語の翻訳しか引き継げません。</translation>
@@ -258,6 +281,18 @@
         <source>Try &apos;tarnwick-cli --help&apos;.</source>
         <translation>&apos;tarnwick-cli --help&apos; を試してください。</translation>
     </message>
+    <message>
+        <source>No such file</source>
+        <translation>ファイルがありません</translation>
+    </message>
+    <message>
+        <source>, %1 accepted</source>
+        <translation>、承認済み %1 件</translation>
+    </message>
+    <message>
+        <source>%1 needs a FILE</source>
+        <translation>%1 には FILE を指定します</translation>
+    </message>
 </context>
 <context>
     <name>CliTool</name>
@@ -402,6 +437,14 @@
     <message>
         <source>Problems:</source>
         <translation>問題:</translation>
+    </message>
+    <message>
+        <source>Accept Warnings</source>
+        <translation>警告を承認</translation>
+    </message>
+    <message>
+        <source>Keep this unit&apos;s warnings as they are: they are no longer counted and ask again only when the source changes.</source>
+        <translation>このユニットの警告をそのまま認めます。数えられなくなり、原文が変わったときだけ再び表示されます。</translation>
     </message>
 </context>
 <context>
@@ -601,6 +644,10 @@
         <source>%1 holds no XLIFF file into &quot;%2&quot;.</source>
         <translation>%1 には「%2」向けの XLIFF ファイルがありません。</translation>
     </message>
+    <message>
+        <source>%1 holds no readable XLIFF file into &quot;%2&quot;; one is malformed: %3</source>
+        <translation>%1 には読める「%2」向けの XLIFF ファイルがありません。壊れているファイルがあります: %3</translation>
+    </message>
 </context>
 <context>
     <name>EditList</name>
@@ -777,6 +824,18 @@
     <message>
         <source>The target has %1 where the source has %2.</source>
         <translation>原文の %2 が訳文では %1 になっています。</translation>
+    </message>
+    <message>
+        <source>The target ends with a lone %; write %% for a percent sign in a format string.</source>
+        <translation>訳文が単独の % で終わっています。書式文字列ではパーセント記号を %% と書いてください。</translation>
+    </message>
+    <message>
+        <source>The target has a lone % where the source writes %%; write %% for a percent sign in a format string.</source>
+        <translation>原文が %% と書くところで訳文は単独の % になっています。書式文字列ではパーセント記号を %% と書いてください。</translation>
+    </message>
+    <message>
+        <source>The target writes %1 where the source has %2; both print alike.</source>
+        <translation>原文の %2 を訳文は %1 と書いています。どちらも同じように表示されます。</translation>
     </message>
 </context>
 <context>
@@ -1350,6 +1409,13 @@
     <message>
         <source>the memory could not be read</source>
         <translation>メモリを読めませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemIndex</name>
+    <message>
+        <source>%1 (accepted)</source>
+        <translation>%1（承認済み）</translation>
     </message>
 </context>
 <context>
@@ -2232,6 +2298,13 @@
     <message>
         <source>XLIFF files and String Catalogs (*.xliff *.xcstrings)</source>
         <translation>XLIFF ファイルと文字列カタログ (*.xliff *.xcstrings)</translation>
+    </message>
+</context>
+<context>
+    <name>Workbench</name>
+    <message>
+        <source>The accepted warnings could not be stored: %1</source>
+        <translation>承認した警告を保存できませんでした: %1</translation>
     </message>
 </context>
 <context>

@@ -109,6 +109,11 @@ void MainWindow::buildWorkbench()
     // Made before the workbench's filter so that a load is checked before the filter asks
     // about it.
     m_problems = new ProblemIndex(m_units, this);
+    m_problems->setAcceptedFile([this] {
+        return ProblemIndex::acceptedFileFor(
+            RecoveryController::defaultDataFolder(),
+            m_delegate.state().document.documentPath.value_or(QString()));
+    });
     m_units->setProblems(m_problems);
     m_workbench = new Workbench(*m_units, *m_problems, this);
     setCentralWidget(m_workbench);

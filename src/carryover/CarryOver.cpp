@@ -1,117 +1,60 @@
 #include "carryover/CarryOver.h"
 
+#include "carryover/EarlierIndex.h"
 #include "xliff/StateAttribute.h"
 #include "document/TranslationStatus.h"
 
 #include <QCoreApplication>
 #include <QHash>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-/// The identity Xcode gives a unit: its file's `original`, its id and its source.
-QString identity(const UnitRecord &unit)
-{
-    // U+0001 stands in none of the three: XML does not allow it in text.
-    return unit.from.value_or(QString()) + u'\x01' + unit.name.value_or(QString()) + u'\x01' +
-           unit.srcs.value_or(QString());
-}
-
-/// One target the earlier file gives a source, and how often within one `original`.
-struct Candidate
-{
-    QString target;
-    QString from;
-    qsizetype count = 0;
-};
-
-/// A target and whether it was picked from several that differ.
-struct Suggestion
-{
-    QString target;
-    bool severalTargets = false;
-};
-
-/// The earlier file's translated targets, by unit identity and by source text.
-class EarlierIndex
-{
-public:
-    explicit EarlierIndex(std::span<const UnitRecord> units)
-    {
-        for (const UnitRecord &unit : units) {
-            const bool translated = !TranslationStatus::isUntranslated(unit);
-            // Untranslated units keep their place, so repeated identities pair up in order.
-            m_exact[identity(unit)].push_back(translated ? unit.tget : std::nullopt);
-            if (translated && unit.srcs && !unit.srcs->isEmpty())
-                addCandidate(*unit.srcs, *unit.tget, unit.from.value_or(QString()));
-        }
-    }
-
-    /// The target of the unit with the same identity: the n-th such unit for the n-th.
-    std::optional<QString> exact(const QString &key, qsizetype occurrence) const
-    {
-        const auto found = m_exact.constFind(key);
-        if (found == m_exact.cend())
-            return std::nullopt;
-        const QList<std::optional<QString>> &targets = *found;
-        if (occurrence < targets.size())
-            return targets[occurrence];
-        for (const std::optional<QString> &target : targets) {
-            if (target)
-                return target;
-        }
-        return std::nullopt;
-    }
-
-    /// The target most often given to the source in the same `original`, else anywhere.
-    std::optional<Suggestion> sameText(const QString &source, const QString &from) const
-    {
-        const auto found = m_text.constFind(source);
-        if (found == m_text.cend())
-            return std::nullopt;
-        const QList<Candidate> &candidates = *found;
-        const bool sameFile = std::ranges::any_of(
-            candidates, [&](const Candidate &candidate) { return candidate.from == from; });
-        // Totals per target, in the order the targets were first met: ties go to the first.
-        QList<std::pair<QString, qsizetype>> totals;
-        for (const Candidate &candidate : candidates) {
-            if (sameFile && candidate.from != from)
-                continue;
-            auto total =
-                std::ranges::find(totals, candidate.target, &std::pair<QString, qsizetype>::first);
-            if (total == totals.end())
-                totals.append({candidate.target, candidate.count});
-            else
-                total->second += candidate.count;
-        }
-        const auto best = std::ranges::max_element(
-            totals, [](const auto &a, const auto &b) { return a.second < b.second; });
-        return Suggestion{best->first, totals.size() > 1};
-    }
-
-private:
-    void addCandidate(const QString &source, const QString &target, const QString &from)
-    {
-        QList<Candidate> &candidates = m_text[source];
-        for (Candidate &candidate : candidates) {
-            if (candidate.target == target && candidate.from == from) {
-                ++candidate.count;
-                return;
-            }
-        }
-        candidates.append({target, from, 1});
-    }
-
-    QHash<QString, QList<std::optional<QString>>> m_exact;
-    QHash<QString, QList<Candidate>> m_text;
-};
-
 QString normalisedLanguage(const QString &code)
 {
     return QString(code).replace(u'_', u'-').toLower();
+}
+
+QString fileName(const FileHeader &file, qsizetype index)
+{
+    return file.original.value_or(u"#%1"_s.arg(index + 1));
+}
+
+/// Why the earlier file can't give this document its targets: it is no export, one of its
+/// `<file>`s names no target language, or one of either file's names another language.
+QString languageError(const std::vector<FileHeader> &files, const std::vector<FileHeader> &earlier)
+{
+    if (earlier.empty())
+        return QCoreApplication::translate(
+            "CarryOver",
+            "The earlier translation holds no <file> element: it is not an XLIFF export.");
+    const QString language = earlier.front().targetLanguage.value_or(QString());
+    for (size_t i = 0; i < earlier.size(); ++i) {
+        const std::optional<QString> &own = earlier[i].targetLanguage;
+        if (!own || own->isEmpty())
+            return QCoreApplication::translate(
+                       "CarryOver",
+                       "The earlier translation's file \"%1\" names no target language: only a "
+                       "translation into this file's language can be carried over.")
+                .arg(fileName(earlier[i], qsizetype(i)));
+        if (!CarryOver::sameLanguage(*own, language))
+            return QCoreApplication::translate(
+                       "CarryOver",
+                       "The earlier translation is into \"%1\" and \"%2\": only a translation "
+                       "into one language can be carried over.")
+                .arg(language, *own);
+    }
+    for (const FileHeader &file : files) {
+        if (file.targetLanguage && !file.targetLanguage->isEmpty() &&
+            !CarryOver::sameLanguage(*file.targetLanguage, language))
+            return QCoreApplication::translate(
+                       "CarryOver",
+                       "The earlier translation is into \"%1\", this file into \"%2\": only a "
+                       "translation into the same language can be carried over.")
+                .arg(language, *file.targetLanguage);
+    }
+    return {};
 }
 
 } // namespace
@@ -121,52 +64,64 @@ CarryOver::Result CarryOver::carry(std::span<const UnitRecord> rows,
                                    Options options)
 {
     Result result;
-    const auto language = FileHeader::targetLanguageOf(files);
-    const auto earlierLanguage = FileHeader::targetLanguageOf(earlier.files);
-    if (language && earlierLanguage && !sameLanguage(*language, *earlierLanguage)) {
-        result.error = QCoreApplication::translate(
-                           "CarryOver", "The earlier translation is into \"%1\", this file into "
-                                        "\"%2\": only a translation into the same language "
-                                        "can be carried over.")
-                           .arg(*earlierLanguage, *language);
+    result.error = languageError(files, earlier.files);
+    if (!result.error.isEmpty())
         return result;
-    }
 
     const EarlierIndex index(earlier.units);
     QHash<QString, qsizetype> occurrences;
     for (size_t i = 0; i < rows.size(); ++i) {
         const UnitRecord &row = rows[i];
-        const QString key = identity(row);
+        const QString key = EarlierIndex::identity(row);
         const qsizetype occurrence = occurrences[key]++;
-        if (!row.translatable || (!options.overwrite && !TranslationStatus::isUntranslated(row)))
+        const bool untranslated = TranslationStatus::isUntranslated(row);
+        if (!row.translatable || (!options.overwrite && !untranslated))
             continue;
-
-        std::optional<QString> target = index.exact(key, occurrence);
-        std::optional<QString> state;
-        if (target) {
-            ++result.counts.exact;
-            // Where the file keeps no states, an exact target needs no mark at all.
-            if (options.statesUsed)
-                state = StateAttribute::translated.toString();
-        } else if (const auto suggestion =
-                       row.srcs && !row.srcs->isEmpty()
-                           ? index.sameText(*row.srcs, row.from.value_or(QString()))
-                           : std::nullopt) {
-            ++result.counts.review;
-            result.counts.severalTargets += suggestion->severalTargets ? 1 : 0;
-            target = suggestion->target;
-            state = StateAttribute::needsReview.toString();
-        } else {
-            ++result.counts.notFound;
-            continue;
-        }
-        // A unit that already reads so keeps its state, unless an exact target settles it.
-        const bool exact = state != StateAttribute::needsReview;
-        if (row.tget == target && (!exact || row.state == state))
-            continue;
-        result.changes.push_back({i, std::move(target), std::move(state)});
+        if (auto change = fill(index, row, i, key, occurrence, untranslated, options, result))
+            result.changes.push_back(std::move(*change));
     }
     return result;
+}
+
+std::optional<TargetChange> CarryOver::fill(const EarlierIndex &index, const UnitRecord &row,
+                                            size_t i, const QString &key, qsizetype occurrence,
+                                            bool untranslated, Options options, Result &result)
+{
+    std::optional<QString> target;
+    std::optional<QString> state;
+    Kind kind = Kind::Exact;
+    if (const auto exact = index.exact(key, occurrence)) {
+        ++result.counts.exact;
+        target = exact->text;
+        // A mark for review comes along; where the file keeps no states an exact target
+        // needs no mark at all.
+        if (exact->review)
+            state = StateAttribute::needsReview.toString();
+        else if (options.statesUsed)
+            state = StateAttribute::translated.toString();
+    } else if (!untranslated || options.exactOnly) {
+        // A translation is replaced by the same unit's earlier one only, never a guess.
+        if (untranslated)
+            ++result.counts.notFound;
+        return std::nullopt;
+    } else if (const auto suggestion = row.srcs && !row.srcs->isEmpty()
+                                           ? index.sameText(*row.srcs, row.from.value_or(QString()))
+                                           : std::nullopt) {
+        ++result.counts.review;
+        result.counts.severalTargets += suggestion->severalTargets ? 1 : 0;
+        target = suggestion->text;
+        state = StateAttribute::needsReview.toString();
+        kind = Kind::Suggestion;
+    } else {
+        ++result.counts.notFound;
+        return std::nullopt;
+    }
+    // A unit that already reads so keeps its state, unless an exact target settles it.
+    const bool settles = state != StateAttribute::needsReview;
+    if (row.rawTarget() == target && (!settles || row.state == state))
+        return std::nullopt;
+    result.kinds.push_back(kind);
+    return TargetChange{i, std::move(target), std::move(state)};
 }
 
 void CarryOver::apply(std::span<UnitRecord> rows, const std::vector<TargetChange> &changes)
@@ -174,7 +129,7 @@ void CarryOver::apply(std::span<UnitRecord> rows, const std::vector<TargetChange
     for (const TargetChange &change : changes) {
         if (change.row >= rows.size())
             continue;
-        rows[change.row].tget = change.tget;
+        rows[change.row].setTarget(change.tget);
         rows[change.row].state = change.state;
     }
 }

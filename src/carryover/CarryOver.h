@@ -11,21 +11,35 @@
 #include <span>
 #include <vector>
 
+class EarlierIndex;
+
 /// Fills the open document's untranslated units from an earlier translation of the same
 /// project. A unit of the earlier file with the same `original`, id and source gives its
-/// target as it is (exact); failing that, one with the same source anywhere in it gives a
-/// suggestion marked for review (same text), taken from the same `original` where one
-/// exists and else the most frequent of the targets found. Changed sources find nothing.
+/// target as the file holds it, blanks kept (exact; marked for review when it was); failing
+/// that, one with the same source anywhere in it gives a suggestion, always marked for
+/// review (same text), taken from the same `original` where one exists and else the most
+/// frequent of the targets found; copies of the source and ties give none. Changed sources
+/// find nothing.
 class CarryOver
 {
 public:
+    /// How a unit was filled.
+    enum class Kind
+    {
+        Exact,     ///< from the unit of the same identity
+        Suggestion ///< from a unit with the same source, to review
+    };
+
     struct Options
     {
-        /// Units that already hold a translation are filled too.
+        /// Units that already hold a translation are replaced by exact targets (never by a
+        /// suggestion).
         bool overwrite = false;
         /// The document's targets carry states (`StateAttribute::usedIn`): an exact target
         /// is marked "translated", not only a suggestion for review.
         bool statesUsed = false;
+        /// Only exact targets are filled in; no suggestion is made.
+        bool exactOnly = false;
     };
 
     struct Counts
@@ -39,6 +53,7 @@ public:
     struct Result
     {
         std::vector<TargetChange> changes; ///< in row order; units already as carried left out
+        std::vector<Kind> kinds;           ///< how each change was found, in the same order
         Counts counts;
         QString error; ///< why nothing was carried; empty when the pass ran
     };
@@ -52,4 +67,10 @@ public:
 
     /// Whether two language codes name the same language ("pt-BR", "pt_br").
     static bool sameLanguage(const QString &a, const QString &b);
+
+private:
+    /// The change that fills row `i`, counted in `result`; nothing when none is due.
+    static std::optional<TargetChange> fill(const EarlierIndex &index, const UnitRecord &row,
+                                            size_t i, const QString &key, qsizetype occurrence,
+                                            bool untranslated, Options options, Result &result);
 };

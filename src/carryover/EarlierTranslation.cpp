@@ -52,8 +52,11 @@ EarlierTranslation::Loaded EarlierTranslation::load(const QString &path,
 
     // A project export holds one package per language: take the one of this document's.
     std::optional<Loaded> match;
+    QString malformed; ///< the first file that could not be read: it may be the one sought
     for (const QString &file : found) {
         Loaded loaded = readFile(file);
+        if (!loaded.error.isEmpty() && malformed.isEmpty())
+            malformed = loaded.error;
         const auto fileLanguage = FileHeader::targetLanguageOf(loaded.content.files);
         if (!loaded.error.isEmpty() || !fileLanguage ||
             !CarryOver::sameLanguage(*fileLanguage, *language))
@@ -63,6 +66,9 @@ EarlierTranslation::Loaded EarlierTranslation::load(const QString &path,
                                .arg(path, *language));
         match = std::move(loaded);
     }
+    if (!match && !malformed.isEmpty())
+        return failure(tr("%1 holds no readable XLIFF file into \"%2\"; one is malformed: %3")
+                           .arg(path, *language, malformed));
     if (!match)
         return failure(tr("%1 holds no XLIFF file into \"%2\".").arg(path, *language));
     return std::move(*match);

@@ -4,12 +4,13 @@ namespace {
 
 bool isBlank(QChar c)
 {
-    return c.isSpace() && c != u'\n' && c != u'\r';
+    return c.isSpace() && c != u'\n' && c != u'\r' && c != QChar::LineSeparator &&
+           c != QChar::ParagraphSeparator;
 }
 
 } // namespace
 
-std::optional<QString> BlankCheck::inspect(const CheckedUnit &unit) const
+std::optional<Finding> BlankCheck::inspect(const CheckedUnit &unit) const
 {
     const QStringView source = unit.source;
     const QStringView target = unit.target;

@@ -12,5 +12,5 @@ class BlankCheck final : public UnitCheck
 
 public:
     BlankCheck() : UnitCheck(QStringLiteral("blanks"), Problem::Severity::Warning) {}
-    std::optional<QString> inspect(const CheckedUnit &unit) const override;
+    std::optional<Finding> inspect(const CheckedUnit &unit) const override;
 };

@@ -38,8 +38,10 @@ constexpr std::size_t parallelFrom = 20000;
 
 } // namespace
 
-CheckEngine::CheckEngine(const std::vector<FileHeader> &files, const QStringList &only)
-    : m_languages(LanguagePair::ofFiles(files)), m_checks(allUnitChecks())
+CheckEngine::CheckEngine(const std::vector<FileHeader> &files, const QStringList &only,
+                         QSet<QString> terms)
+    : m_languages(LanguagePair::ofFiles(files)), m_terms(std::move(terms)),
+      m_checks(allUnitChecks())
 {
     if (only.isEmpty())
         return;
@@ -115,10 +117,13 @@ void CheckEngine::appendUnit(const UnitRecord &unit, std::size_t row,
     if (!unit.translatable || TranslationStatus::isUntranslated(unit))
         return;
     const bool known = unit.file >= 0 && std::size_t(unit.file) < m_languages.size();
-    const CheckedUnit checked{unit, unit.srcs ? QStringView(*unit.srcs) : QStringView(),
-                              QStringView(*unit.tget), known ? m_languages[unit.file] : m_unknown};
+    const std::optional<QString> &source = unit.rawSource();
+    const CheckedUnit checked{unit, source ? QStringView(*source) : QStringView(),
+                              QStringView(*unit.rawTarget()),
+                              known ? m_languages[unit.file] : m_unknown, &m_terms};
     for (const auto &check : m_checks) {
-        if (std::optional<QString> message = check->inspect(checked))
-            out.push_back({row, check->id(), check->severity(), std::move(*message)});
+        if (std::optional<Finding> found = check->inspect(checked))
+            out.push_back({row, check->id(), found->severity.value_or(check->severity()),
+                           std::move(found->message)});
     }
 }

@@ -7,6 +7,7 @@
 #include "document/FileHeader.h"
 #include "document/UnitRecord.h"
 
+#include <QSet>
 #include <QStringList>
 
 #include <memory>
@@ -18,8 +19,11 @@
 class CheckEngine
 {
 public:
-    /// Every check, or only those named in `only` (see `ids()`).
-    explicit CheckEngine(const std::vector<FileHeader> &files, const QStringList &only = {});
+    /// Every check, or only those named in `only` (see `ids()`). `terms` are the project's
+    /// words kept as they are in every language (names of its products, its jargon): a
+    /// target made of them alone is not "unchanged".
+    explicit CheckEngine(const std::vector<FileHeader> &files, const QStringList &only = {},
+                         QSet<QString> terms = {});
     ~CheckEngine();
 
     /// The ids of all checks, errors first, in the order problems are listed.
@@ -41,6 +45,7 @@ private:
 
     std::vector<LanguagePair> m_languages;
     LanguagePair m_unknown; ///< for units outside any `<file>`
+    QSet<QString> m_terms;
     std::vector<std::unique_ptr<UnitCheck>> m_checks;
     bool m_plurals = true;
 };

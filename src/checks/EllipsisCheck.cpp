@@ -12,7 +12,7 @@ bool endsWithEllipsis(QStringView text, bool wide)
 
 } // namespace
 
-std::optional<QString> EllipsisCheck::inspect(const CheckedUnit &unit) const
+std::optional<Finding> EllipsisCheck::inspect(const CheckedUnit &unit) const
 {
     if (!endsWithEllipsis(unit.source, false) || endsWithEllipsis(unit.target, true))
         return std::nullopt;

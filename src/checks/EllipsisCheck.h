@@ -11,5 +11,5 @@ class EllipsisCheck final : public UnitCheck
 
 public:
     EllipsisCheck() : UnitCheck(QStringLiteral("ellipsis"), Problem::Severity::Warning) {}
-    std::optional<QString> inspect(const CheckedUnit &unit) const override;
+    std::optional<Finding> inspect(const CheckedUnit &unit) const override;
 };

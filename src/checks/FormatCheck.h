@@ -13,5 +13,5 @@ class FormatCheck final : public UnitCheck
 
 public:
     FormatCheck() : UnitCheck(QStringLiteral("format"), Problem::Severity::Error) {}
-    std::optional<QString> inspect(const CheckedUnit &unit) const override;
+    std::optional<Finding> inspect(const CheckedUnit &unit) const override;
 };

@@ -16,7 +16,7 @@ bool isFlag(QChar c)
 
 bool isConversion(QChar c)
 {
-    static constexpr QStringView conversions = u"@diuxXocCsSpeEfFgGaA";
+    static constexpr QStringView conversions = u"@diuxXocCsSpeEfFgGaADUO";
     return conversions.contains(c);
 }
 
@@ -75,6 +75,18 @@ QString readSize(QStringView text, qsizetype &i)
     return {};
 }
 
+void normalise(FormatSpecifier &spec)
+{
+    const QChar c = spec.conversion.front();
+    // `%i` reads as `%d`; `%D`, `%U` and `%O` are the old spellings of `%ld`, `%lu`, `%lo`.
+    if (c == u'i')
+        spec.conversion = u"d"_s;
+    if (c == u'D' || c == u'U' || c == u'O') {
+        spec.conversion = QString(c.toLower());
+        spec.size = u"64"_s;
+    }
+}
+
 /// Reads the specifier whose `%` is at `start`; appends it (and any `*` arguments) and
 /// returns the index after it, or returns `start + 1` when the `%` is text.
 qsizetype readSpecifier(QStringView text, qsizetype start, std::vector<FormatSpecifier> &out)
@@ -83,6 +95,10 @@ qsizetype readSpecifier(QStringView text, qsizetype start, std::vector<FormatSpe
     FormatSpecifier spec;
     spec.position = readPosition(text, i);
     spec.numbered = spec.position > 0;
+    // Xcode numbers the lone percent signs of a String Catalog too ("50%1$ off"): a
+    // position that nothing follows, or a blank, is text.
+    if (spec.numbered && (i >= text.size() || text[i].isSpace()))
+        return start + 1;
     while (i < text.size() && isFlag(text[i])) {
         if (text[i] == u'#' && i + 1 < text.size() && text[i + 1] == u'@') {
             const qsizetype close = text.indexOf(u'@', i + 2);
@@ -105,8 +121,8 @@ qsizetype readSpecifier(QStringView text, qsizetype start, std::vector<FormatSpe
     spec.size = readSize(text, i);
     if (i >= text.size() || !isConversion(text[i]))
         return start + 1;
-    const QChar conversion = text[i] == u'i' ? QChar(u'd') : text[i];
-    spec.conversion = QString(conversion);
+    spec.conversion = QString(text[i]);
+    normalise(spec);
     spec.written = text.sliced(start, i + 1 - start);
     for (FormatSpecifier &star : stars) {
         star.written = spec.written;
@@ -118,6 +134,30 @@ qsizetype readSpecifier(QStringView text, qsizetype start, std::vector<FormatSpe
 
 } // namespace
 
+bool FormatSpecifier::isInteger() const
+{
+    return conversion.size() == 1 && u"diuxXoc"_s.contains(conversion.front());
+}
+
+QString FormatSpecifier::key() const
+{
+    return QString::number(position) + u'|' + size + u'|' + conversion + u'|' + variable;
+}
+
+QString FormatSpecifier::looseKey() const
+{
+    // Case only changes the digits' case (`%x`, `%X`); a size before a floating-point
+    // conversion changes nothing (`%lf` is `%f`).
+    static constexpr QStringView floating = u"eEfFgGaA";
+    const bool isFloating = conversion.size() == 1 && floating.contains(conversion.front());
+    const QString loose = conversion.size() == 1 && conversion != u"@"_s && conversion != u"S"_s &&
+                                  conversion != u"C"_s
+                              ? conversion.toLower()
+                              : conversion;
+    return QString::number(position) + u'|' + (isFloating ? QString() : size) + u'|' + loose +
+           u'|' + variable;
+}
+
 bool FormatSpecifier::sameArgument(const FormatSpecifier &other) const
 {
     return position == other.position && size == other.size && conversion == other.conversion &&
@@ -126,16 +166,27 @@ bool FormatSpecifier::sameArgument(const FormatSpecifier &other) const
 
 std::vector<FormatSpecifier> FormatSpecifier::parse(QStringView text)
 {
-    std::vector<FormatSpecifier> specifiers;
+    return scan(text).specifiers;
+}
+
+FormatSpecifier::Scan FormatSpecifier::scan(QStringView text)
+{
+    Scan found;
+    std::vector<FormatSpecifier> &specifiers = found.specifiers;
     qsizetype i = text.indexOf(u'%');
     while (i >= 0 && i < text.size()) {
         const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
-        if (next == u'%')
+        if (next == u'%') {
+            ++found.escapedPercents;
             i += 2;
-        else if (next.isNull() || next.isSpace())
+        } else if (next.isNull() || next.isSpace()) {
+            ++found.lonePercents;
             i += 1;
-        else
-            i = readSpecifier(text, i, specifiers);
+        } else {
+            const qsizetype after = readSpecifier(text, i, specifiers);
+            found.lonePercents += after == i + 1 ? 1 : 0;
+            i = after;
+        }
         i = text.indexOf(u'%', i);
     }
     int order = 0;
@@ -143,5 +194,5 @@ std::vector<FormatSpecifier> FormatSpecifier::parse(QStringView text)
         if (!specifier.numbered)
             specifier.position = ++order;
     }
-    return specifiers;
+    return found;
 }

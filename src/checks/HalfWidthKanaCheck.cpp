@@ -12,7 +12,7 @@ bool isHalfWidthKana(QChar c)
 
 } // namespace
 
-std::optional<QString> HalfWidthKanaCheck::inspect(const CheckedUnit &unit) const
+std::optional<Finding> HalfWidthKanaCheck::inspect(const CheckedUnit &unit) const
 {
     if (!unit.languages.japaneseTarget())
         return std::nullopt;

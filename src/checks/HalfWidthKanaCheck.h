@@ -13,5 +13,5 @@ public:
     HalfWidthKanaCheck() : UnitCheck(QStringLiteral("half-width-kana"), Problem::Severity::Warning)
     {
     }
-    std::optional<QString> inspect(const CheckedUnit &unit) const override;
+    std::optional<Finding> inspect(const CheckedUnit &unit) const override;
 };

@@ -8,7 +8,7 @@ LanguagePair::LanguagePair(const FileHeader &header, PluralCategories plurals)
     const QString target = primary(m_target);
     const QString source = primary(header.sourceLanguage.value_or(QString()));
     m_japanese = target == u"ja";
-    m_fullWidth = m_japanese || target == u"zh";
+    m_greek = target == u"el";
     m_translates = !target.isEmpty() && !source.isEmpty() && target != source;
 }
 

@@ -19,8 +19,8 @@ public:
 
     /// True when the target language is Japanese (any region or script).
     bool japaneseTarget() const { return m_japanese; }
-    /// True when the target language ends sentences with full-width marks (`。！？：`).
-    bool fullWidthPunctuation() const { return m_fullWidth; }
+    /// True when the target language is Greek, whose question mark looks like `;`.
+    bool greekTarget() const { return m_greek; }
     /// True when both languages are known and are different languages, not only regions.
     bool translates() const { return m_translates; }
     /// The target language as the file names it, e.g. "pt-BR"; empty when unknown.
@@ -35,6 +35,6 @@ private:
     QString m_target;
     PluralCategories m_plurals;
     bool m_japanese = false;
-    bool m_fullWidth = false;
+    bool m_greek = false;
     bool m_translates = false;
 };

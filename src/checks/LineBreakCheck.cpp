@@ -2,13 +2,15 @@
 
 namespace {
 
-/// Line feeds, and carriage returns not followed by one: CR LF is one break.
+/// Line feeds, carriage returns not followed by one (CR LF is one break), and the Unicode
+/// line and paragraph separators, which a text view breaks at too.
 qsizetype breaks(QStringView text)
 {
     qsizetype count = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n' ||
-            (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
+        const QChar c = text[i];
+        if (c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
+            (c == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
             ++count;
     }
     return count;
@@ -16,7 +18,7 @@ qsizetype breaks(QStringView text)
 
 } // namespace
 
-std::optional<QString> LineBreakCheck::inspect(const CheckedUnit &unit) const
+std::optional<Finding> LineBreakCheck::inspect(const CheckedUnit &unit) const
 {
     const qsizetype source = breaks(unit.source);
     const qsizetype target = breaks(unit.target);

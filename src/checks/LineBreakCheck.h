@@ -11,5 +11,5 @@ class LineBreakCheck final : public UnitCheck
 
 public:
     LineBreakCheck() : UnitCheck(QStringLiteral("line-breaks"), Problem::Severity::Warning) {}
-    std::optional<QString> inspect(const CheckedUnit &unit) const override;
+    std::optional<Finding> inspect(const CheckedUnit &unit) const override;
 };

@@ -1,5 +1,6 @@
 #include "checks/MarkupCheck.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <algorithm>
@@ -18,8 +19,6 @@ struct Tag
         Single ///< `<br>`, `<img …>` or `<x/>`
     } kind;
     QStringView written;
-
-    bool operator==(const Tag &other) const { return name == other.name && kind == other.kind; }
 };
 
 bool isVoid(const QString &name)
@@ -34,34 +33,69 @@ bool isNameChar(QChar c)
 }
 
 /// The tags of `text`: `<`, an optional `/`, a name that starts with a letter, then anything
-/// up to the next `>` that holds no `<`.
+/// up to the next `>` that holds no `<`. One pass: the next `>` is looked for only when the
+/// last one found lies behind, so a million `<` before one `>` cost a million steps.
 std::vector<Tag> tagsOf(QStringView text)
 {
     std::vector<Tag> tags;
-    for (qsizetype open = text.indexOf(u'<'); open >= 0; open = text.indexOf(u'<', open + 1)) {
+    qsizetype close = -1; ///< the first `>` at or after the current name, once looked for
+    for (qsizetype open = text.indexOf(u'<'); open >= 0;) {
+        const qsizetype nextOpen = text.indexOf(u'<', open + 1);
         qsizetype i = open + 1;
         const bool closing = i < text.size() && text[i] == u'/';
         i += closing ? 1 : 0;
-        if (i >= text.size() || !text[i].isLetter() || text[i].unicode() > 0x7F)
-            continue;
+        const bool named = i < text.size() && text[i].isLetter() && text[i].unicode() <= 0x7F;
         const qsizetype nameStart = i;
-        while (i < text.size() && isNameChar(text[i]))
+        while (named && i < text.size() && isNameChar(text[i]))
             ++i;
-        const qsizetype end = text.indexOf(u'>', i);
-        if (end < 0)
+        if (named && close < i)
+            close = text.indexOf(u'>', i);
+        if (named && close < 0)
             break;
-        const QStringView rest = text.sliced(i, end - i);
-        if (rest.contains(u'<') || (!rest.isEmpty() && !rest.front().isSpace() && rest != u"/"))
-            continue;
-        Tag tag{text.sliced(nameStart, i - nameStart).toString().toLower(), Tag::Kind::Open,
-                text.sliced(open, end + 1 - open)};
-        if (closing)
-            tag.kind = Tag::Kind::Close;
-        else if (rest.endsWith(u'/') || isVoid(tag.name))
-            tag.kind = Tag::Kind::Single;
-        tags.push_back(std::move(tag));
+        const bool holdsOpen = nextOpen >= 0 && nextOpen < close;
+        const QStringView rest = named ? text.sliced(i, close - i) : QStringView();
+        if (named && !holdsOpen && (rest.isEmpty() || rest.front().isSpace() || rest == u"/")) {
+            Tag tag{text.sliced(nameStart, i - nameStart).toString().toLower(), Tag::Kind::Open,
+                    text.sliced(open, close + 1 - open)};
+            if (closing)
+                tag.kind = Tag::Kind::Close;
+            else if (rest.endsWith(u'/') || isVoid(tag.name))
+                tag.kind = Tag::Kind::Single;
+            tags.push_back(std::move(tag));
+        }
+        open = nextOpen;
     }
     return tags;
+}
+
+QString keyOf(const Tag &tag)
+{
+    return tag.name + QChar(u'0' + int(tag.kind));
+}
+
+/// The first source tag the target lacks, and the first target tag the source lacks, as
+/// multisets: each source tag takes the first like tag of the target not taken yet.
+std::pair<const Tag *, const Tag *> unmatched(const std::vector<Tag> &source,
+                                              const std::vector<Tag> &target)
+{
+    QHash<QString, qsizetype> inTarget;
+    for (const Tag &tag : target)
+        ++inTarget[keyOf(tag)];
+    QHash<QString, qsizetype> inSource;
+    const Tag *lacking = nullptr;
+    for (const Tag &tag : source) {
+        const QString key = keyOf(tag);
+        ++inSource[key];
+        if (!lacking && inSource[key] > inTarget.value(key))
+            lacking = &tag;
+    }
+    QHash<QString, qsizetype> seen;
+    for (const Tag &tag : target) {
+        const QString key = keyOf(tag);
+        if (++seen[key] > inSource.value(key))
+            return {lacking, &tag};
+    }
+    return {lacking, nullptr};
 }
 
 /// True when every opened tag is closed in order.
@@ -79,7 +113,7 @@ bool balanced(const std::vector<Tag> &tags)
 
 } // namespace
 
-std::optional<QString> MarkupCheck::inspect(const CheckedUnit &unit) const
+std::optional<Finding> MarkupCheck::inspect(const CheckedUnit &unit) const
 {
     if (!unit.source.contains(u'<'))
         return std::nullopt;
@@ -87,16 +121,14 @@ std::optional<QString> MarkupCheck::inspect(const CheckedUnit &unit) const
     // Unbalanced angle brackets in the source (`Tap <Start>`) are text, not markup.
     if (source.empty() || !balanced(source))
         return std::nullopt;
-    std::vector<Tag> target = tagsOf(unit.target);
-    for (const Tag &tag : source) {
-        const auto found = std::find(target.begin(), target.end(), tag);
-        if (found == target.end())
-            return tr("The target lacks the tag %1 of the source.").arg(tag.written);
-        target.erase(found);
-    }
-    if (!target.empty())
-        return tr("The target has the tag %1, which the source lacks.").arg(target.front().written);
-    if (!balanced(tagsOf(unit.target)))
+    const std::vector<Tag> target = tagsOf(unit.target);
+    const auto [lacking, extra] = unmatched(source, target);
+    if (lacking)
+        return Finding(tr("The target lacks the tag %1 of the source.").arg(lacking->written));
+    if (extra)
+        return Finding(
+            tr("The target has the tag %1, which the source lacks.").arg(extra->written));
+    if (!balanced(target))
         return tr("The target's tags are not closed in the order they were opened.");
     return std::nullopt;
 }

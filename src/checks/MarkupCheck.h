@@ -11,5 +11,5 @@ class MarkupCheck final : public UnitCheck
 
 public:
     MarkupCheck() : UnitCheck(QStringLiteral("markup"), Problem::Severity::Warning) {}
-    std::optional<QString> inspect(const CheckedUnit &unit) const override;
+    std::optional<Finding> inspect(const CheckedUnit &unit) const override;
 };

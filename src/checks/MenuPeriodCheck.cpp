@@ -1,6 +1,6 @@
 #include "checks/MenuPeriodCheck.h"
 
-std::optional<QString> MenuPeriodCheck::inspect(const CheckedUnit &unit) const
+std::optional<Finding> MenuPeriodCheck::inspect(const CheckedUnit &unit) const
 {
     if (!unit.languages.japaneseTarget() || unit.record.part != u"NSMenuItem")
         return std::nullopt;

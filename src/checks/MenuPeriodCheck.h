@@ -11,5 +11,5 @@ class MenuPeriodCheck final : public UnitCheck
 
 public:
     MenuPeriodCheck() : UnitCheck(QStringLiteral("menu-period"), Problem::Severity::Warning) {}
-    std::optional<QString> inspect(const CheckedUnit &unit) const override;
+    std::optional<Finding> inspect(const CheckedUnit &unit) const override;
 };

@@ -16,5 +16,6 @@ struct Problem
     std::size_t row = 0; ///< index of the unit in the document's rows
     QString check;       ///< id of the check that found it, e.g. "format"
     Severity severity = Severity::Warning;
-    QString message; ///< what is wrong, in the user's words
+    QString message;       ///< what is wrong, in the user's words
+    bool accepted = false; ///< a warning the reviewer has accepted (see `AcceptedWarnings`)
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checks/CheckedUnit.h"
+#include "checks/Finding.h"
 #include "checks/Problem.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ public:
     const QString &id() const { return m_id; }
     Problem::Severity severity() const { return m_severity; }
     /// What is wrong with the unit's target, or nothing when it passes.
-    virtual std::optional<QString> inspect(const CheckedUnit &unit) const = 0;
+    virtual std::optional<Finding> inspect(const CheckedUnit &unit) const = 0;
 
 private:
     QString m_id;

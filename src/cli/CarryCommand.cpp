@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 using namespace Qt::StringLiterals;
 
@@ -42,17 +44,35 @@ EarlierTranslation::Loaded loadEarlier(const QString &path, const std::optional<
     return loaded;
 }
 
+QString filledLine(const UnitRecord &unit, CarryOver::Kind kind)
+{
+    QJsonObject object;
+    if (unit.from)
+        object.insert(u"from"_s, *unit.from);
+    if (unit.name)
+        object.insert(u"name"_s, *unit.name);
+    object.insert(u"port"_s, qint64(unit.port));
+    object.insert(u"kind"_s, kind == CarryOver::Kind::Exact ? u"exact"_s : u"suggestion"_s);
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
 } // namespace
 
 int CarryCommand::run(const QStringList &arguments)
 {
     QStringList rest = arguments;
-    const bool overwrite = rest.removeAll(u"--overwrite"_s) > 0;
+    CarryOver::Options options;
+    options.overwrite = rest.removeAll(u"--overwrite"_s) > 0;
+    options.exactOnly = rest.removeAll(u"--exact-only"_s) > 0;
+    const bool json = rest.removeAll(u"--json"_s) > 0;
     const auto parsed = m_tool.options(rest, false);
     if (!parsed)
         return CliTool::Usage;
     if (parsed->positional.size() != 2)
         return m_tool.usage(tr("carry takes EARLIER and PATH"));
+    if (json && parsed->output == u"-")
+        return m_tool.usage(tr("--json lists the filled units on standard output; write the "
+                               "file with -o FILE"));
     CliTool::Document *document = m_tool.load(parsed->positional[1]);
     if (!document)
         return CliTool::Error;
@@ -63,15 +83,29 @@ int CarryCommand::run(const QStringList &arguments)
     if (!earlier.error.isEmpty())
         return m_tool.fail(earlier.error);
     // A catalog's strings always carry a state, so a suggestion is marked for review there.
-    const bool statesUsed =
+    options.statesUsed =
         !document->catalogLanguage.isEmpty() || StateAttribute::usedIn(document->bytes);
     const CarryOver::Result carried =
-        CarryOver::carry(content.units, content.files, earlier.content, {overwrite, statesUsed});
+        CarryOver::carry(content.units, content.files, earlier.content, options);
     if (!carried.error.isEmpty())
         return m_tool.fail(u"%1: %2"_s.arg(earlier.path, carried.error));
     CarryOver::apply(document->content.units, carried.changes);
 
-    const CarryOver::Counts &counts = carried.counts;
+    reportCounts(carried.counts);
+    const QString target = parsed->output.isEmpty() ? document->path : parsed->output;
+    const int exit = m_tool.save(*document, target);
+    if (json && (exit == CliTool::Success || exit == CliTool::PartlyWritten)) {
+        for (size_t i = 0; i < carried.changes.size(); ++i)
+            m_tool.out() << filledLine(document->content.units[carried.changes[i].row],
+                                       carried.kinds[i])
+                         << '\n';
+        m_tool.out().flush();
+    }
+    return exit;
+}
+
+void CarryCommand::reportCounts(const CarryOver::Counts &counts)
+{
     m_tool.err() << tr("%1 exact, %2 to review, %3 not found")
                         .arg(counts.exact)
                         .arg(counts.review)
@@ -82,6 +116,4 @@ int CarryCommand::run(const QStringList &arguments)
                            nullptr, int(counts.severalTargets))
                      << '\n';
     }
-    const QString target = parsed->output.isEmpty() ? document->path : parsed->output;
-    return m_tool.save(*document, target);
 }

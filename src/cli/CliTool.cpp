@@ -52,14 +52,17 @@ Commands:
                              application's, or FILE in the format `dictionary`
                              prints) and the menu-title rules, then save as
                              apply does.
-  carry EARLIER PATH [-o OUT] [--overwrite]
+  carry EARLIER PATH [-o OUT] [--overwrite] [--exact-only] [--json]
                              Fill the untranslated units of PATH from EARLIER,
                              an earlier translated .xliff file, .xcloc or folder:
                              a unit with the same file, id and source gives its
-                             target; else one with the same source gives a
-                             suggestion marked for review. --overwrite fills
-                             translated units too. Saves as apply does; the
-                             counts go to standard error.
+                             target, blanks kept; else one with the same source
+                             gives a suggestion, always marked for review.
+                             --overwrite replaces translated targets with exact
+                             ones (never a suggestion); --exact-only makes no
+                             suggestion; --json lists each filled unit (from,
+                             name, port, kind) on standard output. Saves as
+                             apply does; the counts go to standard error.
   dictionary [--builtin]     Print the application's replacement dictionary (or
                              the built-in one) as JSON Lines {"srcs","tget"}.
   verify EDITED ORIGINAL     Check that EDITED differs from ORIGINAL only inside
@@ -69,6 +72,7 @@ Commands:
                              otherwise. For String Catalogs (with --language L):
                              only L's strings may differ.
   check PATH [--json] [--only ID,...] [--warnings-as-errors]
+        [--accepted FILE] [--terms FILE]
                              Check the translated units for mistakes: format
                              specifiers and plural forms (errors), blanks, line
                              breaks, ellipses, ending punctuation, markup,
@@ -78,7 +82,10 @@ Commands:
                              with --json), then a summary. --only runs the named
                              checks: format, plural, blanks, line-breaks,
                              ellipsis, punctuation, markup, unchanged,
-                             half-width-kana, menu-period.
+                             half-width-kana, menu-period. Warnings accepted in
+                             FILE (JSON Lines {"from","name","check","srcs"})
+                             are marked accepted and not counted; --terms names
+                             the project's words kept as they are, one a line.
   memory import FILE... [--memory DB]
                              Add TMX files and the translated units of exports
                              to the translation memory; print what was added,

@@ -231,6 +231,6 @@ bool EditList::applyTo(std::vector<UnitRecord> &rows, QString *error) const
         targets.push_back(*index);
     }
     for (size_t i = 0; i < m_edits.size(); ++i)
-        rows[targets[i]].tget = m_edits[i].tget;
+        rows[targets[i]].setTarget(m_edits[i].tget);
     return true;
 }

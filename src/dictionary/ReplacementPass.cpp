@@ -39,7 +39,7 @@ ReplacementResult ReplacementPass::apply(std::vector<UnitRecord> rows) const
             continue;
         if (!TranslationStatus::isUntranslated(row))
             ++result.replacedTranslations;
-        row.tget = std::move(target);
+        row.setTarget(std::move(target));
         result.changedRows.push_back(i);
     }
     result.rows = std::move(rows);

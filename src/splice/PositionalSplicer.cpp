@@ -30,7 +30,7 @@ std::optional<QString> writtenState(std::optional<QStringView> fileState, const 
             return *row.state;
         return StateAttribute::translated.toString();
     }
-    if (statesUsed && row.state)
+    if (row.state && (statesUsed || *row.state == StateAttribute::needsReview))
         return *row.state;
     return std::nullopt;
 }

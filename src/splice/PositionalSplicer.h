@@ -14,7 +14,8 @@
 /// target gets one on its own line after the source, indented and ended as that line is.
 /// A target that carries a `state` takes the row's state where it differs from the file's,
 /// else "translated": the user has just translated it. In a file whose targets carry states
-/// (`statesUsed`), a target without one is given the row's.
+/// (`statesUsed`), a target without one is given the row's; a mark for review is given in
+/// any file.
 class PositionalSplicer
 {
 public:

@@ -104,7 +104,7 @@ SaveMerge::Plan SaveMerge::plan(const QByteArray &loadedBytes, std::span<const U
             continue;
         if (!sameValues(unit, before))
             plan.conflicts.push_back({row, *found, unit});
-        unit.tget = rows[row].tget;
+        unit.setTarget(rows[row].tget);
         unit.state = rows[row].state;
         unit.note = rows[row].note;
         plan.fromRow[*found] = qint64(row);

@@ -145,8 +145,10 @@ private:
     {
         if (!row.state)
             return Landed::Yes;
+        // A mark for review is written in any file: nothing else tells which units need it.
         if (!m_hasState)
-            return Landed::UnlessStatesUsed;
+            return *row.state == StateAttribute::needsReview ? Landed::No
+                                                             : Landed::UnlessStatesUsed;
         const QUtf8StringView read(m_state.data(), qsizetype(m_state.size()));
         return QAnyStringView::equal(read, *row.state) ||
                        QAnyStringView::equal(read, StateAttribute::translated)

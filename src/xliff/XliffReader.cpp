@@ -49,6 +49,10 @@ public:
                                attributeText(attributes, "target-language")});
             return;
         }
+        if (named(name, "source") || named(name, "target")) {
+            m_valueStart = m_state.textBuffer.size();
+            m_insideValue = true;
+        }
         if (named(name, "target")) {
             const char *state = ExpatParser::attribute(attributes, "state");
             m_state.currentUnit.state =
@@ -70,7 +74,8 @@ public:
             return;
         // Leading ASCII white space is cut when the value is stored, so the indentation
         // and line breaks between elements need not be gathered at all.
-        if (m_state.textBuffer.empty() && ExpatParser::isBlank(text, length))
+        // Inside a source or target they are its blanks, kept in the raw value.
+        if (m_state.textBuffer.empty() && !m_insideValue && ExpatParser::isBlank(text, length))
             return;
         m_state.textBuffer.append(text, size_t(length));
     }
@@ -78,9 +83,13 @@ public:
     void endElement(const char *name) override
     {
         if (named(name, "source")) {
+            m_state.currentUnit.srcsRaw = rawValue();
             m_state.currentUnit.srcs = takeBuffer(m_state.currentUnit.name);
+            fixRaw(m_state.currentUnit.srcsRaw, m_state.currentUnit.srcs);
         } else if (named(name, "target")) {
+            m_state.currentUnit.tgetRaw = rawValue();
             m_state.currentUnit.tget = takeBuffer(m_state.currentUnit.srcs);
+            fixRaw(m_state.currentUnit.tgetRaw, m_state.currentUnit.tget);
         } else if (named(name, "note")) {
             QString note = takeBuffer();
             if (auto part = XliffReader::noteClass(note))
@@ -105,6 +114,27 @@ public:
     }
 
 private:
+    /// The value's own text as the file holds it, decoded; nothing where it is surely the
+    /// stored value: nothing gathered before it and no white space at either end.
+    std::optional<QString> rawValue()
+    {
+        m_insideValue = false;
+        const std::string &buffer = m_state.textBuffer;
+        const size_t start = std::min(m_valueStart, buffer.size());
+        const QByteArrayView own(buffer.data() + start, qsizetype(buffer.size() - start));
+        const auto plain = [](char c) { return c > ' ' && static_cast<unsigned char>(c) < 0x80; };
+        if (own.isEmpty() || (start == 0 && plain(own.front()) && plain(own.back())))
+            return std::nullopt;
+        return QString::fromUtf8(own);
+    }
+
+    /// Keeps a raw value only where it differs from the stored one.
+    static void fixRaw(std::optional<QString> &raw, const std::optional<QString> &stored)
+    {
+        if (raw && raw == stored)
+            raw.reset();
+    }
+
     QString takeBuffer(const std::optional<QString> &same = std::nullopt)
     {
         const QByteArrayView gathered(m_state.textBuffer.data(),
@@ -148,6 +178,8 @@ private:
     }
 
     ParseState &m_state;
+    size_t m_valueStart = 0;    ///< where the open source or target's text starts in the buffer
+    bool m_insideValue = false; ///< between a source's or target's start and end tags
     QString m_lastPart;
     QString m_lastState;
     std::vector<FileHeader> m_files;

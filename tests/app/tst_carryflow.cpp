@@ -3,8 +3,8 @@
 
 #include "app/flows/CarryOverDialog.h"
 #include "app/flows/CarryOverFlow.h"
-#include "app/workbench/FilterBar.h"
 #include "app/flows/PickerSheet.h"
+#include "app/workbench/FilterBar.h"
 #include "app/workbench/UnitFilterProxy.h"
 #include "document/TranslationStatus.h"
 
@@ -58,8 +58,8 @@ void TestCarryFlow::fillFromEarlier_data()
     QTest::addColumn<QString>("reviewTarget"); ///< how "Close" is saved
     QTest::addColumn<QString>("exactTarget");  ///< how "Open" is saved
     QTest::newRow("Xcode 14, no states")
-        << QStringList{u"-"_s, u"-"_s, u"-"_s} << u"<target>閉じる</target>"_s
-        << u"<target>開く</target>"_s;
+        << QStringList{u"-"_s, u"-"_s, u"-"_s}
+        << u"<target state=\"needs-review-l10n\">閉じる</target>"_s << u"<target>開く</target>"_s;
     QTest::newRow("Xcode 15, states") << QStringList{u"<target state=\"new\">Open</target>"_s,
                                                      u"<target state=\"new\">Close</target>"_s,
                                                      u"<target state=\"new\">Save</target>"_s}

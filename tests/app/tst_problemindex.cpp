@@ -2,6 +2,7 @@
 // the table, the detail pane, the filter and the status bar show what it found.
 #include "AppHarness.h"
 
+#include "app/recovery/RecoveryController.h"
 #include "app/workbench/DetailPane.h"
 #include "app/workbench/FilterBar.h"
 #include "app/workbench/ProblemIndex.h"
@@ -10,7 +11,9 @@
 #include "app/workbench/UnitTableView.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -62,6 +65,7 @@ private slots:
     void loadChecksEveryRow();
     void editsUpdateTheirRowAndTheirPluralGroup();
     void windowMarksAnEditedRow();
+    void detailPaneAcceptsAWarning();
 };
 
 void TestProblemIndex::loadChecksEveryRow()
@@ -129,6 +133,51 @@ void TestProblemIndex::windowMarksAnEditedRow()
     app.delegate.save();
     QVERIFY(!app.edited());
     QCOMPARE(window.statusBar()->currentMessage(), u"Saved. 1 error(s) remain."_s);
+}
+
+void TestProblemIndex::detailPaneAcceptsAWarning()
+{
+    AppHarness::initSettings();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"a.xliff"_s);
+    QByteArray warned = document;
+    warned.replace("<source>Open</source><target>開く</target>",
+                   "<source>Done.</source><target>完了</target>");
+    QVERIFY(writeFile(path, warned));
+    const QString store =
+        ProblemIndex::acceptedFileFor(RecoveryController::defaultDataFolder(), path);
+    QFile::remove(store);
+    {
+        AppHarness app;
+        QVERIFY(app.delegate.openFile(path));
+        MainWindow &window = app.window;
+        QAbstractItemModel &shown = *window.table()->model();
+        const QModelIndex target =
+            shown.index(1, UnitTableModel::column(UnitTableModel::Column::Target));
+        window.table()->setCurrentIndex(target);
+        QCOMPARE(window.problemStatus()->text(), u"0 error(s), 1 warning(s)"_s);
+        QPushButton &accept = *window.detailPane()->acceptButton();
+        QVERIFY(accept.isVisibleTo(&window));
+        accept.click();
+        QVERIFY(shown.data(target, Qt::DecorationRole).value<QIcon>().isNull());
+        QVERIFY(window.detailPane()->problemsView()->text().endsWith(u"(accepted)"_s));
+        QVERIFY(!accept.isVisibleTo(&window));
+        QVERIFY(window.problemStatus()->text().isEmpty());
+    }
+    // Kept outside the export, for the next time it is opened.
+    QCOMPARE(fileBytes(path), warned);
+    QVERIFY(QFile::exists(store));
+    AppHarness again;
+    QVERIFY(again.delegate.openFile(path));
+    QVERIFY(again.window.problemStatus()->text().isEmpty());
+
+    // A changed source asks again.
+    warned.replace("<source>Done.</source>", "<source>All done.</source>");
+    QVERIFY(writeFile(path, warned));
+    AppHarness changed;
+    QVERIFY(changed.delegate.openFile(path));
+    QCOMPARE(changed.window.problemStatus()->text(), u"0 error(s), 1 warning(s)"_s);
+    QFile::remove(store);
 }
 
 QTEST_MAIN(TestProblemIndex)

@@ -52,6 +52,8 @@ private slots:
     void matching_data();
     void matching();
     void otherLanguageRefused();
+    void languagesOfEveryFile_data();
+    void languagesOfEveryFile();
     void writtenStates_data();
     void writtenStates();
 };
@@ -77,6 +79,11 @@ void TestCarryOver::corpusTargetsComeBack()
     const bool statesUsed = StateAttribute::usedIn(stripped);
     const CarryOver::Result carried =
         CarryOver::carry(document.units, document.files, earlier, {false, statesUsed});
+    // An export of the development language names no target language: nothing to carry.
+    if (!FileHeader::targetLanguageOf(earlier.files)) {
+        QVERIFY(carried.error.contains(u"names no target language"_s));
+        return;
+    }
     QVERIFY(carried.error.isEmpty());
     CarryOver::apply(document.units, carried.changes);
     const SpliceResult saved = XliffWriter::splice(stripped, document.units);
@@ -151,6 +158,37 @@ void TestCarryOver::matching_data()
     QTest::newRow("translated overwritten")
         << QStringList{open} << translated << true << QStringList{u"開く"_s} << QStringList{u"-"_s}
         << QList<int>{1, 0, 0, 0};
+    QTest::newRow("translated never overwritten by a suggestion")
+        << QStringList{u"a#other|Open|<target>開く</target>"_s} << translated << true
+        << QStringList{u"ひらく"_s} << QStringList{u"-"_s} << QList<int>{0, 0, 0, 0};
+    QTest::newRow("blanks kept, exact")
+        << QStringList{u"a#n|%lld items |<target> %lld 件 </target>"_s}
+        << QStringList{u"a#n|%lld items |-"_s} << false << QStringList{u" %lld 件 "_s}
+        << QStringList{u"-"_s} << QList<int>{1, 0, 0, 0};
+    QTest::newRow("blanks kept, suggested")
+        << QStringList{u"a#n|Name: |<target>名前： </target>"_s} << QStringList{u"a#m|Name: |-"_s}
+        << false << QStringList{u"名前： "_s} << QStringList{u"needs-review-l10n"_s}
+        << QList<int>{0, 1, 0, 0};
+    QTest::newRow("earlier mark for review kept")
+        << QStringList{u"a#open|Open|<target state=\"needs-review-l10n\">開く</target>"_s}
+        << QStringList{u"a#open|Open|<target state=\"new\">Open</target>"_s} << false
+        << QStringList{u"開く"_s} << QStringList{u"needs-review-l10n"_s} << QList<int>{1, 0, 0, 0};
+    QTest::newRow("earlier mark for review kept without states")
+        << QStringList{u"a#open|Open|<target state=\"needs-review-l10n\">開く</target>"_s}
+        << QStringList{u"a#open|Open|-"_s} << false << QStringList{u"開く"_s}
+        << QStringList{u"needs-review-l10n"_s} << QList<int>{1, 0, 0, 0};
+    QTest::newRow("a tie is no suggestion")
+        << QStringList{u"b#x|Save|<target>保存</target>#y|Save|<target>セーブ</target>"_s}
+        << QStringList{u"c#new|Save|-"_s} << false << QStringList{u"-"_s} << QStringList{u"-"_s}
+        << QList<int>{0, 0, 1, 0};
+    QTest::newRow("a copy of the source never wins")
+        << QStringList{u"b#x|Save|<target>Save</target>#y|Save|<target>Save</target>"
+                       "#z|Save|<target>保存</target>"_s}
+        << QStringList{u"c#new|Save|-"_s} << false << QStringList{u"保存"_s}
+        << QStringList{u"needs-review-l10n"_s} << QList<int>{0, 1, 0, 0};
+    QTest::newRow("copies of the source alone give nothing")
+        << QStringList{u"b#x|Save|<target>Save</target>"_s} << QStringList{u"c#new|Save|-"_s}
+        << false << QStringList{u"-"_s} << QStringList{u"-"_s} << QList<int>{0, 0, 1, 0};
 }
 
 void TestCarryOver::matching()
@@ -194,6 +232,50 @@ void TestCarryOver::otherLanguageRefused()
     QCOMPARE(carry(u"pt-BR"_s).changes.size(), size_t(1));
 }
 
+void TestCarryOver::languagesOfEveryFile_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QByteArray>("earlier");
+    QTest::addColumn<QString>("error"); ///< a part of the message; empty: carried
+
+    const auto file = [](const QString &original, const QString &language) {
+        const QString attribute =
+            language.isNull() ? QString() : u" target-language=\"%1\""_s.arg(language);
+        return u"<file original=\"%1\" source-language=\"en\"%2><body><trans-unit id=\"t\">"
+               "<source>Open</source><target>開く</target></trans-unit></body></file>"_s.arg(
+                   original, attribute);
+    };
+    const auto xliffOf = [](const QStringList &files) {
+        return (u"<xliff version=\"1.2\">"_s + files.join(QString()) + u"</xliff>"_s).toUtf8();
+    };
+    const QByteArray japanese = xliffOf({file(u"a"_s, u"ja"_s), file(u"b"_s, u"ja"_s)});
+    QTest::newRow("same language in every file") << japanese << japanese << QString();
+    QTest::newRow("second earlier file in another language")
+        << japanese << xliffOf({file(u"a"_s, u"ja"_s), file(u"b"_s, u"de"_s)}) << u"\"de\""_s;
+    QTest::newRow("second document file in another language")
+        << xliffOf({file(u"a"_s, u"ja"_s), file(u"b"_s, u"fr"_s)}) << japanese << u"\"fr\""_s;
+    QTest::newRow("earlier file without a language")
+        << japanese << xliffOf({file(u"a"_s, u"ja"_s), file(u"b"_s, QString())})
+        << u"\"b\" names no target language"_s;
+    QTest::newRow("earlier text that is no XLIFF")
+        << japanese << QByteArray("<html><body>Open</body></html>") << u"not an XLIFF"_s;
+}
+
+void TestCarryOver::languagesOfEveryFile()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(QByteArray, earlier);
+    QFETCH(QString, error);
+    const ReadResult opened = parse(document);
+    QVERIFY(opened.complete);
+    const CarryOver::Result result =
+        CarryOver::carry(opened.units, opened.files, parse(earlier), {});
+    if (error.isEmpty())
+        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+    else
+        QVERIFY2(result.error.contains(error), qPrintable(result.error));
+}
+
 void TestCarryOver::writtenStates_data()
 {
     QTest::addColumn<QStringList>("document");
@@ -212,9 +294,16 @@ void TestCarryOver::writtenStates_data()
     QTest::newRow("new target in a file with states")
         << QStringList{fresh + u"#close|Close|-"_s} << 1 << u"閉じる"_s << u"needs-review-l10n"_s
         << u"</source>\n        <target state=\"needs-review-l10n\">閉じる</target>\n"_s;
+    // Nothing else would tell which units need review.
     QTest::newRow("suggestion in a file without states")
         << QStringList{u"a#open|Open|-"_s} << 0 << u"開く"_s << u"needs-review-l10n"_s
+        << u"</source>\n        <target state=\"needs-review-l10n\">開く</target>\n"_s;
+    QTest::newRow("exact in a file without states")
+        << QStringList{u"a#open|Open|-"_s} << 0 << u"開く"_s << QString()
         << u"</source>\n        <target>開く</target>\n"_s;
+    QTest::newRow("blanks written")
+        << QStringList{u"a#open|Open |-"_s} << 0 << u"開く "_s << QString()
+        << u"</source>\n        <target>開く </target>\n"_s;
     QTest::newRow("confirmed, text unchanged")
         << QStringList{u"a#open|Open|<target state=\"needs-review-l10n\">開く</target>"_s} << 0
         << u"開く"_s << u"translated"_s << u"<target state=\"translated\">開く</target>"_s;
@@ -229,13 +318,14 @@ void TestCarryOver::writtenStates()
     const QByteArray original = xliff(document);
     std::vector<UnitRecord> rows = readUnits(original);
     QFETCH(QString, tget);
-    CarryOver::apply(rows, {{size_t(row), tget, state}});
+    CarryOver::apply(
+        rows, {{size_t(row), tget, state.isNull() ? std::nullopt : std::optional<QString>(state)}});
     const SpliceResult saved = XliffWriter::splice(original, rows);
     QVERIFY(saved.unwritten.empty());
     QVERIFY2(saved.text()->contains(expected), qPrintable(*saved.text()));
-    const bool statesUsed = StateAttribute::usedIn(original);
+    const bool marked = StateAttribute::usedIn(original) || state == StateAttribute::needsReview;
     const QString text = *saved.text();
-    QCOMPARE(text.count(u"state="_s), statesUsed ? text.count(u"<target"_s) : 0);
+    QCOMPARE(text.count(u"state="_s), marked ? text.count(u"<target"_s) : 0);
     QVERIFY(TargetDiff::compare(*saved.bytes, original).onlyTargets);
     // Saving again without edits changes nothing.
     QCOMPARE(XliffWriter::splice(*saved.bytes, readUnits(*saved.bytes)).bytes, saved.bytes);

@@ -57,6 +57,9 @@ private slots:
     void json();
     void exitStatus_data();
     void exitStatus();
+    void acceptedWarnings_data();
+    void acceptedWarnings();
+    void termsKeptAsTheyAre();
 
 private:
     QTemporaryDir m_dir;
@@ -135,6 +138,61 @@ void TestCheckCommand::exitStatus()
         return;
     }
     QCOMPARE(run.out.count('\n'), problems + 1);
+}
+
+void TestCheckCommand::acceptedWarnings_data()
+{
+    QTest::addColumn<QByteArray>("accepted"); ///< the file's lines
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("summary");
+
+    const QByteArray punctuation = R"({"from":"App/en.lproj/Localizable.strings",)"
+                                   R"("name":"Could not connect.","check":"punctuation",)"
+                                   R"("srcs":"Could not connect."})";
+    QTest::newRow("accepted and left out of the counts")
+        << punctuation << QStringList{u"--warnings-as-errors"_s, u"--only=punctuation"_s} << 0
+        << u"0 error(s), 0 warning(s), 1 accepted"_s;
+    QByteArray changed = punctuation;
+    changed.replace("\"srcs\":\"Could not connect.\"", "\"srcs\":\"Could not connect\"");
+    QTest::newRow("a changed source asks again")
+        << changed << QStringList{u"--only=punctuation"_s} << 0 << u"0 error(s), 1 warning(s)"_s;
+    QByteArray format = punctuation;
+    format.replace("Could not connect.", "%@ has %d items").replace("punctuation", "format");
+    QTest::newRow("an error is never accepted")
+        << format << QStringList{} << 4 << u"1 error(s), 1 warning(s)"_s;
+    QTest::newRow("not an object") << QByteArray("[1]") << QStringList{} << 1 << QString();
+}
+
+void TestCheckCommand::acceptedWarnings()
+{
+    QFETCH(QByteArray, accepted);
+    QFETCH(QStringList, options);
+    const QString path = write(m_dir, u"d.xliff"_s, document);
+    const QString file = write(m_dir, u"accepted.jsonl"_s, accepted + '\n');
+    const CliRun run = runCli(QStringList{u"check"_s, path, u"--accepted"_s, file} + options);
+    QTEST(run.exitCode, "exitCode");
+    QFETCH(QString, summary);
+    if (summary.isEmpty()) {
+        QVERIFY2(run.err.contains(u"accepted.jsonl:1"_s), qPrintable(run.err));
+        return;
+    }
+    QVERIFY2(QString::fromUtf8(run.out).endsWith(summary + u'\n'), run.out.constData());
+    if (summary.endsWith(u"accepted"_s))
+        QVERIFY(run.out.contains("\tpunctuation\taccepted\t"));
+}
+
+void TestCheckCommand::termsKeptAsTheyAre()
+{
+    QByteArray kept = document;
+    kept.replace("<target>ようこそ</target>", "<target>Welcome</target>");
+    const QString path = write(m_dir, u"e.xliff"_s, kept);
+    const QStringList check{u"check"_s, path, u"--only=unchanged"_s};
+    QVERIFY(runCli(check).out.contains("\tunchanged\twarning\t"));
+    const QString terms = write(m_dir, u"terms.txt"_s, "# kept as they are\nWelcome\n");
+    const CliRun run = runCli(check + QStringList{u"--terms"_s, terms});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.count('\n'), 1);
 }
 
 QTEST_GUILESS_MAIN(TestCheckCommand)

@@ -30,6 +30,7 @@ class TestCliCarry : public QObject
 private slots:
     void carry_data();
     void carry();
+    void filledUnitsAsJson();
 };
 
 void TestCliCarry::carry_data()
@@ -49,12 +50,23 @@ void TestCliCarry::carry_data()
     const QString out = u"OUT"_s;
     QTest::newRow("counts") << QStringList{u"-o"_s, out} << earlier << 0
                             << u"1 exact, 1 to review, 0 not found"_s
-                            << QStringList{u"<target>開く</target>"_s, u"<target>閉じる</target>"_s,
+                            << QStringList{u"<target>開く</target>"_s,
+                                           u"<target state=\"needs-review-l10n\">閉じる</target>"_s,
                                            u"<target>セーブ</target>"_s}
                             << QByteArray();
     QTest::newRow("overwrite") << QStringList{u"--overwrite"_s, u"-o"_s, out} << earlier << 0
                                << u"2 exact, 1 to review, 0 not found"_s
                                << QStringList{u"<target>保存</target>"_s} << QByteArray();
+    QTest::newRow("exact only") << QStringList{u"--exact-only"_s, u"-o"_s, out} << earlier << 0
+                                << u"1 exact, 0 to review, 1 not found"_s
+                                << QStringList{u"<target>開く</target>"_s, u"<target/>"_s}
+                                << QByteArray();
+    QTest::newRow("json to standard output with the file")
+        << QStringList{u"--json"_s, u"-o"_s, u"-"_s} << earlier << 2 << u"--json"_s << QStringList{}
+        << QByteArray();
+    QTest::newRow("a malformed file in a folder")
+        << QStringList{u"-o"_s, out} << QByteArray("malformed") << 1 << u"malformed"_s
+        << QStringList{} << QByteArray();
     QTest::newRow("a folder of packages")
         << QStringList{u"-o"_s, out} << QByteArray("packages") << 0
         << u"1 exact, 0 to review, 1 not found"_s << QStringList{u"<target>開く</target>"_s}
@@ -66,8 +78,8 @@ void TestCliCarry::carry_data()
     // A unit inside another reads, but no splice can tell where its target belongs.
     QTest::newRow("a target that cannot land")
         << QStringList{u"-o"_s, out}
-        << QByteArray("<xliff version=\"1.2\"><file original=\"f\"><body>\n"
-                      "<trans-unit id=\"b\"><source>B</source><target>乙</target>"
+        << QByteArray("<xliff version=\"1.2\"><file original=\"f\" target-language=\"ja\">"
+                      "<body>\n<trans-unit id=\"b\"><source>B</source><target>乙</target>"
                       "</trans-unit>\n</body></file></xliff>\n")
         << 3 << u"1 exact, 0 to review, 1 not found\nOUT: 1 target could not be placed"_s
         << QStringList{}
@@ -100,6 +112,17 @@ void TestCliCarry::carry()
                                      exportOf(language, {u"<target>開く</target>"_s, u"-"_s,
                                                          u"<target>保存</target>"_s})));
         }
+    } else if (earlier == "malformed") {
+        // The Japanese package is cut short; a German one reads well.
+        earlierPath = dir.filePath(u"Export"_s);
+        for (const QString &language : {u"de"_s, u"ja"_s}) {
+            const QString package = u"%1/%2.xcloc/Localized Contents"_s.arg(earlierPath, language);
+            QVERIFY(QDir().mkpath(package));
+            QByteArray bytes = exportOf(language, {u"<target>開く</target>"_s, u"-"_s, u"-"_s});
+            if (language == u"ja")
+                bytes.chop(30);
+            QVERIFY(TestFiles::write(package + u'/' + language + u".xliff"_s, bytes));
+        }
     } else {
         QVERIFY(TestFiles::write(earlierPath, earlier));
     }
@@ -121,6 +144,24 @@ void TestCliCarry::carry()
     const QString result = QString::fromUtf8(TestFiles::read(out));
     for (const QString &target : written)
         QVERIFY2(result.contains(target), qPrintable(result));
+}
+
+void TestCliCarry::filledUnitsAsJson()
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(u"ja.xliff"_s);
+    QVERIFY(TestFiles::write(path, exportOf(u"ja"_s, {u"-"_s, u"-"_s, u"-"_s})));
+    const QString earlier = dir.filePath(u"earlier.xliff"_s);
+    QVERIFY(TestFiles::write(
+        earlier,
+        exportOf(u"ja"_s, {u"<target>開く</target>"_s, u"<target>閉じる</target>"_s, u"-"_s},
+                 u"close-old"_s)));
+    const CliRun run = runCli({u"carry"_s, u"--json"_s, earlier, path});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("{\"from\":\"MainMenu.xib\",\"kind\":\"exact\",\"name\":\"open\","
+                                 "\"port\":0}\n"
+                                 "{\"from\":\"MainMenu.xib\",\"kind\":\"suggestion\",\"name\":"
+                                 "\"close\",\"port\":1}\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCliCarry)

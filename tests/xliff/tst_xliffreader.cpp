@@ -33,6 +33,8 @@ class TestXliffReader : public QObject
 private slots:
     void values_data();
     void values();
+    void rawValues_data();
+    void rawValues();
     void fileElementsCarryOriginalAndCountOn();
     void malformedGivesNoRows();
     void prefixedNamesAreNotRecognised();
@@ -104,6 +106,50 @@ void TestXliffReader::values()
     QTEST(record.tget, "tget");
     QTEST(record.note, "note");
     QTEST(record.part, "part");
+}
+
+void TestXliffReader::rawValues_data()
+{
+    QTest::addColumn<QByteArray>("inner");
+    QTest::addColumn<Optional>("source"); ///< `rawSource()`
+    QTest::addColumn<Optional>("target"); ///< `rawTarget()`
+    QTest::addColumn<bool>("shared");     ///< no copy of its own: the raw values are the stored
+
+    QTest::newRow("plain values") << QByteArray("<source>Open</source><target>開く</target>")
+                                  << Optional(u"Open"_s) << Optional(u"開く"_s) << true;
+    QTest::newRow("blanks at the ends")
+        << QByteArray("<source>%lld — </source><target> %lld — </target>") << Optional(u"%lld — "_s)
+        << Optional(u" %lld — "_s) << false;
+    QTest::newRow("line breaks and indentation")
+        << QByteArray("<source>\n  Open\n</source><target>\t開く\r\n</target>")
+        << Optional(u"\n  Open\n"_s) << Optional(u"\t開く\n"_s) << false;
+    QTest::newRow("blank beside an entity")
+        << QByteArray("<source> &amp; </source><target> &amp; </target>") << Optional(u" & "_s)
+        << Optional(u" & "_s) << false;
+    QTest::newRow("blank target") << QByteArray("<source>Open</source><target> \n </target>")
+                                  << Optional(u"Open"_s) << Optional(u" \n "_s) << false;
+    QTest::newRow("ideographic space")
+        << QByteArray("<source>A</source><target>\xe3\x80\x80あ</target>") << Optional(u"A"_s)
+        << Optional(u"\u3000あ"_s) << false;
+    QTest::newRow("nested element")
+        << QByteArray("<source> Search <mrk mtype=\"x\">on</mrk> </source>")
+        << Optional(u" Search on "_s) << Optional() << false;
+}
+
+void TestXliffReader::rawValues()
+{
+    QFETCH(QByteArray, inner);
+    ParseState state;
+    const ReadResult result = XliffReader(state).read(wrap(unit("k", inner)));
+    QVERIFY(result.complete);
+    const UnitRecord &record = result.units.front();
+    QTEST(record.rawSource(), "source");
+    QTEST(record.rawTarget(), "target");
+    QFETCH(bool, shared);
+    QCOMPARE(!record.srcsRaw && !record.tgetRaw, shared);
+    // The stored values stay trimmed, as the table and the splice know them.
+    QCOMPARE(record.srcs,
+             record.rawSource() ? Optional(record.rawSource()->trimmed()) : Optional());
 }
 
 void TestXliffReader::fileElementsCarryOriginalAndCountOn()

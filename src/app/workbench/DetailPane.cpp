@@ -5,8 +5,10 @@
 #include "document/NoteParts.h"
 
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextOption>
 
 using namespace Qt::StringLiterals;
@@ -56,6 +58,19 @@ DetailPane::DetailPane(UnitTableModel &units, QWidget *parent) : QWidget(parent)
     m_problems->setTextFormat(Qt::PlainText);
     m_problems->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_problems->setWordWrap(true);
+    m_accept = new QPushButton(tr("Accept Warnings"), this);
+    m_accept->setObjectName(u"acceptWarnings"_s);
+    m_accept->setToolTip(tr("Keep this unit's warnings as they are: they are no longer counted "
+                            "and ask again only when the source changes."));
+    m_problemsRow = new QWidget(this);
+    auto *problemsLayout = new QHBoxLayout(m_problemsRow);
+    problemsLayout->setContentsMargins(0, 0, 0, 0);
+    problemsLayout->addWidget(m_problems, 1);
+    problemsLayout->addWidget(m_accept, 0, Qt::AlignTop);
+    connect(m_accept, &QPushButton::clicked, this, [this] {
+        if (m_index.isValid())
+            emit acceptRequested(m_index);
+    });
 
     m_target = new TargetEditor(this);
     // A few lines each; the splitter above gives the table the rest.
@@ -73,8 +88,8 @@ DetailPane::DetailPane(UnitTableModel &units, QWidget *parent) : QWidget(parent)
     layout->addRow(tr("Source:"), m_source);
     layout->addRow(tr("Note:"), m_note);
     layout->addRow(tr("Target:"), m_target);
-    layout->addRow(tr("Problems:"), m_problems);
-    layout->setRowVisible(m_problems, false);
+    layout->addRow(tr("Problems:"), m_problemsRow);
+    layout->setRowVisible(m_problemsRow, false);
 
     connect(m_target, &TargetEditor::commitRequested, this, &DetailPane::commit);
     connect(m_target, &TargetEditor::revertRequested, this, [this] {
@@ -126,8 +141,9 @@ void DetailPane::commit(EditAdvance advance)
     emit commitRequested(index, text, advance);
 }
 
-void DetailPane::showProblems(const QString &messages)
+void DetailPane::showProblems(const QString &messages, bool acceptable)
 {
     m_problems->setText(messages);
-    static_cast<QFormLayout *>(layout())->setRowVisible(m_problems, !messages.isEmpty());
+    m_accept->setVisible(acceptable);
+    static_cast<QFormLayout *>(layout())->setRowVisible(m_problemsRow, !messages.isEmpty());
 }

@@ -7,6 +7,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class TargetEditor;
 class UnitTableModel;
 
@@ -31,13 +32,17 @@ public:
     QLabel *noteView() const { return m_note; }
     QLabel *fileView() const { return m_file; }
     QLabel *problemsView() const { return m_problems; }
+    QPushButton *acceptButton() const { return m_accept; }
 
     /// Shows what the checks found in the current unit; hides the row when nothing.
-    void showProblems(const QString &messages);
+    /// `acceptable`: some of it is a warning the reviewer may accept.
+    void showProblems(const QString &messages, bool acceptable = false);
 
 signals:
     /// The editor's text should become the target of this row of the document.
     void commitRequested(const QModelIndex &sourceIndex, const QString &text, EditAdvance advance);
+    /// The reviewer accepts the warnings of this row of the document.
+    void acceptRequested(const QModelIndex &sourceIndex);
 
 private:
     void commit(EditAdvance advance);
@@ -49,5 +54,7 @@ private:
     QPlainTextEdit *m_source = nullptr;
     QLabel *m_note = nullptr;
     QLabel *m_problems = nullptr;
+    QWidget *m_problemsRow = nullptr;
+    QPushButton *m_accept = nullptr;
     TargetEditor *m_target = nullptr;
 };

@@ -5,6 +5,9 @@
 #include "checks/PluralCheck.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 #include <QStyle>
 
@@ -44,18 +47,79 @@ const std::vector<Problem> &ProblemIndex::problems(int row) const
     return row >= 0 && std::size_t(row) < m_rows.size() ? m_rows[std::size_t(row)] : none;
 }
 
+bool ProblemIndex::hasProblems(int row) const
+{
+    const std::vector<Problem> &found = problems(row);
+    return std::any_of(found.begin(), found.end(), [](const Problem &p) { return !p.accepted; });
+}
+
 bool ProblemIndex::hasErrors(int row) const
 {
     const std::vector<Problem> &found = problems(row);
     return !found.empty() && found.front().severity == Problem::Severity::Error;
 }
 
+bool ProblemIndex::hasWarningsToAccept(int row) const
+{
+    const std::vector<Problem> &found = problems(row);
+    return std::any_of(found.begin(), found.end(), [](const Problem &p) {
+        return p.severity == Problem::Severity::Warning && !p.accepted;
+    });
+}
+
 QString ProblemIndex::messages(int row) const
 {
     QStringList lines;
     for (const Problem &problem : problems(row))
-        lines.append(problem.message);
+        lines.append(problem.accepted ? tr("%1 (accepted)").arg(problem.message) : problem.message);
     return lines.join(u'\n');
+}
+
+QString ProblemIndex::acceptedFileFor(const QString &dataFolder, const QString &documentPath)
+{
+    if (dataFolder.isEmpty() || documentPath.isEmpty())
+        return {};
+    const QFileInfo document(documentPath);
+    const QByteArray folder =
+        QCryptographicHash::hash(document.absolutePath().toUtf8(), QCryptographicHash::Sha256)
+            .toHex()
+            .left(16);
+    return QDir(dataFolder)
+        .filePath(u"Accepted/%1-%2.jsonl"_s.arg(document.fileName(), QString::fromLatin1(folder)));
+}
+
+bool ProblemIndex::acceptWarnings(int row, QString *error)
+{
+    if (!m_model || !hasWarningsToAccept(row))
+        return true;
+    const UnitRecord &unit = m_model->rows()[std::size_t(row)];
+    for (const Problem &problem : problems(row)) {
+        if (problem.severity == Problem::Severity::Warning)
+            m_accepted.accept(unit, problem.check);
+    }
+    setRow(std::size_t(row), m_rows[std::size_t(row)]);
+    emit problemsChanged({row});
+    if (m_acceptedPath.isEmpty())
+        return true;
+    QDir().mkpath(QFileInfo(m_acceptedPath).absolutePath());
+    return m_accepted.save(m_acceptedPath, error);
+}
+
+void ProblemIndex::loadAccepted()
+{
+    m_acceptedPath = m_locateAccepted ? m_locateAccepted() : QString();
+    QString error;
+    // A store that can't be read is left alone (never overwritten) for this document.
+    std::optional<AcceptedWarnings> loaded = AcceptedWarnings::load(m_acceptedPath, &error);
+    if (!loaded)
+        m_acceptedPath.clear();
+    m_accepted = loaded.value_or(AcceptedWarnings());
+}
+
+void ProblemIndex::markAccepted(std::vector<Problem> &problems) const
+{
+    for (Problem &problem : problems)
+        problem.accepted = m_accepted.accepts(m_model->rows()[problem.row], problem);
 }
 
 QIcon ProblemIndex::marker(int row) const
@@ -80,6 +144,7 @@ void ProblemIndex::rebuild()
     m_errors = m_warnings = 0;
     if (!m_model)
         return;
+    loadAccepted();
     m_engine = std::make_unique<CheckEngine>(m_model->files());
     m_groups = PluralCheck::groups(m_model->rows());
     for (Problem &problem : m_engine->check(m_model->rows())) {
@@ -88,6 +153,7 @@ void ProblemIndex::rebuild()
         m_rows[problem.row].push_back(std::move(problem));
     }
     for (std::vector<Problem> &problems : m_rows) {
+        markAccepted(problems);
         order(problems);
         count(problems, 1);
     }
@@ -115,6 +181,7 @@ void ProblemIndex::update(const QList<int> &rows)
 
 void ProblemIndex::setRow(std::size_t row, std::vector<Problem> problems)
 {
+    markAccepted(problems);
     order(problems);
     count(m_rows[row], -1);
     count(problems, 1);
@@ -144,6 +211,8 @@ void ProblemIndex::replacePlurals(QList<int> &changed)
 
 void ProblemIndex::count(const std::vector<Problem> &problems, int sign)
 {
-    for (const Problem &problem : problems)
-        (problem.severity == Problem::Severity::Error ? m_errors : m_warnings) += sign;
+    for (const Problem &problem : problems) {
+        if (!problem.accepted)
+            (problem.severity == Problem::Severity::Error ? m_errors : m_warnings) += sign;
+    }
 }

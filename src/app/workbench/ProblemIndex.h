@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/AcceptedWarnings.h"
 #include "checks/PluralGroup.h"
 #include "checks/Problem.h"
 
@@ -8,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,16 +26,32 @@ public:
     explicit ProblemIndex(UnitTableModel *model, QObject *parent = nullptr);
     ~ProblemIndex() override;
 
+    /// Where the open document's accepted warnings are kept, asked on every load; an empty
+    /// path keeps them for the session only.
+    void setAcceptedFile(std::function<QString()> locate) { m_locateAccepted = std::move(locate); }
+    /// The file that keeps the accepted warnings of the export at `documentPath`, in
+    /// `dataFolder`/Accepted: named after the export and its folder, never inside it.
+    static QString acceptedFileFor(const QString &dataFolder, const QString &documentPath);
+
+    /// Accepts the row's warnings that are not accepted yet and stores them; false (with the
+    /// reason) when they could not be stored, though they stay accepted for the session.
+    bool acceptWarnings(int row, QString *error);
+    /// Whether the row has a warning not accepted yet.
+    bool hasWarningsToAccept(int row) const;
+
     /// The row's problems, errors first; none for a row out of range.
     const std::vector<Problem> &problems(int row) const;
-    bool hasProblems(int row) const { return !problems(row).empty(); }
+    /// Whether the row has a problem not accepted.
+    bool hasProblems(int row) const;
     bool hasErrors(int row) const;
-    /// The row's messages, one per line, for a tooltip or the detail pane.
+    /// The row's messages, one per line, for a tooltip or the detail pane; an accepted
+    /// warning says so.
     QString messages(int row) const;
     /// The table's mark for the row: an error or warning icon, or a null icon.
     QIcon marker(int row) const;
     /// The row's messages above a cell's own tooltip.
     QString toolTip(int row, const QVariant &cellTip) const;
+    /// Errors and warnings not accepted.
     int errorCount() const { return m_errors; }
     int warningCount() const { return m_warnings; }
 
@@ -50,12 +68,17 @@ private:
     /// Replaces the plural problems; adds the rows whose problems changed to `changed`.
     void replacePlurals(QList<int> &changed);
     void count(const std::vector<Problem> &problems, int sign);
+    void markAccepted(std::vector<Problem> &problems) const;
+    void loadAccepted();
 
     QPointer<UnitTableModel> m_model;
     std::unique_ptr<CheckEngine> m_engine;
     std::vector<std::vector<Problem>> m_rows;
     std::vector<PluralGroup> m_groups; ///< found once per load: ids do not change
     QList<int> m_pluralRows;           ///< rows that hold a plural problem
+    std::function<QString()> m_locateAccepted;
+    QString m_acceptedPath; ///< the open document's store; empty: none
+    AcceptedWarnings m_accepted;
     int m_errors = 0;
     int m_warnings = 0;
 };

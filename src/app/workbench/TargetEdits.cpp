@@ -58,9 +58,10 @@ void TargetEdits::copySources(const std::vector<std::size_t> &rows, const QStrin
 {
     changeEach(rows, undoText,
                [](const UnitRecord &unit, std::size_t row) -> std::optional<TargetChange> {
+                   // The source as the file holds it: its blanks belong to the text.
                    if (!unit.srcs)
                        return std::nullopt;
-                   return UnitTableModel::typed(unit, row, *unit.srcs);
+                   return UnitTableModel::typed(unit, row, *unit.rawSource());
                });
 }
 

@@ -281,7 +281,7 @@ void UnitTableModel::applyChanges(const std::vector<TargetChange> &changes)
         UnitRecord &record = m_rows[change.row];
         if (record.tget == change.tget && record.state == change.state)
             continue;
-        record.tget = change.tget;
+        record.setTarget(change.tget);
         record.state = change.state;
         changed.append(int(change.row));
     }

@@ -84,6 +84,11 @@ void Workbench::connectParts()
             &UnitNavigator::advance);
     connect(m_navigator, &UnitNavigator::notFound, this, &Workbench::message);
     connect(&m_problems, &ProblemIndex::problemsChanged, this, &Workbench::showCurrentProblems);
+    connect(m_detail, &DetailPane::acceptRequested, this, [this](const QModelIndex &index) {
+        QString error;
+        if (!m_problems.acceptWarnings(index.row(), &error))
+            emit message(tr("The accepted warnings could not be stored: %1").arg(error));
+    });
 }
 
 void Workbench::documentLoaded()
@@ -154,7 +159,10 @@ void Workbench::showCurrentUnit()
 void Workbench::showCurrentProblems()
 {
     const QModelIndex current = m_shown->mapToSource(m_table->currentIndex());
-    m_detail->showProblems(current.isValid() ? m_problems.messages(current.row()) : QString());
+    if (!current.isValid())
+        return m_detail->showProblems({});
+    m_detail->showProblems(m_problems.messages(current.row()),
+                           m_problems.hasWarningsToAccept(current.row()));
 }
 
 void Workbench::commitFromPane(const QModelIndex &sourceIndex, const QString &text, int advance)

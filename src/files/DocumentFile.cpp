@@ -59,18 +59,7 @@ bool writeThrough(const QByteArray &path, QByteArrayView bytes, QString *error)
         return false;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, size_t(bytes.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            *error = systemError(written < 0 ? errno : ENOSPC);
-            return false;
-        }
-        done += written;
-    }
-    return true;
+    return StagedFile::writeAll(fd, bytes, error);
 }
 
 /// Why a file that stands at the path may not be replaced, or nothing when it may.

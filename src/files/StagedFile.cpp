@@ -79,9 +79,14 @@ bool StagedFile::open(QString *error)
 
 bool StagedFile::write(QByteArrayView bytes, QString *error)
 {
+    return writeAll(m_handle, bytes, error);
+}
+
+bool StagedFile::writeAll(int fd, QByteArrayView bytes, QString *error)
+{
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const ssize_t written = ::write(m_handle, bytes.data() + done, size_t(bytes.size() - done));
+        const ssize_t written = ::write(fd, bytes.data() + done, size_t(bytes.size() - done));
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0) {

@@ -28,6 +28,9 @@ public:
     bool open(QString *error);
     /// Writes all the bytes.
     bool write(QByteArrayView bytes, QString *error);
+    /// Writes all of `bytes` to the open descriptor `fd`, retrying where a write is cut
+    /// short; `error` gets the system's words when it fails.
+    static bool writeAll(int fd, QByteArrayView bytes, QString *error);
     /// Renames the temporary file over the target and syncs the folder.
     bool commit(QString *error);
     /// Removes the temporary file.

@@ -9,8 +9,6 @@
 #include "checks/MenuPeriodCheck.h"
 #include "checks/PunctuationCheck.h"
 #include "checks/UnchangedCheck.h"
-#include "xliff/ParseState.h"
-#include "xliff/XliffReader.h"
 
 #include <QTest>
 
@@ -93,9 +91,6 @@ private slots:
     void halfWidthKana() { verify(HalfWidthKanaCheck()); }
     void menuPeriod_data();
     void menuPeriod() { verify(MenuPeriodCheck()); }
-    void untranslatedUnitsAreNotChecked();
-    void onlyRunsTheNamedChecks();
-    void blanksOfTheFile();
 };
 
 void TestUnitChecks::format_data()
@@ -358,62 +353,6 @@ void TestUnitChecks::menuPeriod_data()
     row("menu title", u"Quit"_s, u"終了"_s, false, u"ja"_s, menu);
     row("not a menu item", u"Done."_s, u"完了。"_s, false, u"ja"_s, u"NSTextField"_s);
     row("other language", u"Quit."_s, u"Beenden."_s, false, u"de"_s, menu);
-}
-
-void TestUnitChecks::untranslatedUnitsAreNotChecked()
-{
-    const auto unit = [](std::optional<QString> target, std::optional<QString> state,
-                         bool translatable = true) {
-        UnitRecord record;
-        record.srcs = u"%@ items."_s;
-        record.tget = std::move(target);
-        record.state = std::move(state);
-        record.translatable = translatable;
-        record.file = 0;
-        return record;
-    };
-    const std::vector<UnitRecord> units{
-        unit(std::nullopt, std::nullopt),        unit(u""_s, std::nullopt),
-        unit(u"%@ items."_s, u"new"_s),          unit(u"件"_s, std::nullopt, false),
-        unit(u"件。"_s, u"needs-review-l10n"_s), unit(u"%@ 件。"_s, u"translated"_s)};
-    const CheckEngine engine({FileHeader{{}, u"en"_s, u"ja"_s}});
-    const std::vector<Problem> problems = engine.check(units);
-    QCOMPARE(problems.size(), 1u);
-    QCOMPARE(problems[0].row, 4u); // a target waiting for review is still checked
-    QCOMPARE(problems[0].check, u"format"_s);
-    QCOMPARE(problems[0].severity, Problem::Severity::Error);
-}
-
-void TestUnitChecks::onlyRunsTheNamedChecks()
-{
-    UnitRecord record;
-    record.srcs = u"%@ items."_s;
-    record.tget = u"件"_s;
-    record.file = 0;
-    const std::vector<FileHeader> files{FileHeader{{}, u"en"_s, u"ja"_s}};
-    const auto checks = [&](const QStringList &only) {
-        QStringList found;
-        for (const Problem &problem : CheckEngine(files, only).check({&record, 1}))
-            found.append(problem.check);
-        return found;
-    };
-    QCOMPARE(checks({}), QStringList({u"format"_s, u"punctuation"_s}));
-    QCOMPARE(checks({u"punctuation"_s}), QStringList({u"punctuation"_s}));
-}
-
-void TestUnitChecks::blanksOfTheFile()
-{
-    ParseState state;
-    const ReadResult read = XliffReader(state).read(
-        "<xliff version=\"1.2\"><file original=\"a\" source-language=\"en\" "
-        "target-language=\"ja\"><body>"
-        "<trans-unit id=\"1\"><source>Name: </source><target>名前：</target></trans-unit>"
-        "<trans-unit id=\"2\"><source> of </source><target> / </target></trans-unit>"
-        "</body></file></xliff>");
-    QVERIFY(read.complete);
-    const std::vector<Problem> problems = CheckEngine(read.files, {u"blanks"_s}).check(read.units);
-    QCOMPARE(problems.size(), 1u);
-    QCOMPARE(problems[0].row, 0u);
 }
 
 QTEST_GUILESS_MAIN(TestUnitChecks)

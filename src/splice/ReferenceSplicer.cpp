@@ -78,14 +78,15 @@ bool spliceRow(QString &text, const UnitRecord &row, int occurrence, UnitValues 
 
 } // namespace
 
-SpliceResult ReferenceSplicer::splice(const QString &fileText, std::span<const UnitRecord> rows)
+SpliceResult ReferenceSplicer::splice(const QString &fileText, std::span<const UnitRecord> rows,
+                                      qint64 budget)
 {
     QString text = fileText;
     const QByteArray fileBytes = DocumentFile::encodeUtf8(fileText);
     const std::vector<int> occurrence = occurrences(fileBytes, rows);
     // Each match has its own limit, but a hostile file can make every one of many rows
     // nearly reach it; the whole splice has a budget too.
-    const QDeadlineTimer deadline(SplicePatterns::spliceTimeBudget);
+    const QDeadlineTimer deadline(budget);
     UnitValues before(fileBytes);
     for (size_t i = 0; i < rows.size(); ++i) {
         if (!rows[i].name || occurrence[i] == unreachable)

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "splice/SpliceResult.h"
 #include "document/UnitRecord.h"
+#include "splice/SplicePatterns.h"
+#include "splice/SpliceResult.h"
 
 #include <span>
 
@@ -12,5 +13,8 @@
 class ReferenceSplicer
 {
 public:
-    static SpliceResult splice(const QString &fileText, std::span<const UnitRecord> rows);
+    /// `budget` bounds the whole splice in milliseconds: a save gives up rather than hang on
+    /// a hostile file; a test that holds a faster writer to this one may give it longer.
+    static SpliceResult splice(const QString &fileText, std::span<const UnitRecord> rows,
+                               qint64 budget = SplicePatterns::spliceTimeBudget);
 };

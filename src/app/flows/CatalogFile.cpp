@@ -3,7 +3,6 @@
 #include "catalog/CatalogReader.h"
 #include "catalog/CatalogSave.h"
 #include "files/DocumentFile.h"
-#include "splice/XliffWriter.h"
 
 #include <QFileInfo>
 
@@ -50,16 +49,4 @@ DocumentSave::Outcome CatalogFile::save(const QString &path, const QString &lang
         return outcome;
     outcome.written = DocumentFile::write(path, *outcome.packed.bytes, &outcome.writeError);
     return outcome;
-}
-
-DocumentSave::Outcome CatalogFile::saveDocument(const QString &path, const QString &language,
-                                                std::span<const UnitRecord> rows)
-{
-    return language.isEmpty() ? DocumentSave::run(path, rows, path) : save(path, language, rows);
-}
-
-SpliceResult CatalogFile::packDocument(const QString &path, const QString &language,
-                                       std::span<const UnitRecord> rows)
-{
-    return language.isEmpty() ? XliffWriter::pack(path, rows) : pack(path, language, rows);
 }

@@ -26,11 +26,4 @@ public:
     /// `pack`, then the result written over `path` in one step.
     static DocumentSave::Outcome save(const QString &path, const QString &language,
                                       std::span<const UnitRecord> rows);
-
-    /// The open document's save: a catalog's (`language` set) or an export's.
-    static DocumentSave::Outcome saveDocument(const QString &path, const QString &language,
-                                              std::span<const UnitRecord> rows);
-    /// The open document packed for a copy: a catalog's (`language` set) or an export's.
-    static SpliceResult packDocument(const QString &path, const QString &language,
-                                     std::span<const UnitRecord> rows);
 };

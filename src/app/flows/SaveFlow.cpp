@@ -63,16 +63,23 @@ void SaveFlow::reportWritten(const QString &path, const SpliceResult &packed, bo
     emit m_delegate.saved(path);
 }
 
+SaveFlow::Rows SaveFlow::rowsNow() const
+{
+    // A save works on a copy of the rows; the table takes no edits until it is done.
+    const UnitTableModel *bank = m_delegate.bank();
+    return {std::make_shared<const std::vector<UnitRecord>>(bank ? bank->rows()
+                                                                 : std::vector<UnitRecord>{}),
+            bank && bank->rowCount() > 0};
+}
+
 void SaveFlow::save(AfterSave next)
 {
-    UnitTableModel *bank = m_delegate.bank();
     const std::optional<QString> &path = m_delegate.state().document.documentPath;
     if (!path)
         return;
-    // The save works on a copy of the rows; the table takes no edits until it is done.
-    const bool hadRows = bank && bank->rowCount() > 0;
-    auto rows = std::make_shared<const std::vector<UnitRecord>>(bank ? bank->rows()
-                                                                     : std::vector<UnitRecord>{});
+    const Rows now = rowsNow();
+    const std::shared_ptr<const std::vector<UnitRecord>> rows = now.rows;
+    const bool hadRows = now.hadRows;
     const int packedAt = m_delegate.undoStack().index();
     if (const QString &language = m_delegate.catalogLanguage(); !language.isEmpty()) {
         saveCatalog(*path, language, rows, hadRows, packedAt, next);
@@ -144,13 +151,12 @@ void SaveFlow::saveCatalog(const QString &path, const QString &language,
 
 void SaveFlow::saveAs()
 {
-    UnitTableModel *bank = m_delegate.bank();
     const std::optional<QString> &path = m_delegate.state().document.documentPath;
     if (!path)
         return;
-    const bool hadRows = bank && bank->rowCount() > 0;
-    auto rows = std::make_shared<const std::vector<UnitRecord>>(bank ? bank->rows()
-                                                                     : std::vector<UnitRecord>{});
+    const Rows now = rowsNow();
+    const std::shared_ptr<const std::vector<UnitRecord>> rows = now.rows;
+    const bool hadRows = now.hadRows;
     if (const QString &language = m_delegate.catalogLanguage(); !language.isEmpty()) {
         auto text = std::make_shared<SpliceResult>();
         m_delegate.saveRunner().run(

@@ -36,6 +36,13 @@ public:
     void saveAs();
 
 private:
+    struct Rows
+    {
+        std::shared_ptr<const std::vector<UnitRecord>> rows;
+        bool hadRows = false; ///< the table held rows: a failure would lose work
+    };
+    /// A copy of the table's rows for a save to work on.
+    Rows rowsNow() const;
     /// Whether a packed document can be written; else shows why (when there is work to lose).
     bool packed(const SpliceResult &packed, bool hadRows);
     /// Writes a packed document and reports the outcome; true when it is fully saved.

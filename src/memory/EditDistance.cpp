@@ -1,5 +1,7 @@
 #include "memory/EditDistance.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -121,8 +123,9 @@ int EditDistance::blocks(QStringView text, int textLength, int bound) const
     // The same, one word per 64 rows; each block hands the next the horizontal delta of
     // its last row.
     const std::size_t count = m_blocks;
-    std::vector<std::uint64_t> pv(count, ~std::uint64_t(0));
-    std::vector<std::uint64_t> mv(count, 0);
+    // Held inline up to 512 code points: this runs for many candidates per lookup.
+    QVarLengthArray<std::uint64_t, 8> pv(qsizetype(count), ~std::uint64_t(0));
+    QVarLengthArray<std::uint64_t, 8> mv(qsizetype(count), 0);
     const std::uint64_t high = std::uint64_t(1) << ((m_length - 1) % 64);
     constexpr std::uint64_t top = std::uint64_t(1) << 63;
     int score = length();

@@ -23,6 +23,39 @@ std::uint64_t maskOf(QStringView text)
     return mask;
 }
 
+/// How many characters of each of 16 classes the text holds, one nibble each, at most 15.
+std::uint64_t tallyOf(QStringView text)
+{
+    std::uint64_t tally = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
+        const int shift = int((std::uint32_t(c) * 0x85EBCA6Bu) >> 28) * 4;
+        if (((tally >> shift) & 15) != 15)
+            tally += std::uint64_t(1) << shift;
+    }
+    return tally;
+}
+
+/// A lower bound of the distance between two texts from their tallies: every character one
+/// holds more of than the other must be removed or replaced, and every one it holds fewer
+/// of inserted or replaced. Capping a count at 15 only lowers the bound.
+int tallyGap(std::uint64_t a, std::uint64_t b)
+{
+    int more = 0;
+    int fewer = 0;
+    for (int shift = 0; shift < 64; shift += 4) {
+        const int x = int((a >> shift) & 15);
+        const int y = int((b >> shift) & 15);
+        if (x > y)
+            more += x - y;
+        else
+            fewer += y - x;
+    }
+    return std::max(more, fewer);
+}
+
 constexpr std::uint32_t pairBuckets = 1u << 16;
 
 std::vector<char32_t> codePointsOf(QStringView text)
@@ -50,6 +83,21 @@ std::vector<std::uint32_t> pairsOf(QStringView text)
     }
     std::sort(pairs.begin(), pairs.end());
     return pairs;
+}
+
+/// The distinct buckets of the text's pairs, each with how often the text holds it.
+std::vector<MatchIndex::WeightedPair> weightedPairsOf(QStringView text)
+{
+    const std::vector<std::uint32_t> pairs = pairsOf(text);
+    std::vector<MatchIndex::WeightedPair> weighted;
+    for (std::size_t i = 0; i < pairs.size();) {
+        std::size_t j = i;
+        while (j < pairs.size() && pairs[j] == pairs[i])
+            ++j;
+        weighted.push_back({pairs[i], std::uint32_t(j - i)});
+        i = j;
+    }
+    return weighted;
 }
 
 std::uint64_t contextOf(const QString &original, const QString &unitId)
@@ -90,6 +138,7 @@ void MatchIndex::add(const MemoryEntry &entry)
     const QString text = Similarity::comparable(entry.source);
     Item item;
     item.mask = maskOf(text);
+    item.tally = tallyOf(text);
     item.context = contextOf(entry.original, entry.unitId);
     item.created = entry.created;
     item.rowId = entry.rowId;
@@ -152,25 +201,18 @@ void MatchIndex::indexPairs()
     }
 }
 
-std::vector<std::uint32_t> MatchIndex::sharedPairs(QStringView text, std::uint32_t from,
-                                                   std::uint32_t to) const
+void MatchIndex::countShared(std::span<const WeightedPair> pairs, std::uint32_t from,
+                             std::uint32_t to, std::vector<std::uint32_t> &counts) const
 {
     // Each pair of the text counts once for every item that holds its bucket: at least as
     // many as the pairs an alignment keeps, so the bound stays a bound.
-    std::vector<std::uint32_t> counts(to - from, 0);
-    const std::vector<std::uint32_t> pairs = pairsOf(text);
-    for (std::size_t i = 0; i < pairs.size();) {
-        std::size_t j = i;
-        while (j < pairs.size() && pairs[j] == pairs[i])
-            ++j;
-        const auto *begin = m_postings.data() + m_pairStart[pairs[i]];
-        const auto *end = m_postings.data() + m_pairStart[pairs[i] + 1];
-        const std::uint32_t weight = std::uint32_t(j - i);
+    counts.assign(to - from, 0);
+    for (const WeightedPair &pair : pairs) {
+        const auto *begin = m_postings.data() + m_pairStart[pair.bucket];
+        const auto *end = m_postings.data() + m_pairStart[pair.bucket + 1];
         for (const auto *p = std::lower_bound(begin, end, from); p != end && *p < to; ++p)
-            counts[*p - from] += weight;
-        i = j;
+            counts[*p - from] += pair.weight;
     }
-    return counts;
 }
 
 qsizetype MatchIndex::bytes() const
@@ -188,6 +230,7 @@ std::vector<MatchIndex::Hit> MatchIndex::lookup(const Query &query) const
         return {};
     const EditDistance distance(text);
     const std::uint64_t mask = maskOf(text);
+    const std::uint64_t tally = tallyOf(text);
     const std::uint64_t context = contextOf(query.original, query.unitId);
     const QString tag = LanguageTag::normalized(query.targetLanguage);
     const auto wantedTag = std::find(m_tags.begin(), m_tags.end(), tag) - m_tags.begin();
@@ -197,18 +240,8 @@ std::vector<MatchIndex::Hit> MatchIndex::lookup(const Query &query) const
     std::vector<Ranked> kept; // sorted, at most `limit`
     int floor = minimum;      // the lowest score still worth keeping
     const int longest = int(m_lengthStart.size()) - 2;
-    const auto reachable = [&](int length) {
-        return std::abs(n - length) <= Similarity::maxDistance(std::max(n, length), minimum);
-    };
-    int shortest = std::min(n, longest + 1);
-    while (shortest > 0 && reachable(shortest - 1))
-        --shortest;
-    int widest = std::min(n, longest);
-    while (widest < longest && reachable(widest + 1))
-        ++widest;
-    const std::uint32_t from = m_lengthStart[std::size_t(shortest)];
-    const std::uint32_t to = m_lengthStart[std::size_t(std::max(widest, shortest - 1)) + 1];
-    const std::vector<std::uint32_t> shared = sharedPairs(text, from, std::max(from, to));
+    const std::vector<WeightedPair> pairs = weightedPairsOf(text);
+    std::vector<std::uint32_t> shared; // per item of the length scanned, reused
 
     // Returns false once this length, and so every length further from n, can't score.
     const auto scan = [&](int length) {
@@ -217,16 +250,22 @@ std::vector<MatchIndex::Hit> MatchIndex::lookup(const Query &query) const
             return false;
         if (length > longest)
             return true;
+        const std::uint32_t begin = m_lengthStart[std::size_t(length)];
         const std::uint32_t end = m_lengthStart[std::size_t(length) + 1];
-        for (std::uint32_t i = m_lengthStart[std::size_t(length)]; i < end; ++i) {
+        // Counted one length at a time: lengths never reached cost nothing, and the counts
+        // of one length stay in the cache.
+        const bool counted = n - 1 - 2 * bound > 0;
+        if (counted)
+            countShared(pairs, begin, end, shared);
+        for (std::uint32_t i = begin; i < end; ++i) {
             const Item &item = m_items[i];
             const int k = Similarity::maxDistance(std::max(n, length), floor);
-            if (n - 1 - 2 * k > 0 && shared[i - from] < std::uint32_t(n - 1 - 2 * k))
+            if (counted && int(shared[i - begin]) < n - 1 - 2 * k)
                 continue;
             // Each character class one text holds and the other lacks costs an edit.
             const int missing =
                 std::max(std::popcount(mask & ~item.mask), std::popcount(item.mask & ~mask));
-            if (missing > k)
+            if (missing > k || tallyGap(tally, item.tally) > k)
                 continue;
             const QStringView other(m_text.data() + item.offset, item.units);
             const int d = distance.within(other, length, k);

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 /// The sources of one pair of languages, held for searching by similarity. Sources are
@@ -35,6 +36,13 @@ public:
         qint64 rowId = 0;
     };
 
+    /// A bucket of pairs of adjacent characters, and how often a text holds it.
+    struct WeightedPair
+    {
+        std::uint32_t bucket = 0;
+        std::uint32_t weight = 0;
+    };
+
     /// Adds an entry's source (its target is not needed). Call `finish` after the last.
     void add(const MemoryEntry &entry);
     void finish();
@@ -51,6 +59,7 @@ private:
     struct Item
     {
         std::uint64_t mask = 0;
+        std::uint64_t tally = 0;   ///< characters per class, a nibble each
         std::uint64_t context = 0; ///< hash of file and id; 0 when either is unknown
         qint64 created = 0;
         qint64 rowId = 0;
@@ -63,8 +72,8 @@ private:
 
     void indexPairs();
     /// For each item in [from, to): how many of the text's pairs of characters it holds.
-    std::vector<std::uint32_t> sharedPairs(QStringView text, std::uint32_t from,
-                                           std::uint32_t to) const;
+    void countShared(std::span<const WeightedPair> pairs, std::uint32_t from,
+                     std::uint32_t to, std::vector<std::uint32_t> &counts) const;
 
     std::vector<char16_t> m_text;
     std::vector<Item> m_items;

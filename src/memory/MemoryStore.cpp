@@ -289,7 +289,7 @@ std::optional<std::vector<MemoryStore::PairCount>> MemoryStore::stats()
 }
 
 bool MemoryStore::forEachSource(const QString &sourceLanguage, const QString &targetLanguage,
-                                const std::function<void(MemoryEntry &&)> &visit)
+                                const std::function<bool(MemoryEntry &&)> &visit)
 {
     QByteArray sql = "SELECT id, source, '', source_language, target_language, original, "
                      "unit_id, project, created FROM entries WHERE target_primary = ?1";
@@ -299,8 +299,10 @@ bool MemoryStore::forEachSource(const QString &sourceLanguage, const QString &ta
     select.bind(1, LanguageTag::language(targetLanguage));
     if (!sourceLanguage.isEmpty())
         select.bind(2, LanguageTag::language(sourceLanguage));
-    while (select.next())
-        visit(entryFrom(select));
+    while (select.next()) {
+        if (!visit(entryFrom(select)))
+            break;
+    }
     if (!select.ok() || select.failed()) {
         m_error = lastError();
         return false;

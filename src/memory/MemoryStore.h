@@ -66,8 +66,9 @@ public:
 
     /// What a search index needs of each entry of a pair of languages (language subtags
     /// only; an empty source language takes every one): the entry with `target` left empty.
+    /// The reading ends early, and still succeeds, when `visit` returns false.
     bool forEachSource(const QString &sourceLanguage, const QString &targetLanguage,
-                       const std::function<void(MemoryEntry &&)> &visit);
+                       const std::function<bool(MemoryEntry &&)> &visit);
     /// A number that changes whenever another connection (another window, the tool) has
     /// committed a change since this one last looked; -1 on a failure.
     qint64 dataVersion();

@@ -16,10 +16,15 @@ const MatchIndex *TranslationMemory::index(const QString &sourceLanguage,
     auto found = m_indexes.find(key);
     if (found != m_indexes.end())
         return found->second.get();
+    if (stopping())
+        return nullptr;
     auto index = std::make_unique<MatchIndex>();
-    const bool read = m_store.forEachSource(key.first, key.second,
-                                            [&index](MemoryEntry &&entry) { index->add(entry); });
-    if (!read)
+    const bool read =
+        m_store.forEachSource(key.first, key.second, [this, &index](MemoryEntry &&entry) {
+            index->add(entry);
+            return !stopping();
+        });
+    if (!read || stopping())
         return nullptr;
     index->finish();
     return m_indexes.emplace(key, std::move(index)).first->second.get();

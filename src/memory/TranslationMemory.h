@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <optional>
@@ -20,7 +21,12 @@ class MemoryStore;
 class TranslationMemory
 {
 public:
-    explicit TranslationMemory(MemoryStore &store) : m_store(store) {}
+    /// While `stop` is set, indexes are not read and lookups find nothing (reading a large
+    /// memory takes seconds, which quitting should not wait for).
+    explicit TranslationMemory(MemoryStore &store, const std::atomic<bool> *stop = nullptr)
+        : m_store(store), m_stop(stop)
+    {
+    }
 
     struct Match
     {
@@ -29,17 +35,22 @@ public:
     };
 
     /// The matches of `query` among the entries into its target language (by language,
-    /// regions alike) from `sourceLanguage` (any when empty). Nothing when the store failed.
+    /// regions alike) from `sourceLanguage` (any when empty). Nothing when the store failed
+    /// or a stop was asked for.
     std::optional<std::vector<Match>> lookup(const QString &sourceLanguage,
                                              const MatchIndex::Query &query);
 
-    /// The index of a pair of languages, read from the store when first asked for.
+    /// The index of a pair of languages, read from the store when first asked for; none
+    /// when the store failed or a stop was asked for.
     const MatchIndex *index(const QString &sourceLanguage, const QString &targetLanguage);
 
     void forget() { m_indexes.clear(); }
 
 private:
+    bool stopping() const { return m_stop && m_stop->load(std::memory_order_relaxed); }
+
     MemoryStore &m_store;
+    const std::atomic<bool> *m_stop = nullptr;
     std::map<std::pair<QString, QString>, std::unique_ptr<MatchIndex>> m_indexes;
     qint64 m_dataVersion = -1; ///< the store's when the indexes were read
 };

@@ -5,6 +5,7 @@
 #include "app/memory/MemoryAssistant.h"
 #include "app/memory/MemoryBrowser.h"
 #include "app/memory/MemoryPanel.h"
+#include "app/memory/MemoryService.h"
 #include "app/memory/PretranslateFlow.h"
 #include "app/workbench/UnitFilterProxy.h"
 #include "app/workbench/UnitTableView.h"
@@ -58,6 +59,7 @@ private slots:
     void saveFillsTheMemory();
     void pretranslateFromTheEditMenu();
     void searchAndDeleteEntries();
+    void closingKeepsWhatWasSaved();
 
 private:
     QString writeDocument();
@@ -221,6 +223,24 @@ void TestMemoryAssistant::searchAndDeleteEntries()
     QTest::mouseClick(browser->deleteButton(), Qt::LeftButton);
     QTRY_COMPARE(browser->table()->rowCount(), 0);
     QCOMPARE(entriesOf(u"Older"_s), 0);
+}
+
+void TestMemoryAssistant::closingKeepsWhatWasSaved()
+{
+    // The window closes right after a save: the lookup still queued is dropped, the
+    // entries the save gave are written before the memory's thread ends.
+    const QString path = m_dir.filePath(u"closing.sqlite"_s);
+    {
+        MemoryService service(path);
+        service.lookup(u"en"_s, {u"Cancel"_s, {}, {}, u"ja"_s, 70, 5});
+        service.remember({{u"Cancel"_s, u"キャンセル"_s, u"en"_s, u"ja"_s, u"Main.strings"_s,
+                           u"1"_s, u"Loop"_s, 1000, 0}});
+    }
+    MemoryStore store(path);
+    QVERIFY(store.open());
+    qsizetype count = 0;
+    QVERIFY(store.forEach({}, [&count](MemoryEntry &&) { ++count; }));
+    QCOMPARE(count, 1);
 }
 
 QTEST_MAIN(TestMemoryAssistant)

@@ -165,6 +165,16 @@ void TestMemoryStore::lookupReadsWholeEntries()
     const auto again = memory.lookup(u"en"_s, {u"Cancel"_s, {}, {}, u"ja"_s, 70, 5});
     QVERIFY(again);
     QCOMPARE(again->size(), std::size_t(3));
+
+    // Asked to stop (the window closing), a lookup reads no index and finds nothing; the
+    // same memory reads it once the stop is lifted.
+    std::atomic<bool> stop{true};
+    TranslationMemory stopping(store, &stop);
+    QVERIFY(!stopping.lookup(u"en"_s, {u"Cancel"_s, {}, {}, u"ja"_s, 70, 5}));
+    stop = false;
+    const auto resumed = stopping.lookup(u"en"_s, {u"Cancel"_s, {}, {}, u"ja"_s, 70, 5});
+    QVERIFY(resumed);
+    QCOMPARE(resumed->size(), std::size_t(3));
 }
 
 void TestMemoryStore::searchAndRemoveEntries()

@@ -23,7 +23,11 @@ MemoryService::MemoryService(QString path, QObject *parent)
 
 MemoryService::~MemoryService()
 {
-    m_thread.quit();
+    // Reads still queued are dropped and an index being read is left, but what the user
+    // saved is still written: the thread ends after the work already queued.
+    m_stopping = true;
+    QMetaObject::invokeMethod(
+        m_context.get(), [this] { m_thread.quit(); }, Qt::QueuedConnection);
     m_thread.wait();
 }
 
@@ -52,7 +56,8 @@ void MemoryService::post(std::function<void(Backend &)> work)
                                .arg(backend->path, backend->store->errorString()));
                     return;
                 }
-                backend->memory = std::make_unique<TranslationMemory>(*backend->store);
+                backend->memory =
+                    std::make_unique<TranslationMemory>(*backend->store, &m_stopping);
             }
             work(*backend);
         },
@@ -63,9 +68,11 @@ quint64 MemoryService::lookup(const QString &sourceLanguage, const MatchIndex::Q
 {
     const quint64 ticket = ++m_latest;
     post([this, ticket, sourceLanguage, query](Backend &backend) {
-        if (ticket != m_latest.load())
+        if (ticket != m_latest.load() || m_stopping)
             return; // the user has moved on
         const auto matches = backend.memory->lookup(sourceLanguage, query);
+        if (m_stopping)
+            return;
         if (!matches)
             return report(tr("The translation memory could not be read: %1")
                               .arg(backend.store->errorString()));
@@ -93,6 +100,8 @@ void MemoryService::pretranslate(std::vector<UnitRecord> rows, std::vector<FileH
                                  Pretranslation::Options options)
 {
     post([this, rows = std::move(rows), files = std::move(files), options](Backend &backend) {
+        if (m_stopping)
+            return;
         Pretranslation::Result result = Pretranslation::run(rows, files, *backend.memory, options);
         QMetaObject::invokeMethod(
             this, [this, result = std::move(result)] { emit pretranslated(result); },
@@ -103,6 +112,8 @@ void MemoryService::pretranslate(std::vector<UnitRecord> rows, std::vector<FileH
 void MemoryService::search(const QString &text, int limit)
 {
     post([this, text, limit](Backend &backend) {
+        if (m_stopping)
+            return;
         auto found = backend.store->search(text, limit);
         if (!found)
             return report(tr("The translation memory could not be read: %1")

@@ -55,4 +55,5 @@ private:
     std::unique_ptr<QObject> m_context; ///< lives on m_thread; work is queued to it
     std::shared_ptr<Backend> m_backend; ///< touched on m_thread only
     std::atomic<quint64> m_latest{0};
+    std::atomic<bool> m_stopping{false}; ///< set when the window closes
 };

@@ -35,7 +35,8 @@ DocumentEntries::Result DocumentEntries::of(const ReadResult &content, const QSt
             ++result.noLanguage;
             continue;
         }
-        result.entries.push_back({*unit.srcs, *unit.tget, source, target,
+        // As the file holds them: a target taken back keeps its blanks.
+        result.entries.push_back({*unit.rawSource(), *unit.rawTarget(), source, target,
                                   unit.from.value_or(QString()), unit.name.value_or(QString()),
                                   project, created, 0});
     }

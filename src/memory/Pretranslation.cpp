@@ -26,7 +26,7 @@ Pretranslation::Result Pretranslation::run(std::span<const UnitRecord> rows,
                                      ? &files[std::size_t(unit.file)]
                                      : nullptr;
         const QString sourceLanguage = file ? file->sourceLanguage.value_or(QString()) : QString();
-        const MatchIndex::Query query{*unit.srcs,
+        const MatchIndex::Query query{*unit.rawSource(),
                                       unit.from.value_or(QString()),
                                       unit.name.value_or(QString()),
                                       targetLanguage,

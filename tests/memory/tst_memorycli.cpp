@@ -59,6 +59,7 @@ private slots:
     void deleteNeedsAFilter();
     void pretranslate_data();
     void pretranslate();
+    void blanksTravel();
 };
 
 void TestMemoryCli::importTmxOfOtherTools_data()
@@ -286,6 +287,25 @@ void TestMemoryCli::pretranslate()
     QVERIFY(result.contains(u"<target state=\"translated\">完了</target>"_s));
     for (const QString &target : unwritten)
         QVERIFY2(!result.contains(target), qPrintable(result));
+}
+
+void TestMemoryCli::blanksTravel()
+{
+    // A target's blanks, as the file holds them, go into the memory and come back out.
+    QTemporaryDir dir;
+    const QString db = dir.filePath(u"memory.sqlite"_s);
+    const QString earlier = dir.filePath(u"earlier.xliff"_s);
+    QVERIFY(TestFiles::write(
+        earlier, exportText({u"Main.strings#s|Saving… |<target state=\"translated\">保存中… </target>"_s},
+                            u"ja"_s)));
+    QCOMPARE(memory(db, {u"import"_s, earlier}).exitCode, 0);
+    const QString path = dir.filePath(u"ja.xliff"_s);
+    QVERIFY(TestFiles::write(path, exportText({u"Main.strings#s|Saving… |-"_s}, u"ja"_s)));
+    const QString out = dir.filePath(u"out.xliff"_s);
+    QCOMPARE(runCli({u"pretranslate"_s, path, u"-o"_s, out, u"--memory"_s, db}).exitCode, 0);
+    const QString result = QString::fromUtf8(TestFiles::read(out));
+    QVERIFY2(result.contains(u"<target state=\"needs-review-l10n\">保存中… </target>"_s),
+             qPrintable(result));
 }
 
 QTEST_GUILESS_MAIN(TestMemoryCli)

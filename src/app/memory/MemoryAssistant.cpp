@@ -94,16 +94,16 @@ void MemoryAssistant::currentChanged()
         m_panel->showMatches({}, {});
         return;
     }
-    // Other units of this document with the same source, translated already.
+    // Other units of this document with the same source, blanks and all, translated already.
     QStringList targets;
     for (std::size_t row = 0; row < bank->rows().size(); ++row) {
         const UnitRecord &other = bank->rows()[row];
-        if (int(row) == m_row || other.srcs != unit->srcs ||
+        if (int(row) == m_row || other.rawSource() != unit->rawSource() ||
             TranslationStatus::of(other) != TranslationStatus::Status::Translated ||
-            targets.contains(*other.tget))
+            targets.contains(*other.rawTarget()))
             continue;
-        targets.append(*other.tget);
-        m_fromDocument.push_back({100, *other.srcs, *other.tget,
+        targets.append(*other.rawTarget());
+        m_fromDocument.push_back({100, *other.rawSource(), *other.rawTarget(),
                                   tr("this document · %1").arg(other.from.value_or(QString()))});
     }
     showMatches({});
@@ -114,7 +114,7 @@ void MemoryAssistant::currentChanged()
     const bool inFile = unit->file >= 0 && std::size_t(unit->file) < files.size();
     const QString source =
         inFile ? files[std::size_t(unit->file)].sourceLanguage.value_or(QString()) : QString();
-    m_ticket = m_service->lookup(source, {*unit->srcs, unit->from.value_or(QString()),
+    m_ticket = m_service->lookup(source, {*unit->rawSource(), unit->from.value_or(QString()),
                                           unit->name.value_or(QString()), target, 70, 5});
 }
 
@@ -132,7 +132,7 @@ void MemoryAssistant::showMatches(const std::vector<TranslationMemory::Match> &f
         shown.push_back({match.score, entry.source, entry.target, origin});
     }
     const UnitRecord *unit = m_delegate.bank()->record(m_row);
-    m_panel->showMatches(unit && unit->srcs ? *unit->srcs : QString(), std::move(shown));
+    m_panel->showMatches(unit && unit->srcs ? *unit->rawSource() : QString(), std::move(shown));
 }
 
 void MemoryAssistant::found(quint64 ticket, const std::vector<TranslationMemory::Match> &matches)

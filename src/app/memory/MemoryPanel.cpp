@@ -1,5 +1,7 @@
 #include "app/memory/MemoryPanel.h"
 
+#include "memory/SourceDifference.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -69,19 +71,15 @@ void MemoryPanel::showOffer(int count)
 
 QString MemoryPanel::markedSource(const QString &source, const QString &current)
 {
-    // What lies between the common start and the common end is what differs.
-    qsizetype start = 0;
-    while (start < source.size() && start < current.size() && source[start] == current[start])
-        ++start;
-    qsizetype end = 0;
-    while (end < source.size() - start && end < current.size() - start &&
-           source[source.size() - 1 - end] == current[current.size() - 1 - end])
-        ++end;
-    const QString middle = source.mid(start, source.size() - start - end);
-    QString marked = source.left(start).toHtmlEscaped();
-    if (!middle.isEmpty())
-        marked += u"<u style=\"background:#ffe28a\">"_s + middle.toHtmlEscaped() + u"</u>"_s;
-    else if (source != current)
-        marked += u"<span style=\"background:#ffe28a\">&#8203;</span>"_s;
-    return marked + source.right(end).toHtmlEscaped();
+    QString marked;
+    for (const SourceDifference::Span &span : SourceDifference::of(source, current)) {
+        const QString text = source.mid(span.start, span.length).toHtmlEscaped();
+        if (!span.changed)
+            marked += text;
+        else if (span.length > 0)
+            marked += u"<u style=\"background:#ffe28a\">"_s + text + u"</u>"_s;
+        else // words this source has and the memory's lacks
+            marked += u"<span style=\"background:#ffe28a\">&#8203;</span>"_s;
+    }
+    return marked;
 }

@@ -36,7 +36,7 @@ public:
     QTreeWidget *list() const { return m_list; }
     QPushButton *offerButton() const { return m_offer; }
 
-    /// The match's source as rich text, the part that differs from `current` underlined.
+    /// The match's source as rich text, the words that differ from `current` underlined.
     static QString markedSource(const QString &source, const QString &current);
 
 signals:

@@ -120,10 +120,10 @@ void DetailPane::refresh()
         return;
     }
     m_file->setText(unit->from.value_or(QString()));
-    m_source->setPlainText(unit->srcs.value_or(QString()));
+    m_source->setPlainText(unit->rawSource().value_or(QString()));
     showNote(unit->note);
     if (!m_target->isModified())
-        m_target->setTarget(unit->tget.value_or(QString()));
+        m_target->setTarget(unit->rawTarget().value_or(QString()));
 }
 
 void DetailPane::showNote(const std::optional<QString> &note)

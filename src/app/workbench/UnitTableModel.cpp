@@ -85,6 +85,9 @@ QVariant UnitTableModel::data(const QModelIndex &index, int role) const
             return fileName(*value);
         return singleLine(*value);
     case Qt::EditRole:
+        // An editor starts from the file's own text, so typing keeps its blanks.
+        if (index.column() == column(Column::Target))
+            return record.rawTarget().value_or(QString());
         return value.value_or(QString());
     case Qt::ToolTipRole:
         if (m_problems && index.column() == column(Column::Target) &&
@@ -232,7 +235,8 @@ bool UnitTableModel::setData(const QModelIndex &index, const QVariant &value, in
     const UnitRecord &record = m_rows[row];
     // Committing an editor without typing changes nothing: an absent target stays absent
     // (no empty <target/> is added to the file) and an equal one is not a change.
-    if ((!record.tget && text.isEmpty()) || (record.tget == text && role != ConfirmRole))
+    if ((!record.tget && text.isEmpty()) ||
+        ((record.tget == text || record.rawTarget() == text) && role != ConfirmRole))
         return true;
     std::vector<TargetChange> change{typed(record, row, text)};
     if (change.front().tget == record.tget && change.front().state == record.state)

@@ -33,6 +33,7 @@ private slots:
     void reportsAsAtOnce();
     void refusesEditsWhileSaving();
     void showsThatItWorks();
+    void undoWhileSavingIsSavedNext();
 
 private:
     QTemporaryDir m_dir;
@@ -155,6 +156,30 @@ void TestSaveRunner::showsThatItWorks()
     QVERIFY(!progressShown(app));
     QCOMPARE(app.window.cursor().shape(), Qt::ArrowCursor);
     QVERIFY(app.window.statusBar()->currentMessage().isEmpty());
+}
+
+void TestSaveRunner::undoWhileSavingIsSavedNext()
+{
+    // An edit undone while the save writes it is a change from what the file then holds:
+    // the next save writes the undone target, without a question about other programs.
+    AppHarness app;
+    app.delegate.saveRunner().setBackgroundFrom(0);
+    const QString path = copyFixture(u"two-files.xliff"_s, m_dir.filePath(u"undo.xliff"_s));
+    app.delegate.openFile(path);
+    QVERIFY(app.editTarget(1, u"閉める"_s));
+    app.delegate.save();
+    QVERIFY(app.delegate.saveRunner().isRunning());
+    app.delegate.undoStack().undo();
+    QTRY_VERIFY(!app.delegate.saveRunner().isRunning());
+    QVERIFY(fileBytes(path).contains("<target>閉める</target>"_ba));
+    QCOMPARE(app.bank().rows()[1].tget, std::optional(u"閉じる"_s));
+    QVERIFY(app.edited());
+
+    app.delegate.save();
+    QTRY_VERIFY(!app.delegate.saveRunner().isRunning());
+    QVERIFY(!app.delegate.mergedSave().conflictSheet());
+    QVERIFY(fileBytes(path).contains("<target>閉じる</target>"_ba));
+    QVERIFY(!app.edited());
 }
 
 QTEST_MAIN(TestSaveRunner)

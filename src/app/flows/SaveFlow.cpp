@@ -108,16 +108,23 @@ void SaveFlow::writePlan(const QString &path, const MergedSave::Plan &plan, bool
             if (!packed(outcome->packed, hadRows))
                 return;
             reportWritten(path, outcome->packed, outcome->written, outcome->writeError, packedAt);
-            if (outcome->written && outcome->packed.unwritten.empty() &&
-                m_delegate.undoStack().index() == packedAt)
-                adoptSaved(*outcome->packed.bytes, plan->merged);
+            if (outcome->written && outcome->packed.unwritten.empty())
+                adoptSaved(*outcome->packed.bytes, plan->merged,
+                           m_delegate.undoStack().index() == packedAt);
             m_delegate.continueAfterSave(next);
         });
 }
 
-void SaveFlow::adoptSaved(const QByteArray &bytes, bool merged)
+void SaveFlow::adoptSaved(const QByteArray &bytes, bool merged, bool unchangedSince)
 {
     UnitTableModel *bank = m_delegate.bank();
+    if (!unchangedSince) {
+        // Edits made or undone while the file was written are told from what it holds now;
+        // when other programs' changes came in, the rows lack them, so the base stays.
+        if (!merged)
+            m_delegate.mergedSave().setLoaded(bytes);
+        return;
+    }
     m_delegate.mergedSave().setLoaded(bytes);
     if (!merged || !bank)
         return;

@@ -60,8 +60,9 @@ private:
     void saveCatalog(const QString &path, const QString &language,
                      std::shared_ptr<const std::vector<UnitRecord>> rows, bool hadRows,
                      int packedAt, AfterSave next);
-    /// The document is now the saved bytes; after a merge the table shows them.
-    void adoptSaved(const QByteArray &bytes, bool merged);
+    /// The document is now the saved bytes; after a merge the table shows them, unless
+    /// the rows changed while the file was written (`unchangedSince` false).
+    void adoptSaved(const QByteArray &bytes, bool merged, bool unchangedSince);
 
     AppDelegate &m_delegate;
 };

@@ -27,7 +27,7 @@ enum class Landed : quint8
     UnlessStatesUsed
 };
 
-/// The rows with a target, by unit number.
+/// The rows with a target, by unit number, and the units whose rows have none.
 struct RowsByUnit
 {
     explicit RowsByUnit(std::span<const UnitRecord> rows)
@@ -35,7 +35,10 @@ struct RowsByUnit
         // Rows come from reading the file, so their numbers stay below the number of
         // rows; one far beyond cannot be a unit of it and simply reads as not landed.
         const quint64 limit = quint64(rows.size()) + 1024;
+        withoutTarget.resize(rows.size(), false);
         for (const UnitRecord &row : rows) {
+            if (!row.tget && row.port < withoutTarget.size())
+                withoutTarget[size_t(row.port)] = true;
             if (row.tget && row.port < limit) {
                 if (row.port >= byUnit.size())
                     byUnit.resize(size_t(row.port) + 1, nullptr);
@@ -45,6 +48,7 @@ struct RowsByUnit
     }
 
     std::vector<const UnitRecord *> byUnit;
+    std::vector<bool> withoutTarget;
 };
 
 /// Reads back what a save depends on, each unit's id, target and the target's state,
@@ -56,7 +60,8 @@ class TargetCheck final : public ParallelParse::SecondPart
 {
 public:
     explicit TargetCheck(const RowsByUnit &rows)
-        : m_rows(rows.byUnit), m_landed(rows.byUnit.size(), Landed::No)
+        : m_rows(rows.byUnit), m_landed(rows.byUnit.size(), Landed::No),
+          m_withoutTarget(rows.withoutTarget), m_targetKept(rows.withoutTarget.size(), false)
     {
     }
 
@@ -75,6 +80,9 @@ public:
         std::copy(second.m_landed.begin() + qsizetype(std::min(cut, m_landed.size())),
                   second.m_landed.end(),
                   m_landed.begin() + qsizetype(std::min(cut, m_landed.size())));
+        const qsizetype from = qsizetype(std::min(cut, m_targetKept.size()));
+        std::copy(second.m_targetKept.begin() + from, second.m_targetKept.end(),
+                  m_targetKept.begin() + from);
         m_statesUsed = m_statesUsed || second.m_statesUsed;
     }
 
@@ -86,6 +94,13 @@ public:
             return false;
         const Landed landed = m_landed[size_t(row.port)];
         return landed == Landed::Yes || (landed == Landed::UnlessStatesUsed && !m_statesUsed);
+    }
+
+    /// Whether the unit of a row without a target still holds one: a target the window
+    /// took back (undone after a save) that the file keeps.
+    bool targetKept(const UnitRecord &row) const
+    {
+        return row.port < m_targetKept.size() && m_targetKept[size_t(row.port)];
     }
 
     /// Whether the check stands between units, as a check that has read `units` units and
@@ -182,6 +197,8 @@ private:
                                    ? stateCheck(row)
                                    : Landed::No;
         }
+        if (m_unit < m_withoutTarget.size() && m_withoutTarget[m_unit])
+            m_targetKept[m_unit] = m_hasTarget;
         // As the reader does: the next record starts empty at a unit's end, not at a start.
         m_hasName = false;
         m_hasTarget = false;
@@ -191,6 +208,8 @@ private:
 
     const std::vector<const UnitRecord *> &m_rows;
     std::vector<Landed> m_landed;
+    const std::vector<bool> &m_withoutTarget;
+    std::vector<bool> m_targetKept;
     std::string m_name; ///< the current unit's id, as UTF-8
     bool m_hasName = false;
     std::string m_target; ///< the current unit's target as gathered, untrimmed
@@ -270,7 +289,7 @@ SpliceResult SpliceVerifier::readBack(const QByteArray &bytes, std::span<const U
     const TargetCheck &check = std::get<TargetCheck>(checked);
     SpliceResult result;
     for (const UnitRecord &row : rows) {
-        if (row.tget && !check.landed(row))
+        if (row.tget ? !check.landed(row) : check.targetKept(row))
             result.unwritten.push_back({row.from, row.name, row.port});
     }
     return result;

@@ -34,6 +34,7 @@ private slots:
     void refusesEditsWhileSaving();
     void showsThatItWorks();
     void undoWhileSavingIsSavedNext();
+    void aTargetUndoneAfterASaveIsNotCalledSaved();
 
 private:
     QTemporaryDir m_dir;
@@ -180,6 +181,25 @@ void TestSaveRunner::undoWhileSavingIsSavedNext()
     QVERIFY(!app.delegate.mergedSave().conflictSheet());
     QVERIFY(fileBytes(path).contains("<target>閉じる</target>"_ba));
     QVERIFY(!app.edited());
+}
+
+void TestSaveRunner::aTargetUndoneAfterASaveIsNotCalledSaved()
+{
+    // A save writes targets, never takes one out: a target typed, saved and undone stays
+    // in the file, and the window says so rather than calling the document saved.
+    AppHarness app;
+    const QString path = copyFixture(u"two-files.xliff"_s, m_dir.filePath(u"taken.xliff"_s));
+    app.delegate.openFile(path);
+    QVERIFY(app.editTarget(0, u"開く"_s));
+    app.delegate.save();
+    QTRY_VERIFY(!app.delegate.saveRunner().isRunning());
+    app.delegate.undoStack().undo();
+    app.delegate.save();
+    QTRY_VERIFY(!app.delegate.saveRunner().isRunning());
+    QTRY_COMPARE(app.alerts().size(), 1);
+    QCOMPARE(app.alerts().front()->text(), u"Some Targets Not Saved"_s);
+    QVERIFY(app.alerts().front()->informativeText().contains(u"abc-12-xyz.title"_s));
+    QVERIFY(app.edited());
 }
 
 QTEST_MAIN(TestSaveRunner)

@@ -50,18 +50,23 @@ test-sanitize:
 	$(MAKE) test PRESET=sanitize
 
 # Times open, save and the replacement pass against expat's bare parse on generated exports,
-# then runs the in-process benchmarks and the translation memory's import and lookups against
-# brute force. BENCH_SIZES picks the export sizes (units).
+# then runs the in-process benchmarks, the translation memory's import and lookups against
+# brute force, and the same memory work against translate-toolkit's. BENCH_SIZES picks the
+# export sizes (units).
 BENCH_SIZES ?= 1000 10000 50000 200000
 # The translation memory's benchmark: entries in the generated memories.
 MEMORY_BENCH_SIZES ?= 200000 1000000
-bench: deps
+# The translation memory against translate-toolkit: entries in the generated memories.
+MEMORY_PEER_SIZES ?= 20000 200000
+bench:
+	@scripts/install-deps.sh --bench
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
 	bench/run.sh build/bench $(BENCH_SIZES)
 	build/bench/bench/tarnwick-bench --benchmark_min_time=0.5
 	build/bench/bench/tarnwick-workbench-bench --benchmark_min_time=0.5
 	build/bench/bench/tarnwick-memory-bench $(MEMORY_BENCH_SIZES)
+	bench/memory_peers.sh build/bench $(MEMORY_PEER_SIZES)
 
 # Builds the libFuzzer targets (clang) and runs each for FUZZ_SECONDS seconds.
 fuzz: deps

@@ -5,6 +5,8 @@
 #include "memory/Similarity.h"
 #include "memory/TranslationMemory.h"
 
+#include "TextGenerator.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -14,75 +16,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <random>
 #include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-/// Interface strings built from a vocabulary with a few very common words, as menus,
-/// buttons and messages are: 1 to 14 words, some with a format specifier.
-class TextGenerator
-{
-public:
-    explicit TextGenerator(unsigned seed) : m_random(seed)
-    {
-        const char *const common[] = {"the",  "a",      "to",     "of",       "file",
-                                      "and",  "is",     "not",    "in",       "Open",
-                                      "Save", "Cancel", "Delete", "document", "window"};
-        for (const char *word : common)
-            m_words.append(QString::fromUtf8(word));
-        std::uniform_int_distribution<int> letters(0, 25);
-        std::uniform_int_distribution<int> size(2, 10);
-        for (int i = 0; i < 20000; ++i) {
-            QString word;
-            for (int n = size(m_random); n > 0; --n)
-                word += QChar(u'a' + letters(m_random));
-            m_words.append(word);
-        }
-    }
-
-    QString sentence()
-    {
-        std::uniform_int_distribution<int> count(1, 14);
-        // Zipf-like: small indexes far more often.
-        std::exponential_distribution<double> rank(0.002);
-        QString text;
-        for (int n = count(m_random); n > 0; --n) {
-            const auto index = std::min<qsizetype>(qsizetype(rank(m_random)), m_words.size() - 1);
-            if (!text.isEmpty())
-                text += u' ';
-            text += m_words[index];
-        }
-        if (m_random() % 10 == 0)
-            text += u" %@"_s;
-        return text;
-    }
-
-    /// The text with one to three characters changed, inserted or removed.
-    QString edited(QString text)
-    {
-        for (int edits = 1 + int(m_random() % 3); edits > 0 && !text.isEmpty(); --edits) {
-            const auto at = qsizetype(m_random() % std::uint32_t(text.size()));
-            switch (m_random() % 3) {
-            case 0:
-                text.remove(at, 1);
-                break;
-            case 1:
-                text.insert(at, u'e');
-                break;
-            default:
-                text[at] = u'o';
-            }
-        }
-        return text;
-    }
-
-private:
-    std::mt19937 m_random;
-    QStringList m_words;
-};
 
 long peakKib()
 {

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing Tarnwick need.
 # Does nothing when every package is already there, so `make` stays quick on a set-up machine.
+# With --bench (`make bench`) also the peers the benchmarks compare with: translate-toolkit and
+# python3-levenshtein, which it uses when present, for bench/memory_peers.sh.
 set -euo pipefail
 
 # Not a Debian system (macOS): install what the README's Install section names instead.
@@ -14,6 +16,9 @@ packages=(
   xvfb xauth imagemagick time xdotool
   fonts-noto-cjk
 )
+if [ "${1:-}" = "--bench" ]; then
+  packages+=(translate-toolkit python3-translate python3-levenshtein)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -24,7 +24,15 @@ MemoryPanel::MemoryPanel(QWidget *parent) : QWidget(parent)
     m_list->setRootIsDecorated(false);
     m_list->setColumnCount(5);
     m_list->setHeaderLabels({tr("Key"), tr("Score"), tr("Source"), tr("Target"), tr("From")});
-    m_list->header()->setStretchLastSection(true);
+    // The texts take the room; the key, score and origin only what they need.
+    QHeaderView *header = m_list->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(2, QHeaderView::Stretch);
+    header->setSectionResizeMode(3, QHeaderView::Stretch);
+    header->setSectionResizeMode(4, QHeaderView::Interactive);
+    header->resizeSection(4, 220);
     m_list->setUniformRowHeights(true);
     m_offer = new QPushButton(this);
     m_offer->setObjectName(u"sameSourceOffer"_s);
@@ -55,8 +63,10 @@ void MemoryPanel::showMatches(const QString &source, std::vector<Shown> matches)
         item->setText(3, match.target);
         item->setText(4, match.origin);
         item->setToolTip(3, match.target);
+        item->setToolTip(4, match.origin);
         auto *label = new QLabel(markedSource(match.source, source), m_list);
         label->setTextFormat(Qt::RichText);
+        label->setToolTip(match.source);
         m_list->setItemWidget(item, 2, label);
     }
 }

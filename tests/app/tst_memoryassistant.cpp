@@ -99,13 +99,20 @@ QString TestMemoryAssistant::writeDocument()
 
 void TestMemoryAssistant::matchesAndCtrlN()
 {
+    {
+        MemoryStore store(MemoryStore::defaultPath());
+        QVERIFY(store.open());
+        QVERIFY(store.add({{u"Save the document?"_s, u"書類を保存しますか？"_s, u"en"_s,
+                            u"ja-JP"_s, u"Doc.strings"_s, u"save"_s, u"Oldest"_s, 1500000000, 0}}));
+    }
     AppHarness app;
     QVERIFY(QTest::qWaitForWindowActive(&app.window));
     QVERIFY(app.delegate.openFile(writeDocument()));
     MemoryPanel *panel = panelOf(app);
     QVERIFY(panel);
     makeCurrent(app, 1);
-    // One edit in eighteen characters: 94.
+    // One edit in eighteen characters: 94. The same translation from two projects is
+    // shown once, from the more recent.
     QTRY_COMPARE(panel->matches().size(), std::size_t(1));
     QCOMPARE(panel->matches()[0].score, 94);
     QCOMPARE(panel->list()->topLevelItem(0)->text(1), u"94 %"_s);

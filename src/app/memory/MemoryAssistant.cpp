@@ -20,10 +20,18 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QShortcut>
 #include <QSplitter>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+/// More than the five shown, since copies of one translation are shown once.
+constexpr int lookedUpAtMost = 10;
+
+} // namespace
 
 MemoryAssistant::MemoryAssistant(AppDelegate &delegate, Workbench &workbench, QWidget &window,
                                  const QString &memoryPath)
@@ -115,15 +123,25 @@ void MemoryAssistant::currentChanged()
     const QString source =
         inFile ? files[std::size_t(unit->file)].sourceLanguage.value_or(QString()) : QString();
     m_ticket = m_service->lookup(source, {*unit->rawSource(), unit->from.value_or(QString()),
-                                          unit->name.value_or(QString()), target, 70, 5});
+                                          unit->name.value_or(QString()), target, 70,
+                                          lookedUpAtMost});
 }
 
 void MemoryAssistant::showMatches(const std::vector<TranslationMemory::Match> &fromMemory)
 {
     std::vector<MemoryPanel::Shown> shown = m_fromDocument;
+    // The same translation of the same source is shown once, where it ranks best: five
+    // copies of one "キャンセル" from five files would hide the other translations.
+    QSet<QString> pairs;
+    for (const MemoryPanel::Shown &match : shown)
+        pairs.insert(match.source + QChar(0x1F) + match.target);
     const QLocale locale;
     for (const TranslationMemory::Match &match : fromMemory) {
         const MemoryEntry &entry = match.entry;
+        const QString pair = entry.source + QChar(0x1F) + entry.target;
+        if (pairs.contains(pair))
+            continue;
+        pairs.insert(pair);
         const QString when = locale.toString(QDateTime::fromSecsSinceEpoch(entry.created).date(),
                                              QLocale::ShortFormat);
         const QString origin = entry.original.isEmpty()

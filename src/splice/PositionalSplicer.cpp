@@ -49,13 +49,26 @@ QString filledTarget(QStringView text, const UnitLayout::Element &target, const 
     return tag + u'>' + value + u"</target>"_s;
 }
 
+/// The edit that takes the unit's target out with the line it stands on, as a unit without
+/// a target is written: what a row without a target asks of a unit that has one (a target
+/// typed, saved and then undone). Nothing when the unit has no target.
+std::optional<TextEdit> removal(QStringView text, const UnitLayout &unit)
+{
+    if (!unit.target)
+        return std::nullopt;
+    const UnitLayout::Range whole = unit.target->whole;
+    const std::optional<QString> lead = lineLead(text, whole.begin);
+    const qsizetype from = lead ? whole.begin - lead->size() : whole.begin;
+    return TextEdit{from, whole.end - from, QString()};
+}
+
 } // namespace
 
 std::optional<TextEdit> PositionalSplicer::targetEdit(QStringView text, const UnitLayout &unit,
                                                       const UnitRecord &row, bool statesUsed)
 {
     if (!row.tget)
-        return std::nullopt;
+        return removal(text, unit);
     const QString value = MarkupText::escapeText(*row.tget);
     if (unit.target) {
         const UnitLayout::Range whole = unit.target->whole;

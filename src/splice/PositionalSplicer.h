@@ -15,11 +15,12 @@
 /// A target that carries a `state` takes the row's state where it differs from the file's,
 /// else "translated": the user has just translated it. In a file whose targets carry states
 /// (`statesUsed`), a target without one is given the row's; a mark for review is given in
-/// any file.
+/// any file. A row without a target removes the unit's target element.
 class PositionalSplicer
 {
 public:
-    /// The edit that gives `unit` the row's target; nothing when the row has no target.
+    /// The edit that gives `unit` the row's target. A row without a target takes the unit's
+    /// target out, with the line it stands on; nothing when neither has one.
     static std::optional<TextEdit> targetEdit(QStringView text, const UnitLayout &unit,
                                               const UnitRecord &row, bool statesUsed);
 };

@@ -78,7 +78,8 @@ uchar pick(QByteArrayView bytes, size_t at)
 }
 
 /// Rows as an editor would hand them to a save: every unit, some of them edited with
-/// targets that are empty, absent, full of markup characters or taken from the input.
+/// targets that are empty, absent (taken out), full of markup characters or taken from the
+/// input.
 std::vector<UnitRecord> editedRows(QByteArrayView bytes, const std::vector<UnitRecord> &units)
 {
     std::vector<UnitRecord> rows = units;
@@ -152,11 +153,13 @@ QString unitProblem(const SpliceResult &result, const UnitRecord &row, const Uni
 {
     if (after.name != before.name)
         return u"unit %1 changed its id"_s.arg(row.port);
-    const std::optional<QString> expected = row.tget ? row.tget->trimmed() : before.tget;
+    // A row without a target takes the unit's target out (a target typed, saved, undone).
+    const std::optional<QString> expected =
+        row.tget ? std::optional(row.tget->trimmed()) : std::nullopt;
     if (after.tget == expected || reportedUnwritten(result, row))
         return {};
     if (!row.tget)
-        return u"unit %1 without a new target changed its target"_s.arg(row.port);
+        return u"unit %1 kept the target its row takes out"_s.arg(row.port);
     return u"unit %1: target neither reads back nor is reported unwritten"_s.arg(row.port);
 }
 

@@ -3,6 +3,10 @@
 #include "memory/LanguageTag.h"
 #include "memory/MemoryStore.h"
 
+#include <QSet>
+
+#include <algorithm>
+
 const MatchIndex *TranslationMemory::index(const QString &sourceLanguage,
                                            const QString &targetLanguage)
 {
@@ -46,4 +50,34 @@ TranslationMemory::lookup(const QString &sourceLanguage, const MatchIndex::Query
             return std::nullopt;
     }
     return matches;
+}
+
+std::optional<std::vector<TranslationMemory::Match>>
+TranslationMemory::distinctLookup(const QString &sourceLanguage, MatchIndex::Query query,
+                                  int wanted)
+{
+    constexpr int widestLimit = 4096;
+    wanted = std::max(wanted, 1);
+    query.limit = 2 * wanted;
+    for (;;) {
+        std::optional<std::vector<Match>> all = lookup(sourceLanguage, query);
+        if (!all)
+            return std::nullopt;
+        std::vector<Match> distinct;
+        QSet<QString> seen;
+        for (Match &match : *all) {
+            const QString pair = match.entry.source + QChar(0x1F) + match.entry.target;
+            if (seen.contains(pair))
+                continue;
+            seen.insert(pair);
+            distinct.push_back(std::move(match));
+            if (int(distinct.size()) == wanted)
+                break;
+        }
+        // Fewer entries than asked for: the index has no more to give.
+        if (int(distinct.size()) == wanted || int(all->size()) < query.limit ||
+            query.limit >= widestLimit)
+            return distinct;
+        query.limit *= 4;
+    }
 }

@@ -40,6 +40,12 @@ public:
     std::optional<std::vector<Match>> lookup(const QString &sourceLanguage,
                                              const MatchIndex::Query &query);
 
+    /// The same, but each pair of source and target text once, as its best-ranked entry:
+    /// at most `wanted` of them, asking the index for more entries while copies of one pair
+    /// take the places (a memory may hold "Cancel" → キャンセル from every project).
+    std::optional<std::vector<Match>> distinctLookup(const QString &sourceLanguage,
+                                                     MatchIndex::Query query, int wanted);
+
     /// The index of a pair of languages, read from the store when first asked for; none
     /// when the store failed or a stop was asked for.
     const MatchIndex *index(const QString &sourceLanguage, const QString &targetLanguage);

@@ -37,6 +37,7 @@ private slots:
     void damagedDatabase_data();
     void damagedDatabase();
     void lookupReadsWholeEntries();
+    void distinctLookupLooksPastCopies();
     void searchAndRemoveEntries();
 };
 
@@ -175,6 +176,30 @@ void TestMemoryStore::lookupReadsWholeEntries()
     const auto resumed = stopping.lookup(u"en"_s, {u"Cancel"_s, {}, {}, u"ja"_s, 70, 5});
     QVERIFY(resumed);
     QCOMPARE(resumed->size(), std::size_t(3));
+}
+
+void TestMemoryStore::distinctLookupLooksPastCopies()
+{
+    // Thirty projects translated "Cancel" alike; the one other translation is older, so
+    // every place of a plain lookup goes to a copy.
+    QTemporaryDir dir;
+    MemoryStore store(dir.filePath(u"memory.sqlite"_s));
+    QVERIFY(store.open());
+    std::vector<MemoryEntry> entries{entry(u"Cancel"_s, u"取消"_s, u"ja"_s, u"1"_s, u"Old"_s)};
+    for (int project = 0; project < 30; ++project) {
+        entries.push_back(
+            entry(u"Cancel"_s, u"キャンセル"_s, u"ja"_s, u"1"_s, u"P%1"_s.arg(project)));
+        entries.back().created = 2000 + project;
+    }
+    QVERIFY(store.add(entries));
+    TranslationMemory memory(store);
+    const auto plain = memory.lookup(u"en"_s, {u"Cancel"_s, {}, {}, u"ja"_s, 70, 5});
+    QVERIFY(plain && plain->size() == 5);
+    const auto distinct = memory.distinctLookup(u"en"_s, {u"Cancel"_s, {}, {}, u"ja"_s, 70, 5}, 5);
+    QVERIFY(distinct);
+    QCOMPARE(distinct->size(), std::size_t(2));
+    QCOMPARE(distinct->at(0).entry.project, u"P29"_s); // the most recent copy
+    QCOMPARE(distinct->at(1).entry.target, u"取消"_s);
 }
 
 void TestMemoryStore::searchAndRemoveEntries()

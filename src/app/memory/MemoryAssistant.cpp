@@ -28,8 +28,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-/// More than the five shown, since copies of one translation are shown once.
-constexpr int lookedUpAtMost = 10;
+/// The matches the panel lists.
+constexpr int shownAtMost = 5;
 
 } // namespace
 
@@ -124,14 +124,14 @@ void MemoryAssistant::currentChanged()
         inFile ? files[std::size_t(unit->file)].sourceLanguage.value_or(QString()) : QString();
     m_ticket = m_service->lookup(source, {*unit->rawSource(), unit->from.value_or(QString()),
                                           unit->name.value_or(QString()), target, 70,
-                                          lookedUpAtMost});
+                                          shownAtMost + int(m_fromDocument.size())});
 }
 
 void MemoryAssistant::showMatches(const std::vector<TranslationMemory::Match> &fromMemory)
 {
     std::vector<MemoryPanel::Shown> shown = m_fromDocument;
-    // The same translation of the same source is shown once, where it ranks best: five
-    // copies of one "キャンセル" from five files would hide the other translations.
+    // The same translation of the same source is shown once, where it ranks best: the
+    // memory gives each once, and one the document has already is not repeated.
     QSet<QString> pairs;
     for (const MemoryPanel::Shown &match : shown)
         pairs.insert(match.source + QChar(0x1F) + match.target);

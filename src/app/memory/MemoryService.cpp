@@ -70,7 +70,7 @@ quint64 MemoryService::lookup(const QString &sourceLanguage, const MatchIndex::Q
     post([this, ticket, sourceLanguage, query](Backend &backend) {
         if (ticket != m_latest.load() || m_stopping)
             return; // the user has moved on
-        const auto matches = backend.memory->lookup(sourceLanguage, query);
+        const auto matches = backend.memory->distinctLookup(sourceLanguage, query, query.limit);
         if (m_stopping)
             return;
         if (!matches)

@@ -23,7 +23,8 @@ public:
     explicit MemoryService(QString path, QObject *parent = nullptr);
     ~MemoryService() override;
 
-    /// Looks `query` up in the background; `matchesFound` answers with the ticket returned.
+    /// Looks `query` up in the background, each translation of a source once and at most
+    /// `query.limit` of them; `matchesFound` answers with the ticket returned.
     quint64 lookup(const QString &sourceLanguage, const MatchIndex::Query &query);
     /// Adds entries in the background (what a save gives the memory).
     void remember(std::vector<MemoryEntry> entries);

@@ -7,7 +7,7 @@
 
 /// Interface strings built from a vocabulary with a few very common words, as menus,
 /// buttons and messages are: 1 to 14 words, some with a format specifier. The same seed
-/// gives the same texts on every machine.
+/// gives the same texts wherever the same C++ library is used.
 class TextGenerator
 {
 public:

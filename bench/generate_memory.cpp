@@ -1,9 +1,9 @@
 // tarnwick-genmemory [--queries N] ENTRIES OUT.tmx QUERIES.jsonl: writes ENTRIES generated
 // interface strings (English, each source once, a third of them variants of an earlier one)
-// with Japanese targets as TMX 1.4b, and N
-// queries (default 1000) as JSON Lines {"srcs": "…"}: the even ones an entry with one to
-// three characters edited, the odd ones new text. The same arguments give the same bytes, so
-// the memory's benchmark against translate-toolkit feeds both tools the same files.
+// with Japanese targets as TMX 1.4b, and N queries (default 1000) as JSON Lines
+// {"srcs": "…"}: the even ones an entry with one to three characters edited, the odd ones
+// new text. The same arguments give the same bytes, so the memory's benchmark against
+// translate-toolkit feeds both tools the same files.
 #include "TextGenerator.h"
 
 #include <QCommandLineParser>
@@ -123,7 +123,13 @@ int main(int argc, char *argv[])
     }
     TextGenerator generator(28);
     const std::vector<QString> sources = distinctSources(generator, entries);
-    if (!writeTmx(args[1], sources) || !writeQueries(args[2], generator, sources, queryCount))
+    if (!writeTmx(args[1], sources)) {
+        std::fprintf(stderr, "tarnwick-genmemory: cannot write %s\n", qPrintable(args[1]));
         return 1;
+    }
+    if (!writeQueries(args[2], generator, sources, queryCount)) {
+        std::fprintf(stderr, "tarnwick-genmemory: cannot write %s\n", qPrintable(args[2]));
+        return 1;
+    }
     return 0;
 }

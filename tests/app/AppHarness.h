@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -28,10 +29,13 @@ struct AppHarness
         delegate.launch();
     }
 
+    /// Settings and a data folder of the suite's own: suites run side by side, and one
+    /// clearing its settings (or saving into its memory) must not touch another's.
     static void initSettings()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(u"TarnwickTest"_s);
+        const QString suite = QFileInfo(QCoreApplication::applicationFilePath()).baseName();
+        QCoreApplication::setOrganizationName(u"TarnwickTest-"_s + suite);
         QCoreApplication::setApplicationName(u"Tarnwick"_s);
         QSettings().clear();
     }

@@ -69,9 +69,6 @@ private:
 void TestMemoryAssistant::initTestCase()
 {
     AppHarness::initSettings();
-    // A memory of this suite's own: the other window suites save documents, and every save
-    // adds to the memory in the data folder.
-    QCoreApplication::setOrganizationName(u"TarnwickMemoryAssistantTest"_s);
 }
 
 void TestMemoryAssistant::init()

@@ -4,6 +4,7 @@
 #include "carryover/EarlierTranslation.h"
 #include "catalog/CatalogReader.h"
 #include "cli/CliTool.h"
+#include "cli/UnitJson.h"
 #include "files/DocumentFile.h"
 #include "xliff/StateAttribute.h"
 
@@ -46,12 +47,7 @@ EarlierTranslation::Loaded loadEarlier(const QString &path, const std::optional<
 
 QString filledLine(const UnitRecord &unit, CarryOver::Kind kind)
 {
-    QJsonObject object;
-    if (unit.from)
-        object.insert(u"from"_s, *unit.from);
-    if (unit.name)
-        object.insert(u"name"_s, *unit.name);
-    object.insert(u"port"_s, qint64(unit.port));
+    QJsonObject object = UnitJson::placeOf(unit);
     object.insert(u"kind"_s, kind == CarryOver::Kind::Exact ? u"exact"_s : u"suggestion"_s);
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }

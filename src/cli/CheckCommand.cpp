@@ -3,6 +3,7 @@
 #include "checks/AcceptedWarnings.h"
 #include "checks/CheckEngine.h"
 #include "cli/CliTool.h"
+#include "cli/UnitJson.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -39,12 +40,7 @@ QString field(const std::optional<QString> &value)
 
 QByteArray jsonLine(const UnitRecord &unit, const Problem &problem, bool accepted)
 {
-    QJsonObject object;
-    if (unit.from)
-        object.insert(u"from"_s, *unit.from);
-    if (unit.name)
-        object.insert(u"name"_s, *unit.name);
-    object.insert(u"port"_s, qint64(unit.port));
+    QJsonObject object = UnitJson::placeOf(unit);
     object.insert(u"check"_s, problem.check);
     object.insert(u"severity"_s, severityName(problem.severity));
     object.insert(u"message"_s, problem.message);

@@ -3,6 +3,7 @@
 #include "cli/CliTool.h"
 #include "cli/MemoryCommand.h"
 #include "cli/NamedOptions.h"
+#include "cli/UnitJson.h"
 #include "memory/MemoryStore.h"
 #include "memory/TranslationMemory.h"
 
@@ -21,44 +22,6 @@ QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
     return QCoreApplication::translate("MemoryLookupCommand", text, disambiguation, n);
 }
 
-/// `text` as a JSON string, quotes included. Control characters, quotes and backslashes are
-/// escaped, and U+FEFF too, which some parsers drop at the start of a value.
-void appendString(QByteArray &out, QStringView text)
-{
-    out += '"';
-    QString plain;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u >= 0x20 && u != u'"' && u != u'\\' && u != 0xFEFF) {
-            plain += c;
-            continue;
-        }
-        out += plain.toUtf8();
-        plain.clear();
-        switch (u) {
-        case u'"':
-            out += "\\\"";
-            break;
-        case u'\\':
-            out += "\\\\";
-            break;
-        case u'\n':
-            out += "\\n";
-            break;
-        case u'\t':
-            out += "\\t";
-            break;
-        case u'\r':
-            out += "\\r";
-            break;
-        default:
-            out += "\\u" + QByteArray::number(u, 16).rightJustified(4, '0');
-        }
-    }
-    out += plain.toUtf8();
-    out += '"';
-}
-
 void appendMember(QByteArray &out, const char *key, const QString &value)
 {
     if (value.isEmpty())
@@ -66,22 +29,22 @@ void appendMember(QByteArray &out, const char *key, const QString &value)
     out += ", \"";
     out += key;
     out += "\": ";
-    appendString(out, value);
+    UnitJson::appendString(out, value);
 }
 
 QByteArray lineOf(const QString &source, const std::vector<TranslationMemory::Match> &matches)
 {
     QByteArray line = "{\"srcs\": ";
-    appendString(line, source);
+    UnitJson::appendString(line, source);
     line += ", \"matches\": [";
     for (std::size_t i = 0; i < matches.size(); ++i) {
         const MemoryEntry &entry = matches[i].entry;
         line += i == 0 ? "{\"score\": " : ", {\"score\": ";
         line += QByteArray::number(matches[i].score);
         line += ", \"srcs\": ";
-        appendString(line, entry.source);
+        UnitJson::appendString(line, entry.source);
         line += ", \"tget\": ";
-        appendString(line, entry.target);
+        UnitJson::appendString(line, entry.target);
         appendMember(line, "from", entry.original);
         appendMember(line, "name", entry.unitId);
         appendMember(line, "project", entry.project);

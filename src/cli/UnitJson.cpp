@@ -43,30 +43,6 @@ char *writeEscape(char *to, char16_t c)
     }
 }
 
-/// Appends `text` as a JSON string, quotes included: runs of plain characters are encoded
-/// as they are, the characters between them escaped, all written in place into room made
-/// once for the longest it can be (an escape takes six bytes, a character at most three).
-void appendString(QByteArray &out, QStringView text)
-{
-    const qsizetype start = out.size();
-    out.resize(start + 2 + 6 * text.size());
-    char *to = out.data() + start;
-    *to++ = '"';
-    QStringEncoder encoder(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
-    qsizetype plainFrom = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (!needsEscape(c))
-            continue;
-        to = encoder.appendToBuffer(to, text.sliced(plainFrom, i - plainFrom));
-        to = writeEscape(to, c);
-        plainFrom = i + 1;
-    }
-    to = encoder.appendToBuffer(to, text.sliced(plainFrom));
-    *to++ = '"';
-    out.truncate(to - out.constData());
-}
-
 } // namespace
 
 void UnitJson::appendLine(QByteArray &out, const UnitRecord &unit)
@@ -91,4 +67,39 @@ void UnitJson::appendLine(QByteArray &out, const UnitRecord &unit)
     if (!unit.translatable)
         out += ",\"translate\":false";
     out += "}\n";
+}
+
+/// Appends `text` as a JSON string, quotes included: runs of plain characters are encoded
+/// as they are, the characters between them escaped, all written in place into room made
+/// once for the longest it can be (an escape takes six bytes, a character at most three).
+void UnitJson::appendString(QByteArray &out, QStringView text)
+{
+    const qsizetype start = out.size();
+    out.resize(start + 2 + 6 * text.size());
+    char *to = out.data() + start;
+    *to++ = '"';
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
+    qsizetype plainFrom = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (!needsEscape(c))
+            continue;
+        to = encoder.appendToBuffer(to, text.sliced(plainFrom, i - plainFrom));
+        to = writeEscape(to, c);
+        plainFrom = i + 1;
+    }
+    to = encoder.appendToBuffer(to, text.sliced(plainFrom));
+    *to++ = '"';
+    out.truncate(to - out.constData());
+}
+
+QJsonObject UnitJson::placeOf(const UnitRecord &unit)
+{
+    QJsonObject object;
+    if (unit.from)
+        object.insert(QLatin1StringView("from"), *unit.from);
+    if (unit.name)
+        object.insert(QLatin1StringView("name"), *unit.name);
+    object.insert(QLatin1StringView("port"), qint64(unit.port));
+    return object;
 }

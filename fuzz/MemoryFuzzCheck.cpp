@@ -1,5 +1,6 @@
 #include "MemoryFuzzCheck.h"
 
+#include "memory/CodePointReader.h"
 #include "memory/MatchIndex.h"
 #include "memory/Similarity.h"
 #include "memory/TmxReader.h"
@@ -64,18 +65,11 @@ QString roundTrip(const std::vector<MemoryEntry> &entries)
     return {};
 }
 
-/// The code points as the index counts them: a pair of surrogates is one, a lone one too.
 std::vector<char32_t> codePoints(QStringView text)
 {
     std::vector<char32_t> points;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text[i].unicode();
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
-            ++i;
-        }
-        points.push_back(c);
-    }
+    for (CodePointReader reader{text}; !reader.atEnd();)
+        points.push_back(reader.next());
     return points;
 }
 

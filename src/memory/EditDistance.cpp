@@ -1,5 +1,7 @@
 #include "memory/EditDistance.h"
 
+#include "memory/CodePointReader.h"
+
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -14,29 +16,12 @@ std::size_t slotOf(char32_t c, std::size_t size)
     return (std::size_t(c) * 2654435761u) & (size - 1);
 }
 
-/// Steps through the code points of UTF-16 text.
-struct CodePoints
-{
-    QStringView text;
-    qsizetype at = 0;
-
-    char32_t next()
-    {
-        const char16_t unit = text[at++].unicode();
-        if (QChar::isHighSurrogate(unit) && at < text.size() &&
-            QChar::isLowSurrogate(text[at].unicode()))
-            return QChar::surrogateToUcs4(unit, text[at++].unicode());
-        return unit;
-    }
-};
-
 } // namespace
 
 EditDistance::EditDistance(QStringView pattern)
 {
     std::vector<char32_t> points;
-    CodePoints reader{pattern};
-    while (reader.at < pattern.size())
+    for (CodePointReader reader{pattern}; !reader.atEnd();)
         points.push_back(reader.next());
     m_length = points.size();
     m_blocks = std::max<std::size_t>(1, (m_length + 63) / 64);
@@ -96,7 +81,7 @@ int EditDistance::singleWord(QStringView text, int textLength, int bound) const
     std::uint64_t pv = ~std::uint64_t(0);
     std::uint64_t mv = 0;
     int score = m;
-    CodePoints points{text};
+    CodePointReader points{text};
     for (int j = 1; j <= textLength; ++j) {
         const std::uint64_t eq = *equalities(points.next());
         const std::uint64_t xv = eq | mv;
@@ -129,7 +114,7 @@ int EditDistance::blocks(QStringView text, int textLength, int bound) const
     const std::uint64_t high = std::uint64_t(1) << ((m_length - 1) % 64);
     constexpr std::uint64_t top = std::uint64_t(1) << 63;
     int score = length();
-    CodePoints points{text};
+    CodePointReader points{text};
     for (int j = 1; j <= textLength; ++j) {
         const std::uint64_t *eqs = equalities(points.next());
         int carry = 1; // the top row grows by one per character

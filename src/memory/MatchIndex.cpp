@@ -1,5 +1,6 @@
 #include "memory/MatchIndex.h"
 
+#include "memory/CodePointReader.h"
 #include "memory/EditDistance.h"
 #include "memory/LanguageTag.h"
 #include "memory/Similarity.h"
@@ -14,12 +15,8 @@ namespace {
 std::uint64_t maskOf(QStringView text)
 {
     std::uint64_t mask = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
-        mask |= std::uint64_t(1) << ((std::uint32_t(c) * 0x9E3779B1u) >> 26);
-    }
+    for (CodePointReader reader{text}; !reader.atEnd();)
+        mask |= std::uint64_t(1) << ((std::uint32_t(reader.next()) * 0x9E3779B1u) >> 26);
     return mask;
 }
 
@@ -27,11 +24,8 @@ std::uint64_t maskOf(QStringView text)
 std::uint64_t tallyOf(QStringView text)
 {
     std::uint64_t tally = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
-        const int shift = int((std::uint32_t(c) * 0x85EBCA6Bu) >> 28) * 4;
+    for (CodePointReader reader{text}; !reader.atEnd();) {
+        const int shift = int((std::uint32_t(reader.next()) * 0x85EBCA6Bu) >> 28) * 4;
         if (((tally >> shift) & 15) != 15)
             tally += std::uint64_t(1) << shift;
     }
@@ -62,12 +56,8 @@ std::vector<char32_t> codePointsOf(QStringView text)
 {
     std::vector<char32_t> points;
     points.reserve(std::size_t(text.size()));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
-        points.push_back(c);
-    }
+    for (CodePointReader reader{text}; !reader.atEnd();)
+        points.push_back(reader.next());
     return points;
 }
 

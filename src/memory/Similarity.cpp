@@ -1,5 +1,6 @@
 #include "memory/Similarity.h"
 
+#include "memory/CodePointReader.h"
 #include "memory/EditDistance.h"
 
 namespace Similarity {
@@ -12,11 +13,8 @@ QString comparable(QStringView text)
 int codePoints(QStringView text)
 {
     int count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
+    for (CodePointReader reader{text}; !reader.atEnd(); reader.next())
         ++count;
-    }
     return count;
 }
 

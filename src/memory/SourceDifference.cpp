@@ -1,5 +1,7 @@
 #include "memory/SourceDifference.h"
 
+#include "memory/CodePointReader.h"
+
 #include <QChar>
 
 #include <algorithm>
@@ -10,18 +12,6 @@ namespace {
 /// Beyond this many cells the table of common words is not built: the texts are then told
 /// apart by their common start and end only.
 constexpr std::size_t mostCells = 1 << 20;
-
-char32_t codePointAt(QStringView text, qsizetype at, qsizetype &units)
-{
-    const char16_t unit = text[at].unicode();
-    units = 1;
-    if (QChar::isHighSurrogate(unit) && at + 1 < text.size() &&
-        QChar::isLowSurrogate(text[at + 1].unicode())) {
-        units = 2;
-        return QChar::surrogateToUcs4(unit, text[at + 1].unicode());
-    }
-    return unit;
-}
 
 bool joinsWord(char32_t c)
 {
@@ -49,19 +39,14 @@ bool joinsWord(char32_t c)
 std::vector<SourceDifference::Token> SourceDifference::tokensOf(QStringView text)
 {
     std::vector<Token> tokens;
-    qsizetype at = 0;
-    while (at < text.size()) {
-        qsizetype units = 1;
-        const char32_t first = codePointAt(text, at, units);
-        Token token{at, units};
-        at += units;
-        if (joinsWord(first)) {
-            while (at < text.size() && joinsWord(codePointAt(text, at, units))) {
-                token.length += units;
-                at += units;
-            }
+    CodePointReader reader{text};
+    while (!reader.atEnd()) {
+        const qsizetype start = reader.at;
+        if (joinsWord(reader.next())) {
+            for (CodePointReader ahead = reader; !ahead.atEnd() && joinsWord(ahead.next());)
+                reader = ahead;
         }
-        tokens.push_back(token);
+        tokens.push_back({start, reader.at - start});
     }
     return tokens;
 }

@@ -66,7 +66,7 @@ TranslationMemory::distinctLookup(const QString &sourceLanguage, MatchIndex::Que
         std::vector<Match> distinct;
         QSet<QString> seen;
         for (Match &match : *all) {
-            const QString pair = match.entry.source + QChar(0x1F) + match.entry.target;
+            const QString pair = pairKey(match.entry.source, match.entry.target);
             if (seen.contains(pair))
                 continue;
             seen.insert(pair);

@@ -46,6 +46,12 @@ public:
     std::optional<std::vector<Match>> distinctLookup(const QString &sourceLanguage,
                                                      MatchIndex::Query query, int wanted);
 
+    /// What tells one translation of a source from another, as `distinctLookup` counts them.
+    static QString pairKey(const QString &source, const QString &target)
+    {
+        return source + QChar(0x1F) + target;
+    }
+
     /// The index of a pair of languages, read from the store when first asked for; none
     /// when the store failed or a stop was asked for.
     const MatchIndex *index(const QString &sourceLanguage, const QString &targetLanguage);

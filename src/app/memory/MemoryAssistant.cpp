@@ -132,16 +132,14 @@ void MemoryAssistant::showMatches(const std::vector<TranslationMemory::Match> &f
     std::vector<MemoryPanel::Shown> shown = m_fromDocument;
     // The same translation of the same source is shown once, where it ranks best: the
     // memory gives each once, and one the document has already is not repeated.
-    QSet<QString> pairs;
+    QSet<QString> inDocument;
     for (const MemoryPanel::Shown &match : shown)
-        pairs.insert(match.source + QChar(0x1F) + match.target);
+        inDocument.insert(TranslationMemory::pairKey(match.source, match.target));
     const QLocale locale;
     for (const TranslationMemory::Match &match : fromMemory) {
         const MemoryEntry &entry = match.entry;
-        const QString pair = entry.source + QChar(0x1F) + entry.target;
-        if (pairs.contains(pair))
+        if (inDocument.contains(TranslationMemory::pairKey(entry.source, entry.target)))
             continue;
-        pairs.insert(pair);
         const QString when = locale.toString(QDateTime::fromSecsSinceEpoch(entry.created).date(),
                                              QLocale::ShortFormat);
         const QString origin = entry.original.isEmpty()
